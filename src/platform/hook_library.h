@@ -1,0 +1,19 @@
+#pragma once
+// The seven operations of the companion hook library. It never calls the program back:
+// what it catches it writes to the hook mailbox of the settings file.
+
+namespace zv {
+
+class HookLibrary {
+public:
+    virtual ~HookLibrary() = default;
+    virtual void SetHookExecucio() = 0;
+    virtual void SetHookGrabacio() = 0;
+    virtual void UnHookHook() = 0;
+    virtual void SetHookKeyboard() = 0;
+    virtual void SetHookQualsevolTecla() = 0;
+    virtual void UnHookKeyboard() = 0;
+    virtual void UnHookQualsevolTecla() = 0;
+};
+
+}  // namespace zv

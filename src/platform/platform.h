@@ -1,0 +1,117 @@
+#pragma once
+// The platform port: everything the program asks of the operating system. Each backend
+// (simulated, Win32, X11) implements all of it; the compiler checks it is complete.
+// Every text crossing this interface is code page 1252 bytes.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/hook_library.h"
+#include "widgets/form.h"
+
+namespace zv {
+
+class Application;
+
+struct ScreenPoint {
+    int x = 0, y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+struct ScreenSize {
+    int width = 0, height = 0;
+};
+
+struct VersionInfo {
+    unsigned major = 0, minor = 0, build = 0, platformId = 0;
+    std::string servicePack;
+};
+
+struct FileDialogSpec {
+    std::string title;
+    // Pairs of description and pattern, the first being the default.
+    std::vector<std::pair<std::string, std::string>> filters;
+    std::string defaultExtension;   // without the point; empty for none
+    std::string fileName;           // proposed name
+    bool mustExist = false;
+    bool askOverwrite = false;
+    bool hideReadOnly = true;
+    bool noReadOnlyResult = false;
+};
+
+// Flags of the mouse-event call, as the Windows API numbers them.
+namespace mouseflags {
+constexpr uint32_t Move = 0x0001, LeftDown = 0x0002, LeftUp = 0x0004, RightDown = 0x0008, RightUp = 0x0010,
+                   Absolute = 0x8000;
+}
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Clock and waiting. The tick count is 32-bit milliseconds and wraps.
+    virtual uint32_t tickCount() = 0;
+    virtual void sleep(unsigned ms) = 0;
+    // Processes the window messages that are pending now (timers fire inside it).
+    virtual void processMessages(Application& app) = 0;
+    // Runs the message loop until the application is terminated.
+    virtual void runMessageLoop(Application& app) = 0;
+
+    // Pointer.
+    virtual ScreenPoint cursorPos() = 0;
+    virtual void setCursorPos(int x, int y) = 0;
+
+    // Synthesised input. Coordinates of an absolute mouse event are 0..65535.
+    virtual void mouseEvent(uint32_t flags, int dx, int dy) = 0;
+    virtual void keyEvent(uint8_t vk, bool up) = 0;
+
+    // Screen.
+    virtual ScreenSize primaryScreenSize() = 0;
+    // A picture of the whole primary screen, by a name that this backend's images can
+    // show; released when no longer needed.
+    virtual std::string captureScreen() = 0;
+    virtual void releaseCapture(const std::string& picture) = 0;
+
+    // Windows, top level. Enumeration is in the system's order (top of the z-order first).
+    virtual WindowId foregroundWindow() = 0;
+    virtual std::string windowText(WindowId w, int maxChars) = 0;
+    virtual std::string className(WindowId w, int maxChars) = 0;
+    virtual std::vector<WindowId> topLevelWindows() = 0;
+    virtual WindowId windowFromPoint(int x, int y) = 0;
+    virtual void setForegroundWindow(WindowId w) = 0;
+
+    // Shell and sound.
+    virtual void shellOpen(const std::string& target) = 0;
+    virtual void messageBeep(unsigned type) = 0;
+
+    // Dialogs. The file dialogs return the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> openFileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<uint32_t> colorDialog(uint32_t initial) = 0;
+    // A message box with the information icon and one OK button.
+    virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // The general error report of an unforeseen failure.
+    virtual void errorReport(const std::string& text) = 0;
+
+    // System.
+    virtual VersionInfo version() = 0;
+    virtual std::string currentDirectory() = 0;
+    virtual bool setCurrentDirectory(const std::string& dir) = 0;
+    // Names (without folder) of the plain, not hidden, not system files of the folder
+    // whose names match "*.zvo", in any order.
+    virtual std::vector<std::string> listScanFiles(const std::string& folder) = 0;
+    // Whole-file reading and writing; a relative name is taken from the current directory.
+    virtual std::optional<std::string> readFile(const std::string& name) = 0;
+    virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
+
+    // The companion hook library.
+    virtual HookLibrary& hooks() = 0;
+
+    // The native side of a form: created hidden.
+    virtual std::unique_ptr<FormBinding> bind(Form& form) = 0;
+};
+
+}  // namespace zv

@@ -1,0 +1,33 @@
+#pragma once
+// The settings file: Windows private-profile semantics on every platform, shared by the
+// program and the hook library. No caching: every read goes to the file, every write is
+// in the file when it returns. Each read-modify-write holds an exclusive lock on the file
+// and replaces it atomically, so that the program and the hook library, writing at the
+// same time, never lose an update and a crash never leaves half a file.
+
+#include <string>
+
+namespace zv {
+
+struct ProfileRead {
+    int ret = 0;           // characters copied, as GetPrivateProfileString returns it
+    std::string value;     // the bytes copied
+};
+
+// GetPrivateProfileStringA for one key: section and key are matched without regard to
+// case, also for accented code page 1252 letters; a present empty value is not the
+// default; at most bufsize - 1 characters are copied.
+ProfileRead profileGet(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& defaultValue, unsigned bufsize);
+
+// WritePrivateProfileStringA for one key: creates or replaces it, creating the section
+// and the file as needed. False when the file could not be written.
+bool profileSet(const std::string& file, const std::string& section, const std::string& key,
+                const std::string& value);
+
+// Where the settings file lives: ZENTAVORO_INI when set; otherwise
+// %APPDATA%\Zentavoro\Zentavoro.ini on Windows and
+// $XDG_CONFIG_HOME/zentavoro/Zentavoro.ini (default ~/.config/zentavoro) elsewhere.
+std::string settingsFilePath();
+
+}  // namespace zv

@@ -1,0 +1,50 @@
+#include "widgets/application.h"
+
+#include <exception>
+
+#include "platform/platform.h"
+
+namespace zv {
+
+void Application::create(Form& form) {
+    forms_.push_back(&form);
+    form.attach(platform_.bind(form));
+    if (form.onCreate) form.onCreate();
+}
+
+Form* Application::findForm(const std::string& name) const {
+    for (Form* f : forms_)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+Form* Application::formOf(WindowId id) const {
+    if (id == 0) return nullptr;
+    for (Form* f : forms_)
+        if (f->windowId() == id) return f;
+    return nullptr;
+}
+
+Widget* Application::findWidget(const std::string& name) const {
+    for (Form* f : forms_) {
+        if (f->name() == name) return f;
+        if (Widget* w = f->find(name)) return w;
+    }
+    return nullptr;
+}
+
+void Application::dispatch(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        platform_.errorReport(e.what());
+    }
+}
+
+void Application::activated() {
+    if (onActivate) dispatch(onActivate);
+}
+
+void Application::run() { platform_.runMessageLoop(*this); }
+
+}  // namespace zv

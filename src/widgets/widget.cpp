@@ -1,0 +1,106 @@
+#include "widgets/widget.h"
+
+#include "platform/numbers.h"
+#include "widgets/form.h"
+
+namespace zv {
+
+Widget::Widget(Form* form, std::string name, WidgetKind kind, Widget* parent)
+    : form_(form), name_(std::move(name)), kind_(kind), parent_(parent) {
+    if (parent_) parent_->children_.push_back(this);
+    if (form_ && form_ != this) form_->registerWidget(*this);
+}
+
+void Widget::changed(Prop p) {
+    if (form_) form_->notify(*this, p);
+}
+
+void Widget::setVisible(bool v) {
+    if (visible_ == v) return;
+    visible_ = v;
+    changed(Prop::Visible);
+}
+
+void Widget::setEnabled(bool v) {
+    if (enabled_ == v) return;
+    enabled_ = v;
+    changed(Prop::Enabled);
+}
+
+void Widget::setCaption(const std::string& c) {
+    caption_ = c;
+    changed(Prop::Caption);
+}
+
+void Widget::setHint(const std::string& h) {
+    hint_ = h;
+    changed(Prop::Hint);
+}
+
+void Widget::setBounds(const Rect& r) {
+    if (bounds_ == r) return;
+    bounds_ = r;
+    changed(Prop::Bounds);
+}
+
+bool Widget::reachable() const {
+    for (const Widget* w = this; w; w = w->parent()) {
+        if (!w->visible() || !w->enabled()) return false;
+    }
+    return true;
+}
+
+MenuItem::MenuItem(Form* form, std::string name, std::string caption, MenuItem* parent)
+    : Widget(form, std::move(name), WidgetKind::MenuItem, parent) {
+    setCaption(caption);
+}
+
+void MenuItem::setChecked(bool c) {
+    if (checked_ == c) return;
+    checked_ = c;
+    changed(Prop::Checked);
+}
+
+std::vector<MenuItem*> MenuItem::items() const {
+    std::vector<MenuItem*> out;
+    for (Widget* w : children())
+        if (w->kind() == WidgetKind::MenuItem) out.push_back(static_cast<MenuItem*>(w));
+    return out;
+}
+
+SpinEdit::SpinEdit(Form* form, std::string name, int minValue, int maxValue, int value, Widget* parent)
+    : Widget(form, std::move(name), WidgetKind::SpinEdit, parent), min_(minValue), max_(maxValue),
+      text_(std::to_string(value)) {}
+
+void SpinEdit::setText(const std::string& t) {
+    if (text_ == t) return;
+    text_ = t;
+    changed(Prop::Value);
+    if (onChange) onChange();
+}
+
+int SpinEdit::value() const {
+    int v = wholeInteger(text_).value_or(min_);
+    if (v < min_) v = min_;
+    if (v > max_) v = max_;
+    return v;
+}
+
+void SpinEdit::setValue(int v) {
+    if (v < min_) v = min_;
+    if (v > max_) v = max_;
+    setText(std::to_string(v));
+}
+
+Timer::Timer(Form* form, std::string name, unsigned interval)
+    : Widget(form, std::move(name), WidgetKind::Timer), interval_(interval) {
+    setEnabled(false);
+    setVisible(false);
+}
+
+void Timer::setInterval(unsigned ms) {
+    interval_ = ms;
+    changed(Prop::Interval);
+}
+
+}  // namespace zv

@@ -1,0 +1,209 @@
+#pragma once
+// The portable widget model: plain objects with properties and events. Setting a
+// property tells the form's binding, which mirrors it into the native widget at once.
+// Nothing here knows a toolkit or an operating system.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zv {
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Color, Picture, Lines, Alignment, Font };
+
+enum class WidgetKind { Form, MenuItem, ToolButton, SpinEdit, Timer, Label, Image, Panel, Shape, Memo, Button, Bevel };
+
+enum class MouseButton { Left, Right, Middle };
+
+class Form;
+
+class Widget {
+public:
+    Widget(Form* form, std::string name, WidgetKind kind, Widget* parent = nullptr);
+    virtual ~Widget() = default;
+    Widget(const Widget&) = delete;
+    Widget& operator=(const Widget&) = delete;
+
+    const std::string& name() const { return name_; }
+    WidgetKind kind() const { return kind_; }
+    Form* form() const { return form_; }
+    Widget* parent() const { return parent_; }
+    const std::vector<Widget*>& children() const { return children_; }
+
+    bool visible() const { return visible_; }
+    virtual void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    // The caption is code page 1252 text; menu captions use "&" for the access key.
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c);
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& h);
+
+    const Rect& bounds() const { return bounds_; }
+    void setBounds(const Rect& r);
+    int left() const { return bounds_.left; }
+    int top() const { return bounds_.top; }
+    int width() const { return bounds_.width; }
+    int height() const { return bounds_.height; }
+    void setLeft(int v) { setBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
+    void setTop(int v) { setBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
+    void setWidth(int v) { setBounds({bounds_.left, bounds_.top, v, bounds_.height}); }
+    void setHeight(int v) { setBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
+
+    // True when the widget and every widget above it are visible and enabled:
+    // what a user can actually click.
+    bool reachable() const;
+
+    std::function<void()> onClick;
+
+protected:
+    void changed(Prop p);
+
+private:
+    Form* form_;
+    std::string name_;
+    WidgetKind kind_;
+    Widget* parent_;
+    std::vector<Widget*> children_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    std::string hint_;
+    Rect bounds_;
+};
+
+class MenuItem : public Widget {
+public:
+    MenuItem(Form* form, std::string name, std::string caption, MenuItem* parent = nullptr);
+    bool checked() const { return checked_; }
+    void setChecked(bool c);
+    // "Ctrl+B" style; empty when the entry has none.
+    std::string shortcut;
+    bool separator() const { return caption() == "-"; }
+    std::vector<MenuItem*> items() const;
+
+private:
+    bool checked_ = false;
+};
+
+class ToolButton : public Widget {
+public:
+    ToolButton(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::ToolButton, parent) {}
+    std::string picture;   // name of a picture under assets/
+    bool flat = true;
+};
+
+class Button : public Widget {
+public:
+    Button(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Button, parent) {}
+    bool bold = false;
+};
+
+class SpinEdit : public Widget {
+public:
+    SpinEdit(Form* form, std::string name, int minValue, int maxValue, int value, Widget* parent = nullptr);
+    int minValue() const { return min_; }
+    int maxValue() const { return max_; }
+    // The text may hold anything the program put there; the value is the text read as a
+    // whole number, the minimum when it is none, kept within the limits.
+    const std::string& text() const { return text_; }
+    void setText(const std::string& t);
+    int value() const;
+    void setValue(int v);
+    void stepUp() { setValue(value() + 1); }
+    void stepDown() { setValue(value() - 1); }
+    int fontHeight = -13;
+    std::function<void()> onChange;
+
+private:
+    int min_, max_;
+    std::string text_;
+};
+
+class Timer : public Widget {
+public:
+    Timer(Form* form, std::string name, unsigned interval);
+    unsigned interval() const { return interval_; }
+    void setInterval(unsigned ms);
+    bool on() const { return enabled(); }
+    void setOn(bool v) { setEnabled(v); }
+    std::function<void()> onTimer;
+
+private:
+    unsigned interval_;
+};
+
+struct FontSpec {
+    std::string family;
+    int height = 0;    // pixels
+    bool bold = false;
+    uint32_t color = 0;  // 0x00BBGGRR
+};
+
+class Label : public Widget {
+public:
+    Label(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Label, parent) {}
+    FontSpec font;
+    bool centred = false;
+    bool wordWrap = false;
+    void setCentred(bool c) { centred = c; changed(Prop::Alignment); }
+};
+
+class Image : public Widget {
+public:
+    Image(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Image, parent) {}
+    const std::string& picture() const { return picture_; }
+    void setPicture(const std::string& p) { picture_ = p; changed(Prop::Picture); }
+    bool centred = false;
+    bool transparent = false;
+    std::function<void(MouseButton, int x, int y)> onMouseDown;
+
+private:
+    std::string picture_;
+};
+
+class Panel : public Widget {
+public:
+    enum class Bevel { None, Lowered, Raised };
+    Panel(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Panel, parent) {}
+    Bevel inner = Bevel::None, outer = Bevel::None;
+};
+
+class Shape : public Widget {
+public:
+    enum class Align { None, Left, Right, Top, Bottom };
+    Shape(Form* form, std::string name, Align align) : Widget(form, std::move(name), WidgetKind::Shape), align(align) {}
+    Align align;
+    uint32_t penColor() const { return pen_; }
+    uint32_t brushColor() const { return brush_; }
+    void setPenColor(uint32_t c) { pen_ = c; changed(Prop::Color); }
+    void setBrushColor(uint32_t c) { brush_ = c; changed(Prop::Color); }
+
+private:
+    uint32_t pen_ = 255, brush_ = 255;
+};
+
+class Memo : public Widget {
+public:
+    Memo(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Memo, parent) {}
+    const std::vector<std::string>& lines() const { return lines_; }
+    void setLines(std::vector<std::string> l) { lines_ = std::move(l); changed(Prop::Lines); }
+    void clear() { setLines({}); }
+    void add(const std::string& line) { lines_.push_back(line); changed(Prop::Lines); }
+    bool readOnly = false;
+    bool wordWrap = true;
+    FontSpec font;
+    uint32_t background = 0xFFFFFF;
+
+private:
+    std::vector<std::string> lines_;
+};
+
+}  // namespace zv
