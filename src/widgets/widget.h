@@ -190,6 +190,12 @@ private:
     uint32_t pen_ = 255, brush_ = 255;
 };
 
+class Bevel : public Widget {
+public:
+    Bevel(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Bevel, parent) {}
+    bool raised = false;
+};
+
 class Memo : public Widget {
 public:
     Memo(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Memo, parent) {}

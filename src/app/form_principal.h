@@ -1,0 +1,170 @@
+#pragma once
+// The main window: the toolbar, its menus, its three timers and all run state. Its
+// handlers live in the folder of the subsystem they belong to (points/, scan/, hook/,
+// record/, feedback/, lang/, about/); this header is the one place that lists them all.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "points/point_set.h"
+#include "widgets/form.h"
+
+namespace zv {
+
+class Platform;
+class AboutBox;
+class FormTransparent;
+class FormCopiarUnTrosDePantalla;
+class FormScreen;
+class FormMouse;
+
+enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
+
+class FormPrincipal : public Form {
+public:
+    explicit FormPrincipal(Application& app);
+
+    Platform& platform() const;
+
+    // The other windows, created once by the main program block.
+    AboutBox* aboutBox = nullptr;
+    FormTransparent* formTransparent = nullptr;
+    FormCopiarUnTrosDePantalla* formCopiarUnTrosDePantalla = nullptr;
+    FormScreen* formScreen = nullptr;
+    FormMouse* formMouse = nullptr;
+
+    // --- Toolbar ---
+    ToolButton ButtonEjecutar;
+    ToolButton ButtonGrabar;
+    SpinEdit SpinEditTempsTimer;
+    SpinEdit SpinEditIntervalTempsEntreClics;
+    Memo MemoPelFitxer;
+
+    // --- File menu ---
+    MenuItem MenuArchivo;
+    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
+        MenuAcercaDe, MenuAyuda, N3, MenuSalir;
+
+    // --- Options menu ---
+    MenuItem MenuOpciones;
+    MenuItem MenuLlengua;
+    MenuItem MenuCatala, MenuCastellano, MenuEuskera, MenuGalego, MenuPortugues, MenuEnglish, MenuFrances;
+    MenuItem N10, MenuEnGrabacinHacerClicReal, MenuEnEjecucinBuscarFicheroDeBarrido, N5, MenuWindowsVista, N12,
+        MenuQualsevolTecla, MenuBarridoDirigido, MenuAccederAPosicionesPorTeclado, MenuClicAutomticoAlAccederPorTeclado,
+        N6, MenuEnviarTabsYReturn, N7, EsperarIntervaloDetiempoEntre2Clics, N8, MenuActivarQuadroSeguimientoMouse,
+        MenuColor, MenuTamanyo;
+    MenuItem MenuPequenyo, MenuMediano, MenuGrande, MenuEscogerTamanyo;
+    MenuItem N11, MenuEnEscaneigFerSonarUnBeep, N9, MenuIntercambiarBotonesMouse;
+
+    // --- Timers ---
+    Timer TimerEscaneig;
+    Timer TimerMouseHook;
+    Timer TimerPosicioMouse;
+
+    // --- Run state ---
+    PointSet points;
+    Mode mode = Mode::Idle;
+    bool HookInstalled = false;
+    bool ShowOnStop = true;
+    bool FirstStep = false;
+    bool SkipNextReport = false;
+    int32_t NextClickTick = 0;
+    int32_t ClickInterval = 1000;
+    std::string LastWindowTitle;
+    // Where the last placement really left the pointer, for the pointer check of the
+    // "Windows Vista" variant after a keyboard jump.
+    std::optional<std::pair<int, int>> lastPlaced;
+    // The folder that was current when the window was created: window matching lists
+    // its scan files there.
+    std::string startupDirectory;
+    // Set while a scan step places the pointer: a pointer-hold tick then has nothing to check.
+    bool placingPointer = false;
+
+    // --- Main window (app/) ---
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormDeactivate();
+    void FormClose();
+    void FormClick();
+    void MenuAcercaDeClick();
+    void MenuSalirClick();
+    void ButtonEjecutarClick();
+    void ButtonGrabarClick();
+    void SpinEditTempsTimerChange();
+    void SpinEditIntervalTempsEntreClicsChange();
+    void PumpDelay(uint32_t ms);
+    void SpinDelay(uint32_t ms);
+    void putOnTop();
+    void showInfo(const std::string& text);
+
+    // --- Options menu (app/options_menu.cpp) ---
+    void toggleAndSave(MenuItem& entry, const char* key);
+    void MenuEnGrabacinHacerClicRealClick();
+    void MenuEnEjecucinBuscarFicheroDeBarridoClick();
+    void MenuWindowsVistaClick();
+    void MenuQualsevolTeclaClick();
+    void MenuBarridoDirigidoClick();
+    void MenuAccederAPosicionesPorTecladoClick();
+    void MenuClicAutomticoAlAccederPorTecladoClick();
+    void MenuEnviarTabsYReturnClick();
+    void EsperarIntervaloDetiempoEntre2ClicsClick();
+    void MenuEnEscaneigFerSonarUnBeepClick();
+    void MenuIntercambiarBotonesMouseClick();
+
+    // --- Languages (lang/) ---
+    void MenuCatalaClick();
+    void MenuCastellanoClick();
+    void MenuEuskeraClick();
+    void MenuGalegoClick();
+    void MenuPortuguesClick();
+    void MenuEnglishClick();
+    void MenuFrancesClick();
+    void applyLanguage(int language);
+
+    // --- Point set and scan files (points/) ---
+    void MenuNuevoClick();
+    void MenuAbrirClick();
+    void MenuGuardarClick();
+    void LoadScanFile(const std::string& name);
+    std::optional<std::string> MatchScanFile();
+
+    // --- Hook event dispatcher (hook/) ---
+    void TimerMouseHookTimer();
+
+    // --- Recording (record/) ---
+    void MenuGrabarClick();
+    void MenuPararGrabacionClick();
+    void stopRecordingAndOfferSave();
+    void appendPointerPosition();
+
+    // --- Scanning (scan/) ---
+    void MenuEjecutarClick();
+    void MenuPararClick();
+    void ApplicationActivate();
+    void TimerEscaneigTimer();
+    void ScanStep();
+    void SendClick();
+    void sendStroke(uint8_t vk);
+    void sendAltTab();
+    void switchClick();
+    bool vistaVariant() const;
+    bool programWindowInFront() const;
+
+    // --- Tracking frame (feedback/) ---
+    void MenuActivarQuadroSeguimientoMouseClick();
+    void MenuColorClick();
+    void MenuPequenyoClick();
+    void MenuMedianoClick();
+    void MenuGrandeClick();
+    void MenuEscogerTamanyoClick();
+    void TimerPosicioMouseTimer();
+
+    // --- About box and help (about/) ---
+    void MenuAyudaClick();
+};
+
+}  // namespace zv

@@ -1,0 +1,197 @@
+// The main program block: the start-up sequence, in its order.
+
+#include "app/program.h"
+
+#include "about/about_box.h"
+#include "app/form_principal.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
+#include "app/title.h"
+#include "feedback/form_transparent.h"
+#include "feedback/size_choice.h"
+#include "lang/captions.h"
+#include "platform/numbers.h"
+#include "platform/platform.h"
+#include "points/window_matching.h"
+#include "record/form_mouse.h"
+#include "record/form_screen.h"
+
+namespace zv {
+
+Program::Program(Platform& platform) : platform_(platform), app_(platform) {}
+
+Program::~Program() = default;
+
+namespace {
+
+// "GRANDARIAX", "GRANDARIAY": a whole decimal number above 20, else the default.
+int32_t frameExtent(const char* key, const char* defaultText, int32_t fallback) {
+    const auto value = wholeDecimal(settings::read(keys::kSectionLibrary, key, defaultText));
+    return value && *value > 20 ? *value : fallback;
+}
+
+std::string joinArguments(const std::vector<std::string>& args) {
+    std::string line;
+    for (const auto& a : args) line += a + " ";
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+bool Program::start(const std::vector<std::string>& args) {
+    using namespace keys;
+
+    // 1. One instance: a second start only brings the first to the front.
+    if (WindowId running = FindWindowByTitle(platform_, titleMarker())) {
+        platform_.setForegroundWindow(running);
+        return false;
+    }
+    started_ = true;
+
+    // 2. The windows, the main window first.
+    principal_ = std::make_unique<FormPrincipal>(app_);
+    about_ = std::make_unique<AboutBox>(app_);
+    transparent_ = std::make_unique<FormTransparent>(app_);
+    sizeChoice_ = std::make_unique<FormCopiarUnTrosDePantalla>(app_, *transparent_);
+    screen_ = std::make_unique<FormScreen>(app_, *principal_);
+    mouse_ = std::make_unique<FormMouse>(app_, *principal_);
+    FormPrincipal& main = *principal_;
+    main.aboutBox = about_.get();
+    main.formTransparent = transparent_.get();
+    main.formCopiarUnTrosDePantalla = sizeChoice_.get();
+    main.formScreen = screen_.get();
+    main.formMouse = mouse_.get();
+    for (Form* f : std::initializer_list<Form*>{principal_.get(), about_.get(), transparent_.get(), sizeChoice_.get(),
+                                                screen_.get(), mouse_.get()})
+        app_.create(*f);
+
+    // 3. Frame size.
+    const std::string size = settings::read(kSectionLibrary, kFrameSize, "3");
+    if (size == "1") {
+        main.MenuPequenyoClick();
+    } else if (size == "2") {
+        main.MenuMedianoClick();
+    } else if (size == "4") {
+        transparent_->GrandariaX = frameExtent(kFrameWidth, "100", 100);
+        transparent_->GrandariaY = frameExtent(kFrameHeight, "200", 200);
+        main.MenuPequenyo.setChecked(false);
+        main.MenuMediano.setChecked(false);
+        main.MenuGrande.setChecked(false);
+        main.MenuEscogerTamanyo.setChecked(true);
+        transparent_->setFrameSize(transparent_->GrandariaX, transparent_->GrandariaY);
+        transparent_->ActualitzarRegio();
+    }
+
+    // 4. The size-choice window opens at the last chosen size.
+    sizeChoice_->setClientSize(transparent_->GrandariaX - 17, transparent_->GrandariaY - 17);
+    sizeChoice_->setCaption("");
+
+    // 5. Frame colour; anything but a whole decimal number keeps the built-in red.
+    if (auto colour = wholeDecimal(settings::read(kSectionLibrary, kColorRead, "255")); colour && *colour != 255)
+        transparent_->setBarColour(*colour);
+
+    // 6. The splash: the About box for one second, without its button row.
+    const int aboutHeight = about_->height();
+    about_->OKButton.setVisible(false);
+    about_->setHeight(aboutHeight - 28);
+    about_->show();
+    about_->Timer1.setOn(false);
+    main.SpinDelay(1000);
+    about_->hide();
+    about_->setHeight(aboutHeight);
+    about_->OKButton.setVisible(true);
+
+    // 7. Becoming the active application stops execution.
+    app_.onActivate = [&main] { main.ApplicationActivate(); };
+
+    // 8.
+    main.show();
+
+    // 9. Scan step.
+    const std::string step = settings::read(kSectionOptions, kScanStep, "12");
+    const int32_t n = leadingInteger(step);
+    main.SpinEditTempsTimer.setText(n >= 1 && n <= 100 ? step : "12");
+    main.TimerEscaneig.setInterval(static_cast<unsigned>(leadingInteger(main.SpinEditTempsTimer.text())) * 100);
+
+    // 10 to 12.
+    if (settings::isOn(kSectionOptions, kSearchScanFile, kOn)) main.MenuEnEjecucinBuscarFicheroDeBarrido.setChecked(true);
+    if (settings::isOn(kSectionOptions, kDirectedScanning, kOn)) {
+        main.MenuBarridoDirigido.setChecked(true);
+        main.MenuAccederAPosicionesPorTeclado.setChecked(true);
+        main.MenuClicAutomticoAlAccederPorTeclado.setEnabled(true);
+    }
+    if (settings::isOn(kSectionOptions, kAutoClick, kOn)) main.MenuClicAutomticoAlAccederPorTeclado.setChecked(true);
+
+    // 13. Click interval.
+    const std::string interval = settings::read(kSectionOptions, kClickInterval, "10");
+    const int32_t m = leadingInteger(interval);
+    main.SpinEditIntervalTempsEntreClics.setText(m >= 0 && m <= 100 ? interval : "10");
+    main.ClickInterval = leadingInteger(main.SpinEditIntervalTempsEntreClics.text()) * 100;
+
+    // 14 to 16.
+    if (settings::isOn(kSectionOptions, kTabsAndReturn, kOn)) main.MenuEnviarTabsYReturn.setChecked(true);
+    if (settings::isOn(kSectionOptions, kTrackingFrame, kOn)) main.MenuActivarQuadroSeguimientoMouse.setChecked(true);
+    if (settings::isOn(kSectionOptions, kBeep, kOn)) main.MenuEnEscaneigFerSonarUnBeep.setChecked(true);
+
+    // 17. Language.
+    if (int language = lang::restoredLanguage(settings::read(kSectionOptions, kLanguage, "NO")); language >= 0)
+        main.applyLanguage(language);
+
+    // 18. Window size; the window always stands at the top right.
+    if (auto width = wholeInteger(settings::read(kSectionWindow, kWidth, "-1")); width && *width >= 0) {
+        main.setWidth(*width);
+        main.setLeft(platform_.primaryScreenSize().width - *width);
+        if (auto height = wholeInteger(settings::read(kSectionWindow, kHeight, "-1")); height && *height >= 0)
+            main.setHeight(*height);
+    }
+
+    // 19.
+    if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();
+
+    // 20. The About box's title is the system's version.
+    const VersionInfo v = platform_.version();
+    about_->setCaption(std::to_string(v.major) + "-" + std::to_string(v.minor) + "-" + std::to_string(v.build) + "-" +
+                       std::to_string(v.platformId) + "-" + v.servicePack);
+
+    // 21. Command line.
+    const std::string line = joinArguments(args);
+    if (line == "INTERCANVIARBOTONSDELARATA") {
+        main.MenuIntercambiarBotonesMouse.setChecked(true);
+    } else if (!line.empty()) {
+        main.SpinDelay(100);
+        app_.dispatch([&main, &line] { main.LoadScanFile(line); });
+    }
+    return true;
+}
+
+std::optional<std::string> Program::stateField(const std::string& name) const {
+    if (!principal_) return std::nullopt;
+    const FormPrincipal& m = *principal_;
+    auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    if (name == "PointCount") return std::to_string(m.points.PointCount);
+    if (name == "CurrentPoint") return std::to_string(m.points.CurrentPoint);
+    if (name == "mode") return std::to_string(static_cast<int>(m.mode));
+    if (name == "HookInstalled") return flag(m.HookInstalled);
+    if (name == "ShowOnStop") return flag(m.ShowOnStop);
+    if (name == "FirstStep") return flag(m.FirstStep);
+    if (name == "SkipNextReport") return flag(m.SkipNextReport);
+    if (name == "NextClickTick") return std::to_string(m.NextClickTick);
+    if (name == "ClickInterval") return std::to_string(m.ClickInterval);
+    if (name == "LastWindowTitle") return m.LastWindowTitle;
+    return std::nullopt;
+}
+
+std::optional<std::pair<int, int>> Program::point(int index) const {
+    if (!principal_ || index < 0 || index >= PointSet::kCapacity) return std::nullopt;
+    return principal_->points.Points[static_cast<size_t>(index)];
+}
+
+int runProgram(Platform& platform, const std::vector<std::string>& args) {
+    Program program(platform);
+    if (!program.start(args)) return 0;
+    program.application().run();
+    return 0;
+}
+
+}  // namespace zv

@@ -1,0 +1,71 @@
+#include "feedback/form_transparent.h"
+
+namespace zv {
+
+namespace {
+constexpr int kBar = 8;
+constexpr int kDesignSize = 137;
+}  // namespace
+
+FormTransparent::FormTransparent(Application& app)
+    : Form(app, "FormTransparent"),
+      Shape1(this, "Shape1", Shape::Align::Left),
+      Shape2(this, "Shape2", Shape::Align::Right),
+      Shape3(this, "Shape3", Shape::Align::Top),
+      Shape4(this, "Shape4", Shape::Align::Bottom) {
+    border = BorderStyle::None;
+    topmost = true;
+    takesFocus = false;
+    minimizeBox = maximizeBox = false;
+    setBounds({0, 0, kDesignSize, kDesignSize});
+    designClientWidth = designClientHeight = kDesignSize;
+    layOutBars();
+    color = static_cast<uint32_t>(ColorQuadre);
+    onCreate = [this] { FormCreate(); };
+}
+
+void FormTransparent::FormCreate() {
+    ColorQuadre = 255;
+    GrandariaBase = width();
+    GrandariaX = 100;
+    GrandariaY = 200;
+    color = static_cast<uint32_t>(ColorQuadre);
+    ActualitzarRegio();
+}
+
+void FormTransparent::layOutBars() {
+    const int w = width(), h = height();
+    Shape3.setBounds({0, 0, w, kBar});
+    Shape4.setBounds({0, h - kBar, w, kBar});
+    Shape1.setBounds({0, kBar, kBar, h - 2 * kBar});
+    Shape2.setBounds({w - kBar, kBar, kBar, h - 2 * kBar});
+}
+
+void FormTransparent::setFrameSize(int w, int h) {
+    setBounds({left(), top(), w, h});
+    setClientSize(w, h);
+    layOutBars();
+}
+
+void FormTransparent::ActualitzarRegio() {
+    std::vector<Rect> rects;
+    for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4})
+        if (s->visible()) rects.push_back(s->bounds());
+    if (!rects.empty()) setRegion(rects);
+}
+
+void FormTransparent::setBarColour(int32_t colour) {
+    ColorQuadre = colour;
+    color = static_cast<uint32_t>(colour);
+    for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setPenColor(static_cast<uint32_t>(colour));
+    for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setBrushColor(static_cast<uint32_t>(colour));
+}
+
+void FormTransparent::placeAround(int x, int y) {
+    setTop(y - height() / 2);
+    setLeft(x - width() / 2);
+    show();
+    placeTopmost();
+}
+
+}  // namespace zv

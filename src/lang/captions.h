@@ -1,0 +1,26 @@
+#pragma once
+// The menu captions of the seven interface languages.
+
+#include <array>
+#include <string>
+
+namespace zv::lang {
+
+enum Language { Catalan, Spanish, Basque, Galician, Portuguese, English, French, LanguageCount };
+
+inline constexpr int kTranslatedEntries = 26;
+
+// The names of the translated menu entries, in the order of every caption column.
+const std::array<const char*, kTranslatedEntries>& translatedEntries();
+
+// The captions of one language, code page 1252, in the order of translatedEntries().
+const std::array<std::string, kTranslatedEntries>& captions(Language language);
+
+// The value written to "Llengua" for each language, code page 1252.
+std::string settingsValue(Language language);
+
+// The language whose stored value is exactly this text; Spanish ("Castellà") is left
+// out because it is what the window shows before any language is applied.
+int restoredLanguage(const std::string& storedValue);
+
+}  // namespace zv::lang

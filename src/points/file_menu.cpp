@@ -1,0 +1,67 @@
+// "Nuevo", "Abrir..." and "Guardar...": the point set from and to scan files.
+
+#include "app/form_principal.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
+#include "platform/platform.h"
+#include "points/messages.h"
+#include "points/scan_file.h"
+
+namespace zv {
+
+void FormPrincipal::MenuNuevoClick() { points.PointCount = 0; }
+
+void FormPrincipal::MenuAbrirClick() {
+    MenuGrabar.setEnabled(false);
+    LoadScanFile("");
+}
+
+void FormPrincipal::LoadScanFile(const std::string& name) {
+    std::string path = name;
+    if (path.empty()) {
+        FileDialogSpec spec;
+        spec.title = "Abrir - Archivo Zentavoro";
+        spec.filters = {{"Archivos zentavoro (*.zvo)", "*.zvo"}, {"Todo tipo de archivos (*.*)", "*.*"}};
+        spec.mustExist = true;
+        spec.hideReadOnly = true;
+        auto chosen = platform().openFileDialog(spec);
+        if (!chosen) return;
+        path = *chosen;
+    }
+    auto bytes = platform().readFile(path);
+    if (!bytes) {
+        showInfo(messages::kCannotOpen);
+        return;
+    }
+    std::vector<std::string> lines = splitLines(*bytes);
+    bytes.reset();
+    MemoPelFitxer.setLines(lines);
+    dropComments(lines);
+    switch (readScanFile(lines, points)) {
+        case ScanFileError::Header: showInfo(messages::kNotOurFile); return;
+        case ScanFileError::Label: showInfo(messages::kBadLabel); return;
+        case ScanFileError::CountNotPositive: showInfo(messages::kCountNotPositive); return;
+        case ScanFileError::Points: showInfo(messages::kBadPoints); return;
+        case ScanFileError::None: break;
+    }
+    MenuEjecutarClick();
+}
+
+void FormPrincipal::MenuGuardarClick() {
+    const std::string title = settings::read(keys::kSectionLibrary, keys::kWindowTitle, "");
+    LastWindowTitle = title;
+    FileDialogSpec spec;
+    spec.title = "Guardar - Archivo Zentavoro";
+    spec.filters = {{"fitxers zentavoro (*.zvo)", "*.zvo"}, {"Todo tipo de archivos (*.*)", "*.*"}};
+    spec.defaultExtension = "zvo";
+    spec.fileName = title;
+    spec.askOverwrite = true;
+    spec.hideReadOnly = true;
+    spec.noReadOnlyResult = true;
+    auto chosen = platform().saveFileDialog(spec);
+    if (!chosen) return;
+    MemoPelFitxer.setLines(scanFileLines(points));
+    if (!platform().writeFile(*chosen, joinLines(MemoPelFitxer.lines()))) showInfo(messages::kCannotWrite);
+}
+
+}  // namespace zv

@@ -1,0 +1,16 @@
+#pragma once
+// The texts of the message boxes about scan files (Spanish in every interface language).
+
+namespace zv::messages {
+
+inline constexpr const char* kCannotOpen = "No puedo abrir el archivo";
+inline constexpr const char* kNotOurFile = "No archivo es un del programa, Zentavoro";
+inline constexpr const char* kBadLabel = "La segunda l\xEDnea debe poner: Numero de puntos = (n\xFA" "mero entero)";
+inline constexpr const char* kCountNotPositive =
+    "La segunda l\xEDnea debe poner en el n\xFA" "mero de puntos un n\xFA" "mero entero mayor que 0";
+inline constexpr const char* kBadPoints = "Los puntos son incorrectos";
+inline constexpr const char* kCannotWrite =
+    "Problemas en la grabaci\xF3n a disco. No se ha podido guardar el archivo. Verifique sus unidades de disco.";
+inline constexpr const char* kNoPoints = "No hay puntos definidos para esta ventana. Grabe o abra un archivo Zentavoro";
+
+}  // namespace zv::messages

@@ -1,0 +1,67 @@
+// Recording: the user's clicks in the target application become the point set, through
+// the hooks or on a full-screen snapshot.
+
+#include "app/form_principal.h"
+#include "app/title.h"
+#include "hook/mailbox.h"
+#include "platform/platform.h"
+#include "record/form_screen.h"
+#include "scan/synthesis.h"
+
+namespace zv {
+
+void FormPrincipal::appendPointerPosition() {
+    const ScreenPoint at = platform().cursorPos();
+    points.append(at.x, at.y);
+}
+
+void FormPrincipal::MenuGrabarClick() {
+    MenuAbrir.setEnabled(false);
+    MenuGuardar.setEnabled(false);
+    MenuEjecutar.setEnabled(false);
+    MenuGrabar.setEnabled(false);
+    ButtonEjecutar.setEnabled(false);
+    ButtonGrabar.setEnabled(false);
+    MenuPararGrabacion.setEnabled(true);
+
+    points.PointCount = 0;
+
+    if (MenuWindowsVista.checked()) {
+        const std::string snapshot = platform().captureScreen();
+        formScreen->Imatge.setPicture(snapshot);
+        formScreen->stoppedByUser = false;
+        formScreen->showModal();
+        formScreen->Imatge.setPicture("");
+        platform().releaseCapture(snapshot);
+        // Closing the snapshot in any other way than the right button still ends the
+        // recording, so the toolbar never stays half disabled.
+        if (!formScreen->stoppedByUser) MenuPararGrabacionClick();
+        return;
+    }
+
+    mode = Mode::Recording;
+    if (MenuEnGrabacinHacerClicReal.checked())
+        platform().hooks().SetHookExecucio();
+    else
+        platform().hooks().SetHookGrabacio();
+    sendAltTab();
+    mailbox::resetKeyboard();
+    platform().hooks().SetHookKeyboard();
+    TimerMouseHook.setOn(true);
+    HookInstalled = true;
+}
+
+void FormPrincipal::MenuPararGrabacionClick() {
+    platform().hooks().UnHookHook();
+    HookInstalled = false;
+    MenuAbrir.setEnabled(true);
+    MenuGuardar.setEnabled(true);
+    MenuEjecutar.setEnabled(true);
+    MenuGrabar.setEnabled(true);
+    ButtonEjecutar.setEnabled(true);
+    ButtonGrabar.setEnabled(true);
+    MenuPararGrabacion.setEnabled(false);
+    setCaption(kPlainTitle);
+}
+
+}  // namespace zv

@@ -1,0 +1,78 @@
+// One scan step: the pointer goes to the current point and the next point becomes current.
+
+#include "app/form_principal.h"
+#include "feedback/form_transparent.h"
+#include "platform/platform.h"
+#include "record/form_mouse.h"
+#include "scan/synthesis.h"
+
+namespace zv {
+
+void FormPrincipal::TimerEscaneigTimer() {
+    if (MenuEnEscaneigFerSonarUnBeep.checked()) platform().messageBeep(0);
+    ScanStep();
+}
+
+void FormPrincipal::ScanStep() {
+    if (MenuEnEjecucinBuscarFicheroDeBarrido.checked() && platform().foregroundWindow() != windowId()) {
+        if (auto match = MatchScanFile()) {
+            ShowOnStop = false;
+            MenuPararClick();
+            // A file that fails to load would leave the user with a hidden toolbar and
+            // nothing running: bring the toolbar back whenever execution did not restart.
+            try {
+                LoadScanFile(*match);
+            } catch (...) {
+                if (!MenuParar.enabled()) show();
+                throw;
+            }
+            if (!MenuParar.enabled()) show();
+            return;
+        }
+    }
+
+    if (MenuEnviarTabsYReturn.checked()) {
+        sendStroke(vk::Tab);
+        return;
+    }
+    if (points.PointCount <= 0) return;
+
+    const int32_t index = points.CurrentPoint;
+    const auto [x, y] = points.Points.at(static_cast<size_t>(index));
+
+    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+
+    TimerMouseHook.setOn(false);
+
+    if (MenuWindowsVista.checked()) {
+        if (MenuBarridoDirigido.checked() || MenuAccederAPosicionesPorTeclado.checked()) formMouse->placeAt(x, y);
+        const ScreenPoint at = platform().cursorPos();
+        if (FirstStep) {
+            FirstStep = false;
+        } else {
+            // Compared with where the previous placement really left the pointer, so that
+            // a keyboard jump (which chooses the point before the step) is judged fairly.
+            const int32_t previous = (index + points.PointCount - 1) % points.PointCount;
+            const auto expected = lastPlaced.value_or(points.Points.at(static_cast<size_t>(previous)));
+            if (at.x != expected.first || at.y != expected.second) {
+                MenuPararClick();
+                return;
+            }
+        }
+    }
+
+    const bool wasPlacing = placingPointer;
+    placingPointer = true;
+    platform().setCursorPos(x, y);
+    PumpDelay(10);
+    platform().setCursorPos(x + 1, y + 1);
+    PumpDelay(10);
+    platform().setCursorPos(x, y);
+    placingPointer = wasPlacing;
+    lastPlaced = std::make_pair(x, y);
+
+    TimerMouseHook.setOn(true);
+    if (points.PointCount > 0) points.CurrentPoint = (points.CurrentPoint + 1) % points.PointCount;
+}
+
+}  // namespace zv

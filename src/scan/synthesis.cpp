@@ -1,0 +1,69 @@
+// Everything the program does on the user's behalf: a click at the pointer, Tab, Return
+// and Alt+Tab, and the minimum interval that filters presses coming too close together.
+
+#include "scan/synthesis.h"
+
+#include <cfenv>
+#include <cmath>
+
+#include "app/form_principal.h"
+#include "platform/platform.h"
+#include "widgets/application.h"
+
+namespace zv {
+
+int32_t absoluteCoordinate(int32_t pixel, int32_t screenExtent) {
+    if (screenExtent <= 0) return 0;
+    const long double scale = 65535.0L / static_cast<long double>(screenExtent);
+    const long double product = scale * static_cast<long double>(pixel);
+    return static_cast<int32_t>(std::nearbyint(product));
+}
+
+void FormPrincipal::SendClick() {
+    const ScreenPoint at = platform().cursorPos();
+    const int32_t ax = absoluteCoordinate(at.x, platform().primaryScreenSize().width);
+    const int32_t ay = absoluteCoordinate(at.y, platform().primaryScreenSize().height);
+    using namespace mouseflags;
+    if (MenuIntercambiarBotonesMouse.checked()) {
+        platform().mouseEvent(Absolute | RightDown, ax, ay);
+        platform().mouseEvent(Absolute | RightUp, ax, ay);
+    } else {
+        platform().mouseEvent(Absolute | LeftDown, ax, ay);
+        platform().mouseEvent(Absolute | LeftUp, ax, ay);
+    }
+}
+
+void FormPrincipal::sendStroke(uint8_t key) {
+    platform().keyEvent(key, false);
+    platform().keyEvent(key, true);
+}
+
+void FormPrincipal::sendAltTab() {
+    platform().keyEvent(vk::Alt, false);
+    platform().keyEvent(vk::Tab, false);
+    platform().keyEvent(vk::Tab, true);
+    platform().keyEvent(vk::Alt, true);
+    PumpDelay(100);
+}
+
+bool FormPrincipal::programWindowInFront() const { return app().formOf(platform().foregroundWindow()) != nullptr; }
+
+void FormPrincipal::switchClick() {
+    if (EsperarIntervaloDetiempoEntre2Clics.checked() &&
+        static_cast<int32_t>(platform().tickCount()) < NextClickTick) {
+        NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));
+        return;
+    }
+    TimerMouseHook.setOn(false);
+    platform().hooks().UnHookHook();
+    if (MenuEnviarTabsYReturn.checked())
+        sendStroke(vk::Return);
+    else
+        SendClick();
+    PumpDelay(10);
+    platform().hooks().SetHookExecucio();
+    TimerMouseHook.setOn(true);
+    NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));
+}
+
+}  // namespace zv
