@@ -1,0 +1,317 @@
+#include "platform/profile.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <mutex>
+
+#include "platform/profile_document.h"
+#include "platform/text.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+// The program and the hook library write this file at the same time, each from its own
+// process. A write therefore takes an exclusive lock on a side file (the settings file
+// itself is replaced by every write, so it cannot carry the lock), reads the file afresh,
+// and puts the new text in place by renaming a complete temporary file over it: a reader
+// sees the old file or the new one, never a part, and a crash leaves at most a stray
+// temporary file.
+
+namespace zv {
+
+namespace {
+
+enum class ReadOutcome { read, missing, failed };
+
+// Threads of one process are kept apart here as well, since some file systems lock
+// per process rather than per open file.
+std::mutex& processWriteMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::string temporaryName(const std::string& file) {
+    static std::atomic<unsigned> counter{0};
+#ifdef _WIN32
+    const unsigned long pid = GetCurrentProcessId();
+#else
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+#endif
+    return file + ".tmp." + std::to_string(pid) + "." + std::to_string(counter++);
+}
+
+bool isSeparator(char c) {
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+#ifdef _WIN32
+
+std::wstring wide(const std::string& path) {
+    const std::u16string utf16 = cp1252ToUtf16(path);
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
+std::string environment(const wchar_t* name) {
+    wchar_t buffer[32768];
+    const DWORD n = GetEnvironmentVariableW(name, buffer, 32768);
+    if (n == 0 || n >= 32768) return {};
+    return utf16ToCp1252(std::u16string(buffer, buffer + n));
+}
+
+ReadOutcome readFile(const std::string& path, std::string& bytes) {
+    // Sharing delete lets a writer rename its new file over this one while we read.
+    HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadOutcome::missing
+                                                                              : ReadOutcome::failed;
+    }
+    bytes.clear();
+    char chunk[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) bytes.append(chunk, got);
+    CloseHandle(h);
+    return ok ? ReadOutcome::read : ReadOutcome::failed;
+}
+
+bool isDirectory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void makeDirectory(const std::string& path) { CreateDirectoryW(wide(path).c_str(), nullptr); }
+
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const std::string& path) {
+        handle_ = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE) return;
+        OVERLAPPED whole{};
+        locked_ = LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
+    }
+    ~ExclusiveLock() {
+        if (handle_ == INVALID_HANDLE_VALUE) return;
+        if (locked_) {
+            OVERLAPPED whole{};
+            UnlockFileEx(handle_, 0, MAXDWORD, MAXDWORD, &whole);
+        }
+        CloseHandle(handle_);
+    }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    bool held() const { return locked_; }
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool locked_ = false;
+};
+
+bool replaceFile(const std::string& path, const std::string& bytes) {
+    const std::string temporary = temporaryName(path);
+    const std::wstring wideTemporary = wide(temporary);
+    HANDLE h = CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        done += written;
+    }
+    ok = ok && FlushFileBuffers(h);
+    ok = CloseHandle(h) && ok;
+    if (ok) {
+        // Another program (an editor, a virus scanner) may hold the file open without
+        // sharing delete for a moment; give it a second.
+        const std::wstring target = wide(path);
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            if (MoveFileExW(wideTemporary.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return true;
+            const DWORD error = GetLastError();
+            if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION &&
+                error != ERROR_LOCK_VIOLATION)
+                break;
+            Sleep(20);
+        }
+    }
+    DeleteFileW(wideTemporary.c_str());
+    return false;
+}
+
+#else
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+ReadOutcome readFile(const std::string& path, std::string& bytes) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::missing : ReadOutcome::failed;
+    bytes.clear();
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            bytes.append(chunk, static_cast<size_t>(got));
+        } else if (got == 0) {
+            break;
+        } else if (errno != EINTR) {
+            close(fd);
+            return ReadOutcome::failed;
+        }
+    }
+    close(fd);
+    return ReadOutcome::read;
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void makeDirectory(const std::string& path) { mkdir(path.c_str(), 0777); }
+
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const std::string& path) {
+        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd_ < 0) return;
+        int result;
+        while ((result = flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        locked_ = result == 0;
+    }
+    ~ExclusiveLock() {
+        if (fd_ >= 0) close(fd_);  // closing releases the lock
+    }
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    bool held() const { return locked_; }
+
+private:
+    int fd_ = -1;
+    bool locked_ = false;
+};
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool replaceFile(const std::string& path, const std::string& bytes) {
+    const std::string temporary = temporaryName(path);
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    // The new file keeps the permissions the user gave the old one.
+    struct stat old {};
+    if (stat(path.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
+    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok && rename(temporary.c_str(), path.c_str()) == 0) return true;
+    unlink(temporary.c_str());
+    return false;
+}
+
+#endif
+
+// Creates the folders above the file that do not exist yet; true when the file's own
+// folder is there afterwards.
+bool makeParentFolders(const std::string& file) {
+    size_t last = std::string::npos;
+    for (size_t i = file.size(); i-- > 0;)
+        if (isSeparator(file[i])) {
+            last = i;
+            break;
+        }
+    if (last == std::string::npos || last == 0) return true;  // current folder or the root
+    const std::string parent = file.substr(0, last);
+    if (isDirectory(parent)) return true;
+    for (size_t i = 1; i <= parent.size(); ++i)
+        if (i == parent.size() || isSeparator(parent[i])) makeDirectory(parent.substr(0, i));
+    return isDirectory(parent);
+}
+
+}  // namespace
+
+ProfileRead profileGet(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& defaultValue, unsigned bufsize) {
+    // No lock: the file is only ever replaced whole, so what is read is one complete
+    // version of it. An unreadable file reads like a missing one, as on Windows.
+    std::string bytes;
+    if (readFile(file, bytes) != ReadOutcome::read) bytes.clear();
+    return ProfileDocument::parse(bytes).get(section, key, defaultValue, bufsize);
+}
+
+bool profileSet(const std::string& file, const std::string& section, const std::string& key,
+                const std::string& value) {
+    if (!makeParentFolders(file)) return false;
+    std::lock_guard<std::mutex> inProcess(processWriteMutex());
+    ExclusiveLock lock(file + ".lock");
+    if (!lock.held()) return false;
+
+    std::string bytes;
+    const ReadOutcome outcome = readFile(file, bytes);
+    // A file that exists but cannot be read must not be replaced by one holding only
+    // the new key.
+    if (outcome == ReadOutcome::failed) return false;
+    ProfileDocument doc = ProfileDocument::parse(bytes);
+    if (!doc.set(section, key, value)) return true;  // already stored: the file stays as it is
+    return replaceFile(file, doc.text());
+}
+
+std::string settingsFilePath() {
+#ifdef _WIN32
+    if (std::string path = environment(L"ZENTAVORO_INI"); !path.empty()) return path;
+    std::string base = environment(L"APPDATA");
+    if (base.empty()) {
+        const std::string profile = environment(L"USERPROFILE");
+        if (profile.empty()) return "Zentavoro.ini";
+        base = profile + "\\AppData\\Roaming";
+    }
+    return base + "\\Zentavoro\\Zentavoro.ini";
+#else
+    if (std::string path = environment("ZENTAVORO_INI"); !path.empty()) return path;
+    std::string base = environment("XDG_CONFIG_HOME");
+    // Relative values are to be ignored, the base directory rules say.
+    if (base.empty() || base[0] != '/') {
+        std::string home = environment("HOME");
+        if (home.empty()) {
+            if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) home = user->pw_dir;
+        }
+        base = home + "/.config";
+    }
+    return base + "/zentavoro/Zentavoro.ini";
+#endif
+}
+
+}  // namespace zv

@@ -1,0 +1,120 @@
+// zentavoro-ini FILE < SCRIPT
+//
+// Runs profile operations on FILE, one a line, fields separated by one TAB, bytes taken
+// as they are (a CR before the LF is dropped). One result line per operation:
+//   get SECTION KEY DEFAULT BUFSIZE  -> ret=N TAB the value in hex
+//   set SECTION KEY VALUE            -> ok=1 or ok=0
+//   raw HEX                          -> replaces the whole file by these bytes; raw
+//   dump                             -> the whole file in hex, or missing
+// Hex is two lower-case digits per byte, nothing for no bytes. The same scripts run
+// through the Windows functions under Wine (tests/wine-profile), and the outputs must match.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "platform/profile.h"
+
+namespace {
+
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool unhex(const std::string& text, std::string& bytes) {
+    if (text.size() % 2) return false;
+    bytes.clear();
+    for (size_t i = 0; i < text.size(); i += 2) {
+        const int high = hexDigit(text[i]);
+        const int low = hexDigit(text[i + 1]);
+        if (high < 0 || low < 0) return false;
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return true;
+}
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out(1);
+    for (char c : line) {
+        if (c == '\t')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+bool parseSize(const std::string& text, unsigned& size) {
+    if (text.empty() || text.size() > 9) return false;
+    size = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        size = size * 10 + static_cast<unsigned>(c - '0');
+    }
+    return true;
+}
+
+std::string run(const std::string& file, const std::vector<std::string>& f) {
+    const std::string& op = f[0];
+    if (op == "get" && f.size() == 5) {
+        unsigned size;
+        if (!parseSize(f[4], size)) return "error";
+        const zv::ProfileRead read = zv::profileGet(file, f[1], f[2], f[3], size);
+        return "ret=" + std::to_string(read.ret) + "\t" + hex(read.value);
+    }
+    if (op == "set" && f.size() == 4) return zv::profileSet(file, f[1], f[2], f[3]) ? "ok=1" : "ok=0";
+    if (op == "raw" && f.size() <= 2) {
+        std::string bytes;
+        if (!unhex(f.size() == 2 ? f[1] : "", bytes)) return "error";
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << bytes;
+        return out.flush() ? "raw" : "raw failed";
+    }
+    if (op == "dump" && f.size() == 1) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return "missing";
+        return hex(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    }
+    return "error";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: zentavoro-ini FILE < SCRIPT\n";
+        return 2;
+    }
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const std::string file = argv[1];
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::cout << run(file, fields(line)) << '\n' << std::flush;
+    }
+    return 0;
+}
