@@ -28,6 +28,9 @@ void FormPrincipal::MenuGrabarClick() {
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();
+        const ScreenSize screen = platform().primaryScreenSize();
+        formScreen->setBounds({0, 0, screen.width, screen.height});
+        formScreen->Imatge.setBounds({0, 0, screen.width, screen.height});
         formScreen->Imatge.setPicture(snapshot);
         formScreen->stoppedByUser = false;
         formScreen->showModal();
