@@ -1,0 +1,65 @@
+#pragma once
+// The user's side of every dialog: answers queued by the scenario, taken in order, and a
+// record of each dialog, message box and error report for the scenario to check. A
+// dialog that opens with no answer queued fails the scenario: nobody would close it.
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/platform.h"
+
+namespace zv::sim {
+
+class Trace;
+
+struct DialogRecord {
+    std::string kind;      // open, save, color, size
+    std::string initial;   // proposed file name, preset colour, or client size "W H"
+};
+
+struct MessageRecord {
+    std::string text, title;
+};
+
+class SimDialogs {
+public:
+    explicit SimDialogs(const Trace& trace) : trace_(trace) {}
+
+    // Answers; nothing means the user cancels.
+    void answerOpen(std::optional<std::string> path) { open_.push_back(std::move(path)); }
+    void answerSave(std::optional<std::string> path) { save_.push_back(std::move(path)); }
+    void answerColor(std::optional<uint32_t> color) { color_.push_back(color); }
+    void answerSize(int width, int height) { size_.emplace_back(width, height); }
+
+    std::optional<std::string> openFile(const FileDialogSpec& spec);
+    std::optional<std::string> saveFile(const FileDialogSpec& spec);
+    std::optional<uint32_t> chooseColor(uint32_t initial);
+    // The size-choice window opening with this client size: the size the user gives it.
+    std::pair<int, int> chooseSize(int width, int height);
+
+    void messageBox(const std::string& text, const std::string& title);
+    void errorReport(const std::string& text);
+
+    std::deque<DialogRecord>& dialogs() { return dialogs_; }
+    std::deque<MessageRecord>& messages() { return messages_; }
+    std::deque<std::string>& errors() { return errors_; }
+    void clearRecords();
+
+private:
+    const Trace& trace_;
+    std::deque<std::optional<std::string>> open_, save_;
+    std::deque<std::optional<uint32_t>> color_;
+    std::deque<std::pair<int, int>> size_;
+    std::deque<DialogRecord> dialogs_;
+    std::deque<MessageRecord> messages_;
+    std::deque<std::string> errors_;
+};
+
+// What the save dialog makes of a typed name: the default extension is added when the
+// name has none.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
+
+}  // namespace zv::sim

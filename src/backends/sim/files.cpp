@@ -1,0 +1,73 @@
+#include "backends/sim/files.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "platform/text.h"
+
+namespace zv::sim {
+
+namespace fs = std::filesystem;
+
+fs::path SimFiles::nativePath(const std::string& name) { return fs::path(cp1252ToUtf8(name)); }
+
+fs::path SimFiles::key(const std::string& name) {
+    std::error_code ec;
+    fs::path p = fs::absolute(nativePath(name), ec);
+    return p.lexically_normal();
+}
+
+void SimFiles::setReadOnly(const std::string& name) { readOnly_.insert(key(name)); }
+
+bool SimFiles::readOnly(const std::string& name) const { return readOnly_.count(key(name)) > 0; }
+
+std::optional<std::string> SimFiles::read(const std::string& name) const {
+    std::error_code ec;
+    const fs::path p = nativePath(name);
+    if (!fs::is_regular_file(p, ec)) return std::nullopt;
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool SimFiles::write(const std::string& name, const std::string& bytes) {
+    if (readOnly(name)) return false;
+    return writeAnyway(name, bytes);
+}
+
+bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {
+    std::ofstream out(nativePath(name), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+std::vector<std::string> SimFiles::listScanFiles(const std::string& folder) const {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(nativePath(folder.empty() ? "." : folder), ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        const std::string name = utf8ToCp1252(entry.path().filename().string());
+        // Nothing on this desktop is hidden or a system file: every plain file counts.
+        if (name.size() < 4) continue;
+        if (upperAscii(name.substr(name.size() - 4)) != ".ZVO") continue;
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::string SimFiles::currentDirectory() const {
+    std::error_code ec;
+    return utf8ToCp1252(fs::current_path(ec).string());
+}
+
+bool SimFiles::setCurrentDirectory(const std::string& dir) {
+    std::error_code ec;
+    fs::current_path(nativePath(dir), ec);
+    return !ec;
+}
+
+}  // namespace zv::sim

@@ -1,0 +1,108 @@
+#include "backends/sim/hooks.h"
+
+#include <algorithm>
+
+#include "backends/sim/trace.h"
+#include "platform/profile.h"
+
+namespace zv::sim {
+
+namespace {
+constexpr int kKeyboard = 1, kAnyKey = 2;
+constexpr const char* kMailbox = "LlibreriaZentavoro";
+constexpr const char* kWindowTitleKey = "T\xCDTOL FINESTRA";
+}  // namespace
+
+void SimHooks::called(const char* name) {
+    calls_.emplace_back(name);
+    trace_(std::string("hook library: ") + name);
+}
+
+void SimHooks::write(const std::string& key, const std::string& value) {
+    profileSet(settingsFilePath(), kMailbox, key, value);
+    trace_("hook library writes " + key + " = \"" + value + "\"");
+}
+
+void SimHooks::installKeyHook(int which) {
+    std::erase(keyChain_, which);
+    keyChain_.push_back(which);
+}
+
+void SimHooks::removeKeyHook(int which) { std::erase(keyChain_, which); }
+
+void SimHooks::SetHookExecucio() {
+    called("SetHookExecucio");
+    mouse_ = MouseHook::Execution;
+}
+
+void SimHooks::SetHookGrabacio() {
+    called("SetHookGrabacio");
+    mouse_ = MouseHook::Recording;
+}
+
+void SimHooks::UnHookHook() {
+    called("UnHookHook");
+    mouse_ = MouseHook::None;
+}
+
+void SimHooks::SetHookKeyboard() {
+    called("SetHookKeyboard");
+    keyboard_ = true;
+    installKeyHook(kKeyboard);
+}
+
+void SimHooks::SetHookQualsevolTecla() {
+    called("SetHookQualsevolTecla");
+    anyKey_ = true;
+    installKeyHook(kAnyKey);
+}
+
+void SimHooks::UnHookKeyboard() {
+    called("UnHookKeyboard");
+    keyboard_ = false;
+    removeKeyHook(kKeyboard);
+}
+
+void SimHooks::UnHookQualsevolTecla() {
+    called("UnHookQualsevolTecla");
+    anyKey_ = false;
+    removeKeyHook(kAnyKey);
+}
+
+std::vector<std::string> SimHooks::installed() const {
+    std::vector<std::string> out;
+    if (mouse_ == MouseHook::Execution) out.emplace_back("mouse-execution");
+    if (mouse_ == MouseHook::Recording) out.emplace_back("mouse-recording");
+    if (keyboard_) out.emplace_back("keyboard");
+    if (anyKey_) out.emplace_back("any-key");
+    return out;
+}
+
+bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
+    if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
+    if (mouse_ == MouseHook::Recording) write(kWindowTitleKey, titleUnderPointer);
+    write("CLIC", button == MouseButton::Left ? "1" : "2");
+    return true;
+}
+
+bool SimHooks::userKey(uint8_t vk) {
+    if (!processRunning_) return false;
+    for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
+        if (*it == kKeyboard) {
+            write("KEYBOARD", std::to_string(vk));
+        } else {
+            write("CLIC", "1");
+            return true;
+        }
+    }
+    return false;
+}
+
+void SimHooks::reset() {
+    mouse_ = MouseHook::None;
+    keyboard_ = anyKey_ = false;
+    keyChain_.clear();
+    calls_.clear();
+}
+
+}  // namespace zv::sim

@@ -1,0 +1,66 @@
+#pragma once
+// The simulated companion hook library. Like the real ones it never calls the program:
+// what it catches of the user's input it writes to the hook mailbox of the settings
+// file. The mouse hooks take the presses they report, the keyboard hook only listens,
+// the any-key hook takes the keys. Input the program synthesises never reaches it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/hook_library.h"
+#include "widgets/widget.h"
+
+namespace zv::sim {
+
+class Trace;
+
+enum class MouseHook { None, Execution, Recording };
+
+class SimHooks : public HookLibrary {
+public:
+    explicit SimHooks(const Trace& trace) : trace_(trace) {}
+
+    void SetHookExecucio() override;
+    void SetHookGrabacio() override;
+    void UnHookHook() override;
+    void SetHookKeyboard() override;
+    void SetHookQualsevolTecla() override;
+    void UnHookKeyboard() override;
+    void UnHookQualsevolTecla() override;
+
+    MouseHook mouseHook() const { return mouse_; }
+    bool keyboardHook() const { return keyboard_; }
+    bool anyKeyHook() const { return anyKey_; }
+    // "mouse-execution", "mouse-recording", "keyboard", "any-key": what is installed now.
+    std::vector<std::string> installed() const;
+    // The operations called, by name, since the record was last emptied.
+    std::vector<std::string>& calls() { return calls_; }
+
+    // The user's input as the hooks see it while the program's process runs. True when
+    // a hook took it, so that no window gets it. titleUnderPointer is what the recording
+    // hook writes as the title of the clicked window.
+    bool userPress(MouseButton button, const std::string& titleUnderPointer);
+    bool userKey(uint8_t vk);
+
+    // Hooks live in the program's process: they act only while it runs, and a new
+    // process starts with none.
+    void setProcessRunning(bool running) { processRunning_ = running; }
+    void reset();
+
+private:
+    void called(const char* name);
+    void write(const std::string& key, const std::string& value);
+    void installKeyHook(int which);
+    void removeKeyHook(int which);
+
+    const Trace& trace_;
+    MouseHook mouse_ = MouseHook::None;
+    bool keyboard_ = false, anyKey_ = false;
+    // Keyboard hooks in installation order: the last one installed sees a key first.
+    std::vector<int> keyChain_;
+    std::vector<std::string> calls_;
+    bool processRunning_ = true;
+};
+
+}  // namespace zv::sim

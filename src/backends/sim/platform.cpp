@@ -1,0 +1,171 @@
+#include "backends/sim/platform.h"
+
+#include "backends/sim/binding.h"
+#include "widgets/application.h"
+
+namespace zv::sim {
+
+SimPlatform::SimPlatform()
+    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, trace_),
+      dialogs_(trace_) {
+    desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
+}
+
+void SimPlatform::frontChanged(WindowId previous, WindowId now) {
+    const SimWindow* coming = desktop_.find(now);
+    if (!coming || coming->foreign()) return;
+    Form* form = coming->form;
+    Application& app = form->app();
+    if (app.terminated()) return;
+    const SimWindow* going = desktop_.find(previous);
+    if (!going || going->foreign() || &going->form->app() != &app) {
+        // Another application (or none) was in front: the program becomes the active one.
+        trace_("the program is activated");
+        app.activated();
+        return;
+    }
+    Form* left = going->form;
+    if (left->onDeactivate) app.dispatch(left->onDeactivate);
+    if (form->onActivate) app.dispatch(form->onActivate);
+}
+
+void SimPlatform::runFor(uint32_t ms) {
+    timers_.runFor(ms, [this] { input_.flushPending(); });
+}
+
+void SimPlatform::endProcess(Application& app) {
+    for (Form* form : app.forms()) {
+        desktop_.remove(form->windowId());
+        timers_.forget(form);
+        input_.forget(form);
+    }
+}
+
+void SimPlatform::clearRecords() {
+    input_.records().clear();
+    hooks_.calls().clear();
+    dialogs_.clearRecords();
+    for (WindowId id : desktop_.zOrder()) desktop_.find(id)->received.clear();
+}
+
+uint32_t SimPlatform::tickCount() { return clock_.now(); }
+
+void SimPlatform::sleep(unsigned ms) { clock_.advance(ms); }
+
+void SimPlatform::processMessages(Application&) {
+    // A pass of the pump takes time here as anywhere: a wait that only pumps ends.
+    clock_.advance(1);
+    input_.flushPending();
+    timers_.deliverDue();
+}
+
+void SimPlatform::runMessageLoop(Application& app) {
+    if (messageLoop) {
+        messageLoop(app);
+        return;
+    }
+    // Nobody is driving the world: let the timers run while any is left.
+    while (!app.terminated()) {
+        const uint32_t before = clock_.now();
+        runFor(60000);
+        if (clock_.now() == before) break;
+    }
+}
+
+ScreenPoint SimPlatform::cursorPos() { return input_.pointer(); }
+void SimPlatform::setCursorPos(int x, int y) { input_.setCursorPos(x, y); }
+void SimPlatform::mouseEvent(uint32_t flags, int dx, int dy) { input_.mouseEvent(flags, dx, dy); }
+void SimPlatform::keyEvent(uint8_t vk, bool up) { input_.keyEvent(vk, up); }
+ScreenSize SimPlatform::primaryScreenSize() { return screen; }
+
+std::string SimPlatform::captureScreen() {
+    ++captures_;
+    trace_("screen captured");
+    return "sim-screen-" + std::to_string(captures_);
+}
+
+void SimPlatform::releaseCapture(const std::string& picture) { trace_("released " + picture); }
+
+WindowId SimPlatform::foregroundWindow() { return desktop_.foreground(); }
+
+std::string SimPlatform::windowText(WindowId w, int maxChars) {
+    const SimWindow* window = desktop_.find(w);
+    if (!window || maxChars <= 0) return {};
+    return window->title.substr(0, static_cast<size_t>(maxChars));
+}
+
+std::string SimPlatform::className(WindowId w, int maxChars) {
+    const SimWindow* window = desktop_.find(w);
+    if (!window || maxChars <= 0) return {};
+    return window->className.substr(0, static_cast<size_t>(maxChars));
+}
+
+std::vector<WindowId> SimPlatform::topLevelWindows() { return desktop_.zOrder(); }
+
+WindowId SimPlatform::windowFromPoint(int x, int y) { return desktop_.fromPoint(x, y); }
+
+void SimPlatform::setForegroundWindow(WindowId w) {
+    trace_("SetForegroundWindow " + desktop_.describe(w));
+    desktop_.bringToFront(w);
+}
+
+void SimPlatform::shellOpen(const std::string& target) {
+    lastShellTarget = target;
+    trace_("shell opens \"" + target + "\"");
+}
+
+void SimPlatform::messageBeep(unsigned type) { input_.beep(type); }
+
+std::optional<std::string> SimPlatform::openFileDialog(const FileDialogSpec& spec) { return dialogs_.openFile(spec); }
+std::optional<std::string> SimPlatform::saveFileDialog(const FileDialogSpec& spec) { return dialogs_.saveFile(spec); }
+std::optional<uint32_t> SimPlatform::colorDialog(uint32_t initial) { return dialogs_.chooseColor(initial); }
+
+void SimPlatform::messageBox(const std::string& text, const std::string& title) { dialogs_.messageBox(text, title); }
+void SimPlatform::errorReport(const std::string& text) { dialogs_.errorReport(text); }
+
+VersionInfo SimPlatform::version() { return versionInfo; }
+std::string SimPlatform::currentDirectory() { return files_.currentDirectory(); }
+bool SimPlatform::setCurrentDirectory(const std::string& dir) { return files_.setCurrentDirectory(dir); }
+std::vector<std::string> SimPlatform::listScanFiles(const std::string& folder) { return files_.listScanFiles(folder); }
+std::optional<std::string> SimPlatform::readFile(const std::string& name) { return files_.read(name); }
+
+bool SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
+    const bool ok = files_.write(name, bytes);
+    trace_("write " + name + (ok ? "" : " refused"));
+    return ok;
+}
+
+std::unique_ptr<FormBinding> SimPlatform::bind(Form& form) { return std::make_unique<SimBinding>(*this, form); }
+
+void SimPlatform::formShown(Form& form, WindowId id, bool visible) {
+    if (!visible) {
+        desktop_.hide(id);
+        return;
+    }
+    if (form.maximised) {
+        form.setBounds({0, 0, screen.width, screen.height});
+    } else if (form.centred) {
+        form.setBounds({(screen.width - form.width()) / 2, (screen.height - form.height()) / 2, form.width(),
+                        form.height()});
+    }
+    desktop_.show(id);
+    // The main window takes the front whenever it is shown; the others only when the
+    // program brings them there.
+    if (&form == form.app().mainForm()) desktop_.bringToFront(id);
+}
+
+void SimPlatform::runModal(Form& form, WindowId id) {
+    trace_("modal " + form.name());
+    form.setVisible(true);
+    desktop_.bringToFront(id);
+    if (modalLoop) modalLoop(form);
+    trace_("modal " + form.name() + " ends");
+}
+
+void SimPlatform::formGone(const Form* form, WindowId id) {
+    desktop_.remove(id);
+    timers_.forget(form);
+    input_.forget(form);
+}
+
+}  // namespace zv::sim

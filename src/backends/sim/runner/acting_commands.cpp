@@ -1,0 +1,102 @@
+// The user acting on the world, and time passing with the message loop running.
+
+#include "backends/sim/runner/runner.h"
+
+namespace zv::sim {
+
+namespace {
+
+// Why a user could not click this widget; nothing when they could.
+std::optional<std::string> notClickable(const Widget& w) {
+    for (const Widget* x = &w; x; x = x->parent()) {
+        const std::string whose = x == &w ? "" : " inside " + x->name();
+        if (!x->visible()) return "hidden" + whose;
+        if (!x->enabled()) return "disabled" + whose;
+    }
+    const Form* form = w.form();
+    if (form && form != &w) {
+        if (!form->visible()) return "its window " + form->name() + " is hidden";
+        if (!form->enabled()) return "its window " + form->name() + " is disabled";
+    }
+    return std::nullopt;
+}
+
+MouseButton button(const std::string& word) {
+    if (word == "left") return MouseButton::Left;
+    if (word == "right") return MouseButton::Right;
+    return MouseButton::Middle;
+}
+
+}  // namespace
+
+bool Runner::actingCommand(const Command& c) {
+    const std::string& name = c.name();
+    if (name == "advance") {
+        platform_.runFor(static_cast<uint32_t>(*number(c.at(1))));
+    } else if (name == "click") {
+        click(c.at(1));
+    } else if (name == "invoke") {
+        Program& p = runningProgram();
+        Widget& w = widget(c.at(1));
+        auto handler = w.onClick;
+        if (handler) p.application().dispatch(handler);
+    } else if (name == "spin") {
+        spin(c);
+    } else if (name == "press") {
+        platform_.input().userPress(button(c.at(1)));
+    } else if (name == "key") {
+        platform_.input().userKey(static_cast<uint8_t>(*keyCode(c.at(1))));
+    } else if (name == "foreground") {
+        platform_.userFront(windowNamed(c.at(1)));
+    } else if (name == "answer") {
+        answer(c);
+    } else if (name == "close") {
+        Program& p = runningProgram();
+        Form* main = p.application().mainForm();
+        p.application().dispatch([main] { main->close(); });
+    } else if (name == "mark") {
+        platform_.clearRecords();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Runner::click(const std::string& name) {
+    Program& p = runningProgram();
+    Widget& w = widget(name);
+    if (auto why = notClickable(w)) fail(name + " is not clickable: " + *why);
+    // A click brings its window to the front first, as a real one does.
+    platform_.desktop().userActivate(w.form()->windowId());
+    auto handler = w.onClick;
+    if (handler) p.application().dispatch(handler);
+}
+
+void Runner::spin(const Command& c) {
+    Program& p = runningProgram();
+    Widget& w = widget(c.at(1));
+    if (w.kind() != WidgetKind::SpinEdit) fail(c.at(1) + " is not a spin box");
+    if (auto why = notClickable(w)) fail(c.at(1) + " is not clickable: " + *why);
+    auto& spinEdit = static_cast<SpinEdit&>(w);
+    const bool up = c.keyword(2, "up");
+    const long long times = c.size() > 3 ? *number(c.at(3)) : 1;
+    platform_.desktop().userActivate(w.form()->windowId());
+    for (long long i = 0; i < times; ++i)
+        p.application().dispatch([&spinEdit, up] { up ? spinEdit.stepUp() : spinEdit.stepDown(); });
+}
+
+void Runner::answer(const Command& c) {
+    SimDialogs& dialogs = platform_.dialogs();
+    const bool cancel = c.keyword(2, "cancel");
+    if (c.keyword(1, "open")) {
+        dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+    } else if (c.keyword(1, "save")) {
+        dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+    } else if (c.keyword(1, "color")) {
+        dialogs.answerColor(cancel ? std::nullopt : std::optional<uint32_t>(static_cast<uint32_t>(*number(c.at(2)))));
+    } else {
+        dialogs.answerSize(static_cast<int>(*number(c.at(2))), static_cast<int>(*number(c.at(3))));
+    }
+}
+
+}  // namespace zv::sim

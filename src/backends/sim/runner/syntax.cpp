@@ -1,0 +1,181 @@
+// The shape of every command of the scenario language, checked before anything runs.
+
+#include <charconv>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "backends/sim/runner/script.h"
+
+namespace zv::sim {
+
+std::optional<long long> number(const std::string& word) {
+    long long value = 0;
+    const char* end = word.data() + word.size();
+    auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    if (ec != std::errc() || ptr != end || word.empty()) return std::nullopt;
+    return value;
+}
+
+namespace {
+
+using Check = std::function<std::optional<std::string>(const Command&)>;
+
+std::optional<std::string> count(const Command& c, size_t least, size_t most) {
+    const size_t args = c.size() - 1;
+    if (args < least || args > most) {
+        if (least == most) return c.name() + " takes " + std::to_string(least) + " word(s)";
+        return c.name() + " takes " + std::to_string(least) + " to " + std::to_string(most) + " words";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> numbers(const Command& c, size_t from, size_t to) {
+    for (size_t i = from; i <= to && i < c.size(); ++i)
+        if (!number(c.at(i))) return "'" + c.at(i) + "' is not a number";
+    return std::nullopt;
+}
+
+std::optional<std::string> oneOf(const Command& c, size_t i, std::initializer_list<const char*> words) {
+    for (const char* w : words)
+        if (c.keyword(i, w)) return std::nullopt;
+    std::string list;
+    for (const char* w : words) list += (list.empty() ? "" : "|") + std::string(w);
+    return "expected " + list + " after " + c.name();
+}
+
+std::optional<std::string> exact(const Command& c, size_t args, size_t numFrom = 1, size_t numTo = 0) {
+    if (auto e = count(c, args, args)) return e;
+    if (numTo >= numFrom) return numbers(c, numFrom, numTo);
+    return std::nullopt;
+}
+
+std::optional<std::string> windowShape(const Command& c) {
+    if (c.size() < 3) return std::string("window takes an id and a title");
+    size_t i = 3;
+    while (i < c.size()) {
+        if (c.keyword(i, "class") && i + 1 < c.size()) {
+            i += 2;
+        } else if (c.keyword(i, "at") && i + 4 < c.size()) {
+            if (auto e = numbers(c, i + 1, i + 4)) return e;
+            i += 5;
+        } else {
+            return "unexpected '" + c.at(i) + "' (class \"CLASS\" or at X Y W H)";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> answerShape(const Command& c) {
+    if (c.size() < 3) return std::string("answer takes a kind and the answer");
+    if (c.keyword(1, "open") || c.keyword(1, "save")) return count(c, 2, 2);
+    if (c.keyword(1, "color")) {
+        if (auto e = count(c, 2, 2)) return e;
+        if (c.keyword(2, "cancel")) return std::nullopt;
+        return numbers(c, 2, 2);
+    }
+    if (c.keyword(1, "size")) return exact(c, 3, 2, 3);
+    return std::string("answer open|save|color|size");
+}
+
+const std::set<std::string> kStates = {"checked", "unchecked", "enabled", "disabled", "visible", "hidden", "on", "off"};
+const std::set<std::string> kProperties = {"caption", "hint",  "value",  "text",        "interval",     "left",
+                                           "top",     "width", "height", "clientwidth", "clientheight", "color"};
+
+std::optional<std::string> expectShape(const Command& c) {
+    if (c.size() < 2) return std::string("expect what?");
+    static const std::map<std::string, Check> special = {
+        {"state", [](const Command& c) { return count(c, 3, 3); }},
+        {"point", [](const Command& c) { return exact(c, 4, 2, 4); }},
+        {"pointer", [](const Command& c) { return exact(c, 3, 2, 3); }},
+        {"foreground", [](const Command& c) { return count(c, 2, 2); }},
+        {"running",
+         [](const Command& c) {
+             if (auto e = count(c, 2, 2)) return e;
+             return oneOf(c, 2, {"yes", "no"});
+         }},
+        {"ini", [](const Command& c) { return count(c, 4, 4); }},
+        {"file", [](const Command& c) { return count(c, 3, 3); }},
+        {"message", [](const Command& c) { return count(c, 2, 2); }},
+        {"error", [](const Command& c) { return count(c, 2, 2); }},
+        {"quiet", [](const Command& c) { return count(c, 1, 1); }},
+        {"dialog",
+         [](const Command& c) {
+             if (auto e = count(c, 2, 3)) return e;
+             return oneOf(c, 2, {"open", "save", "color", "size"});
+         }},
+        {"input", [](const Command& c) { return count(c, 2, 2); }},
+        {"hooks", [](const Command& c) { return count(c, 2, 2); }},
+        {"hook-calls", [](const Command& c) { return count(c, 2, 2); }},
+        {"got", [](const Command& c) { return count(c, 3, 3); }},
+        {"shell", [](const Command& c) { return count(c, 2, 2); }},
+    };
+    if (!c.words[1].quoted) {
+        if (auto it = special.find(c.at(1)); it != special.end()) return it->second(c);
+    }
+    if (c.size() == 3 && kStates.count(c.at(2))) return std::nullopt;
+    if (c.size() == 4 && kProperties.count(c.at(2))) return std::nullopt;
+    return "expect " + c.at(1) + " needs a state (checked, enabled, visible, on ...) or a property and its value";
+}
+
+}  // namespace
+
+std::optional<std::string> shapeError(const Command& c) {
+    static const std::map<std::string, Check> shapes = {
+        {"screen", [](const Command& c) { return exact(c, 2, 1, 2); }},
+        {"tick",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = exact(c, 1, 1, 1)) return e;
+             const long long t = *number(c.at(1));
+             if (t < 0 || t > 0xFFFFFFFFll) return std::string("the tick count is 32-bit");
+             return std::nullopt;
+         }},
+        {"version", [](const Command& c) { return exact(c, 5, 1, 4); }},
+        {"file", [](const Command& c) { return count(c, c.body ? 1 : 2, c.body ? 1 : 2); }},
+        {"readonly", [](const Command& c) { return count(c, 1, 1); }},
+        {"ini", [](const Command& c) { return count(c, 3, 3); }},
+        {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
+        {"window", windowShape},
+        {"title", [](const Command& c) { return count(c, 2, 2); }},
+        {"pointer", [](const Command& c) { return exact(c, 2, 1, 2); }},
+        {"start", [](const Command&) { return std::optional<std::string>(); }},
+        {"advance",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = exact(c, 1, 1, 1)) return e;
+             if (*number(c.at(1)) < 0) return std::string("time does not run backwards");
+             return std::nullopt;
+         }},
+        {"click", [](const Command& c) { return count(c, 1, 1); }},
+        {"invoke", [](const Command& c) { return count(c, 1, 1); }},
+        {"spin",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 2, 3)) return e;
+             if (auto e = oneOf(c, 2, {"up", "down"})) return e;
+             return numbers(c, 3, 3);
+         }},
+        {"press",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 1, 1)) return e;
+             return oneOf(c, 1, {"left", "right", "middle"});
+         }},
+        {"key",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 1, 1)) return e;
+             if (!keyCode(c.at(1))) return "unknown key '" + c.at(1) + "'";
+             return std::nullopt;
+         }},
+        {"foreground", [](const Command& c) { return count(c, 1, 1); }},
+        {"answer", answerShape},
+        {"close", [](const Command& c) { return count(c, 0, 0); }},
+        {"mark", [](const Command& c) { return count(c, 0, 0); }},
+        {"expect", expectShape},
+    };
+    if (c.words.empty()) return std::string("empty command");
+    if (c.words[0].quoted) return std::string("a command name is never quoted");
+    auto it = shapes.find(c.name());
+    if (it == shapes.end()) return "unknown command '" + c.name() + "'";
+    if (c.body && c.name() != "file") return std::string("only file takes a <<END block");
+    return it->second(c);
+}
+
+}  // namespace zv::sim

@@ -1,0 +1,84 @@
+// Setting up the world: screen, clock, system version, files, settings, foreign windows,
+// the pointer, and starting the program.
+
+#include <exception>
+
+#include "backends/sim/runner/runner.h"
+#include "platform/profile.h"
+
+namespace zv::sim {
+
+namespace {
+int integer(const Command& c, size_t i) { return static_cast<int>(*number(c.at(i))); }
+}  // namespace
+
+bool Runner::worldCommand(const Command& c) {
+    const std::string& name = c.name();
+    if (name == "screen") {
+        platform_.screen = {integer(c, 1), integer(c, 2)};
+    } else if (name == "tick") {
+        platform_.clock().set(static_cast<uint32_t>(*number(c.at(1))));
+    } else if (name == "version") {
+        platform_.versionInfo = {static_cast<unsigned>(integer(c, 1)), static_cast<unsigned>(integer(c, 2)),
+                                 static_cast<unsigned>(integer(c, 3)), static_cast<unsigned>(integer(c, 4)), c.at(5)};
+    } else if (name == "file") {
+        if (!SimFiles::writeAnyway(c.at(1), c.body ? *c.body : c.at(2))) fail("cannot write the file " + c.at(1));
+    } else if (name == "readonly") {
+        platform_.files().setReadOnly(c.at(1));
+    } else if (name == "ini") {
+        if (!profileSet(settingsFilePath(), c.at(1), c.at(2), c.at(3))) fail("cannot write the settings file");
+    } else if (name == "ini-file") {
+        if (!SimFiles::writeAnyway(settingsFilePath(), c.at(1))) fail("cannot write the settings file");
+    } else if (name == "window") {
+        if (platform_.desktop().findForeign(c.at(1))) fail("there is already a window " + c.at(1));
+        std::string className = "SimWindow";
+        Rect rect{0, 0, 400, 300};
+        for (size_t i = 3; i < c.size();) {
+            if (c.keyword(i, "class")) {
+                className = c.at(i + 1);
+                i += 2;
+            } else {
+                rect = {integer(c, i + 1), integer(c, i + 2), integer(c, i + 3), integer(c, i + 4)};
+                i += 5;
+            }
+        }
+        platform_.desktop().addForeign(c.at(1), c.at(2), className, rect);
+    } else if (name == "title") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        w->title = c.at(2);
+    } else if (name == "pointer") {
+        platform_.input().movePointer(integer(c, 1), integer(c, 2));
+    } else if (name == "start") {
+        startProgram(c);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Runner::startProgram(const Command& c) {
+    bool anyRunning = false;
+    for (const auto& p : programs_) anyRunning = anyRunning || p->running();
+    if (!anyRunning) {
+        // A new process: the old one's windows and hooks went with it.
+        programs_.clear();
+        ended_.clear();
+        platform_.simHooks().reset();
+    }
+    platform_.clearRecords();
+    platform_.lastShellTarget.clear();
+    platform_.simHooks().setProcessRunning(true);
+
+    std::vector<std::string> args;
+    for (size_t i = 1; i < c.size(); ++i) args.push_back(c.at(i));
+    programs_.push_back(std::make_unique<Program>(platform_));
+    try {
+        programs_.back()->start(args);
+    } catch (const std::exception& e) {
+        fail(std::string("the start-up failed: ") + e.what());
+    }
+    platform_.input().flushPending();
+}
+
+}  // namespace zv::sim

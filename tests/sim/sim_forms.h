@@ -1,0 +1,45 @@
+#pragma once
+// Small forms and a world to put them in, for the tests of the simulated desktop.
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "backends/sim/platform.h"
+#include "widgets/application.h"
+
+namespace zv::sim::testing {
+
+// A borderless form at a given place, with a timer and a picture to play with.
+class PlainForm : public Form {
+public:
+    PlainForm(Application& app, std::string name, Rect bounds = {0, 0, 100, 100})
+        : Form(app, name), timer(this, name + "Timer", 100), other(this, name + "Other", 100) {
+        setBounds(bounds);
+        border = BorderStyle::None;
+    }
+    Timer timer;
+    Timer other;
+};
+
+// A fresh world with its own folder (the current directory) and settings file.
+class World {
+public:
+    World() {
+        std::string dir = (std::filesystem::temp_directory_path() / "zentavoro-sim-test-XXXXXX").string();
+        folder = mkdtemp(dir.data());
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        setenv("ZENTAVORO_INI", (folder / "Zentavoro.ini").c_str(), 1);
+    }
+    ~World() {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(folder);
+    }
+    std::filesystem::path folder, previous;
+    SimPlatform platform;
+    Application app{platform};
+};
+
+}  // namespace zv::sim::testing
