@@ -1,0 +1,175 @@
+// The seven operations of the hook library on Windows: low-level hooks (WH_MOUSE_LL,
+// WH_KEYBOARD_LL) installed by the calling thread. The system calls a low-level hook on the
+// thread that installed it, whenever that thread takes its messages, so the program's
+// user-interface thread, which pumps messages all the time, serves them itself.
+//
+// What a hook does with an event:
+// - mouse hooks take the left and right presses they report, down and the matching up, so
+//   the application under the pointer sees neither and one switch press is one click;
+// - the keyboard hook only listens; the any-key hook takes the keys it reports;
+// - every physical key press is reported once: auto-repeat while a key is held is not;
+// - input synthesised by a program (ours included) is never reported: the system marks it
+//   injected, and the program's own clicks would otherwise come back as switch presses.
+
+#include <windows.h>
+
+#include <bitset>
+
+#include "llibreria_zentavoro.h"
+#include "mailbox.h"
+
+namespace {
+
+HINSTANCE g_module = nullptr;
+
+enum class MouseMode { Execucio, Grabacio };
+
+HHOOK g_mouseHook = nullptr;
+MouseMode g_mouseMode = MouseMode::Execucio;
+bool g_tookLeft = false, g_tookRight = false;
+
+HHOOK g_keyboardHook = nullptr;
+std::bitset<256> g_keyboardDown;
+
+HHOOK g_anyKeyHook = nullptr;
+std::bitset<256> g_anyKeyDown;
+
+constexpr DWORD kInjectedMouse = LLMHF_INJECTED | LLMHF_LOWER_IL_INJECTED;
+constexpr DWORD kInjectedKey = LLKHF_INJECTED | LLKHF_LOWER_IL_INJECTED;
+
+LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        if (!(info->flags & kInjectedMouse)) {
+            switch (message) {
+            case WM_LBUTTONDOWN:
+                // The title first: once "CLIC" is there the program may read the title.
+                if (g_mouseMode == MouseMode::Grabacio) lz::reportWindowTitleAt(info->pt.x, info->pt.y);
+                lz::reportClick("1");
+                g_tookLeft = true;
+                return 1;
+            case WM_LBUTTONUP:
+                if (g_tookLeft) {
+                    g_tookLeft = false;
+                    return 1;
+                }
+                break;
+            case WM_RBUTTONDOWN:
+                lz::reportClick("2");
+                g_tookRight = true;
+                return 1;
+            case WM_RBUTTONUP:
+                if (g_tookRight) {
+                    g_tookRight = false;
+                    return 1;
+                }
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, message, lParam);
+}
+
+// Low-level hooks see the left and right variants of the modifiers; the mailbox holds the
+// codes the program knows (Alt is 18 whichever Alt key was pressed).
+unsigned mailboxKey(DWORD vk) {
+    switch (vk) {
+    case VK_LMENU:
+    case VK_RMENU:
+        return VK_MENU;
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+        return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+        return VK_CONTROL;
+    default:
+        return vk & 0xFF;
+    }
+}
+
+// True for the first down event of a physical press; repeats and releases are not presses.
+bool newPress(std::bitset<256>& down, const KBDLLHOOKSTRUCT& info) {
+    const unsigned vk = info.vkCode & 0xFF;
+    if (info.flags & LLKHF_UP) {
+        down.reset(vk);
+        return false;
+    }
+    if (down.test(vk)) return false;
+    down.set(vk);
+    return true;
+}
+
+LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        if (!(info->flags & kInjectedKey) && newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
+    }
+    return CallNextHookEx(nullptr, code, message, lParam);
+}
+
+LRESULT CALLBACK anyKeyProc(int code, WPARAM message, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        if (!(info->flags & kInjectedKey)) {
+            if (newPress(g_anyKeyDown, *info)) lz::reportClick("1");
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, message, lParam);
+}
+
+void install(HHOOK& hook, int type, HOOKPROC proc) {
+    if (!hook) hook = SetWindowsHookExW(type, proc, g_module, 0);
+}
+
+void remove(HHOOK& hook) {
+    if (hook) {
+        UnhookWindowsHookEx(hook);
+        hook = nullptr;
+    }
+}
+
+void installMouse(MouseMode mode) {
+    g_mouseMode = mode;
+    if (!g_mouseHook) {
+        g_tookLeft = g_tookRight = false;
+        install(g_mouseHook, WH_MOUSE_LL, mouseProc);
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_module = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+void SetHookExecucio(void) { installMouse(MouseMode::Execucio); }
+
+void SetHookGrabacio(void) { installMouse(MouseMode::Grabacio); }
+
+void UnHookHook(void) { remove(g_mouseHook); }
+
+void SetHookKeyboard(void) {
+    if (!g_keyboardHook) g_keyboardDown.reset();
+    install(g_keyboardHook, WH_KEYBOARD_LL, keyboardProc);
+}
+
+void SetHookQualsevolTecla(void) {
+    if (!g_anyKeyHook) g_anyKeyDown.reset();
+    install(g_anyKeyHook, WH_KEYBOARD_LL, anyKeyProc);
+}
+
+void UnHookKeyboard(void) { remove(g_keyboardHook); }
+
+void UnHookQualsevolTecla(void) { remove(g_anyKeyHook); }
+
+}  // extern "C"

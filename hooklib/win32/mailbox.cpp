@@ -1,0 +1,41 @@
+#include "mailbox.h"
+
+#include <windows.h>
+
+#include "platform/profile.h"
+#include "platform/text.h"
+
+namespace lz {
+namespace {
+
+const char* const kSection = "LlibreriaZentavoro";
+// "TÍTOL FINESTRA" in code page 1252.
+const char* const kTitleKey = "T\xCDTOL FINESTRA";
+
+void write(const char* key, const std::string& value) {
+    // Synchronous on purpose: the hook runs on the program's user-interface thread, so this
+    // write can never fall between the dispatcher reading "CLIC" and resetting it to "0",
+    // which a writer thread could, losing the press. A write takes a few milliseconds, far
+    // below the system's low-level hook timeout.
+    zv::profileSet(zv::settingsFilePath(), kSection, key, value);
+}
+
+}  // namespace
+
+void reportClick(const char* value) { write("CLIC", value); }
+
+void reportKey(unsigned vk) { write("KEYBOARD", std::to_string(vk)); }
+
+void reportWindowTitleAt(long x, long y) {
+    POINT pt{x, y};
+    std::string title;
+    if (HWND w = WindowFromPoint(pt)) {
+        if (HWND root = GetAncestor(w, GA_ROOT)) w = root;
+        wchar_t buf[256] = {};
+        int n = GetWindowTextW(w, buf, 256);
+        if (n > 0) title = zv::utf16ToCp1252(std::u16string(reinterpret_cast<const char16_t*>(buf), static_cast<size_t>(n)));
+    }
+    write(kTitleKey, title);
+}
+
+}  // namespace lz

@@ -1,0 +1,219 @@
+// The child controls of a form, one per widget: creation and the properties mirrored into
+// them. Labels are owner-drawn STATIC controls (their clicks arrive as STN_CLICKED), buttons
+// and flat tool buttons are BUTTON controls, a spin box is a read-only EDIT with up-down
+// arrows, a memo a read-only multi-line EDIT; images, panels, bevels and shapes are small
+// window classes of our own (paint.cpp).
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "backends/win32/binding.h"
+#include "backends/win32/classes.h"
+#include "backends/win32/wide.h"
+#include "backends/win32/win32_platform.h"
+
+namespace zv::win32 {
+namespace {
+
+std::wstring memoText(const Memo& memo) {
+    std::string joined;
+    for (size_t i = 0; i < memo.lines().size(); ++i) {
+        if (i) joined += "\r\n";
+        joined += memo.lines()[i];
+    }
+    return widen(joined);
+}
+
+}  // namespace
+
+HWND Win32Binding::parentOf(Widget& w) const {
+    for (Widget* p = w.parent(); p; p = p->parent()) {
+        if (p == &form_) break;
+        auto it = controls_.find(p);
+        if (it != controls_.end() && (p->kind() == WidgetKind::Panel)) return it->second.hwnd;
+    }
+    return hwnd_;
+}
+
+Win32Binding::Control* Win32Binding::control(HWND hwnd) {
+    auto it = byHwnd_.find(hwnd);
+    return it == byHwnd_.end() ? nullptr : it->second;
+}
+
+void Win32Binding::createControl(Widget& w) {
+    if (controls_.count(&w)) return;
+    Control c;
+    c.widget = &w;
+    c.id = nextId_++;
+    const Rect& b = w.bounds();
+    const DWORD base = WS_CHILD | WS_CLIPSIBLINGS | (w.visible() ? WS_VISIBLE : 0) | (w.enabled() ? 0 : WS_DISABLED);
+    HWND parent = parentOf(w);
+    HINSTANCE inst = platform_.instance();
+    auto make = [&](DWORD ex, const wchar_t* cls, const std::wstring& text, DWORD style) {
+        return CreateWindowExW(ex, cls, text.c_str(), base | style, b.left, b.top, b.width, b.height, parent,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(c.id)), inst, nullptr);
+    };
+    HFONT font = formFont_;
+    switch (w.kind()) {
+    case WidgetKind::Label: {
+        auto& label = static_cast<Label&>(w);
+        c.hwnd = make(0, L"STATIC", widen(w.caption()), SS_OWNERDRAW | SS_NOTIFY);
+        font = fontOf(label.font);
+        break;
+    }
+    case WidgetKind::Image:
+        c.hwnd = make(0, kImageClass, L"", 0);
+        break;
+    case WidgetKind::Panel:
+    case WidgetKind::Bevel:
+        c.hwnd = make(0, kPanelClass, L"", WS_CLIPCHILDREN);
+        break;
+    case WidgetKind::Shape:
+        c.hwnd = make(0, kShapeClass, L"", 0);
+        break;
+    case WidgetKind::Memo: {
+        auto& memo = static_cast<Memo&>(w);
+        c.hwnd = make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | (memo.wordWrap ? 0 : ES_AUTOHSCROLL));
+        c.background = CreateSolidBrush(memo.background & 0xFFFFFF);
+        font = fontOf(memo.font);
+        break;
+    }
+    case WidgetKind::Button: {
+        auto& button = static_cast<Button&>(w);
+        c.hwnd = make(0, L"BUTTON", widen(w.caption()), BS_PUSHBUTTON | WS_TABSTOP);
+        if (button.bold) font = platform_.font(form_.font.family, form_.font.height, true);
+        break;
+    }
+    case WidgetKind::ToolButton:
+        c.hwnd = make(0, L"BUTTON", L"", BS_OWNERDRAW);
+        break;
+    case WidgetKind::SpinEdit: {
+        auto& spin = static_cast<SpinEdit&>(w);
+        // Arrows only: the edit shows the value and takes no typing.
+        c.hwnd = make(WS_EX_CLIENTEDGE, L"EDIT", widen(spin.text()), ES_READONLY | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP);
+        font = platform_.font(form_.font.family, spin.fontHeight, false);
+        c.spin = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
+                                 WS_CHILD | (w.visible() ? WS_VISIBLE : 0) | (w.enabled() ? 0 : WS_DISABLED) | UDS_ALIGNRIGHT |
+                                     UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK,
+                                 0, 0, 0, 0, parent, nullptr, inst, nullptr);
+        SendMessageW(c.spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(c.hwnd), 0);
+        SendMessageW(c.spin, UDM_SETRANGE32, static_cast<WPARAM>(spin.minValue()), static_cast<LPARAM>(spin.maxValue()));
+        SendMessageW(c.spin, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.value()));
+        break;
+    }
+    default:
+        return;  // forms, menu entries and timers are not child windows
+    }
+    if (!c.hwnd) return;
+    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // Later widgets lie above earlier ones, as they were designed.
+    SetWindowPos(c.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (c.spin) SetWindowPos(c.spin, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Control& stored = controls_[&w] = c;
+    byHwnd_[stored.hwnd] = &stored;
+    if (stored.spin) byHwnd_[stored.spin] = &stored;
+    byId_[stored.id] = &stored;
+    if (w.kind() == WidgetKind::Label && (b.width <= 0 || b.height <= 0)) applyBounds(stored);
+    if (w.kind() == WidgetKind::Memo) applyText(stored);
+    applyHint(stored);
+}
+
+void Win32Binding::applyBounds(Control& c) {
+    Rect b = c.widget->bounds();
+    if (c.widget->kind() == WidgetKind::Label && (b.width <= 0 || b.height <= 0)) {
+        // A label designed without a size takes the size of its text.
+        HDC dc = GetDC(c.hwnd);
+        HGDIOBJ old = SelectObject(dc, fontOf(static_cast<Label*>(c.widget)->font));
+        RECT r{0, 0, 0, 0};
+        std::wstring text = widen(c.widget->caption());
+        DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT);
+        SelectObject(dc, old);
+        ReleaseDC(c.hwnd, dc);
+        if (b.width <= 0) b.width = r.right;
+        if (b.height <= 0) b.height = r.bottom;
+    }
+    MoveWindow(c.hwnd, b.left, b.top, b.width, b.height, TRUE);
+    if (c.spin) SendMessageW(c.spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(c.hwnd), 0);  // realigns the arrows
+}
+
+void Win32Binding::applyText(Control& c) {
+    Widget& w = *c.widget;
+    switch (w.kind()) {
+    case WidgetKind::SpinEdit: {
+        auto& spin = static_cast<SpinEdit&>(w);
+        SetWindowTextW(c.hwnd, widen(spin.text()).c_str());
+        SendMessageW(c.spin, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.value()));
+        break;
+    }
+    case WidgetKind::Memo:
+        // A hidden memo is the program's line buffer: its text reaches the screen when shown.
+        if (w.visible()) SetWindowTextW(c.hwnd, memoText(static_cast<Memo&>(w)).c_str());
+        break;
+    case WidgetKind::Label:
+        SetWindowTextW(c.hwnd, widen(w.caption()).c_str());
+        if (w.bounds().width <= 0 || w.bounds().height <= 0) applyBounds(c);
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+        break;
+    case WidgetKind::Button:
+        SetWindowTextW(c.hwnd, widen(w.caption()).c_str());
+        break;
+    default:
+        InvalidateRect(c.hwnd, nullptr, TRUE);
+        break;
+    }
+}
+
+void Win32Binding::applyHint(Control& c) {
+    if (!tooltip_) return;
+    std::wstring text = widen(c.widget->hint());
+    for (HWND target : {c.hwnd, c.spin}) {
+        if (!target) continue;
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = GetParent(target);
+        info.uId = reinterpret_cast<UINT_PTR>(target);
+        SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        if (text.empty()) continue;
+        info.lpszText = text.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void Win32Binding::alignShapes() {
+    // Bars aligned to an edge follow the client area: top and bottom ones span the whole
+    // width, left and right ones the height left between them.
+    auto [cw, ch] = clientSize();
+    int x0 = 0, y0 = 0, x1 = cw, y1 = ch;
+    auto place = [](Widget& w, const Rect& r) { w.setBounds(r); };
+    for (Shape::Align phase : {Shape::Align::Top, Shape::Align::Bottom, Shape::Align::Left, Shape::Align::Right}) {
+        for (Widget* w : form_.widgets()) {
+            if (w->kind() != WidgetKind::Shape || w->parent()) continue;
+            auto* s = static_cast<Shape*>(w);
+            if (s->align != phase) continue;
+            const Rect& b = s->bounds();
+            switch (phase) {
+            case Shape::Align::Top:
+                place(*s, {x0, y0, x1 - x0, b.height});
+                y0 += b.height;
+                break;
+            case Shape::Align::Bottom:
+                place(*s, {x0, y1 - b.height, x1 - x0, b.height});
+                y1 -= b.height;
+                break;
+            case Shape::Align::Left:
+                place(*s, {x0, y0, b.width, y1 - y0});
+                x0 += b.width;
+                break;
+            case Shape::Align::Right:
+                place(*s, {x1 - b.width, y0, b.width, y1 - y0});
+                x1 -= b.width;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace zv::win32

@@ -1,0 +1,74 @@
+// System: version, current directory, the scan files of a folder, whole files.
+#include <cstdio>
+
+#include "backends/win32/wide.h"
+#include "backends/win32/win32_platform.h"
+
+namespace zv::win32 {
+
+VersionInfo Win32Platform::version() {
+    // GetVersionEx answers what the program's manifest claims to support; RtlGetVersion
+    // tells the truth, which is what the About box shows.
+    VersionInfo info;
+    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    auto rtlGetVersion = ntdll ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion"))) : nullptr;
+    OSVERSIONINFOEXW v{};
+    v.dwOSVersionInfoSize = sizeof(v);
+    if (rtlGetVersion && rtlGetVersion(&v) == 0) {
+        info.major = v.dwMajorVersion;
+        info.minor = v.dwMinorVersion;
+        info.build = v.dwBuildNumber;
+        info.platformId = v.dwPlatformId;
+        info.servicePack = narrow(v.szCSDVersion, wcsnlen(v.szCSDVersion, 128));
+    }
+    return info;
+}
+
+std::string Win32Platform::currentDirectory() {
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::wstring buf(size, L'\0');
+    DWORD n = GetCurrentDirectoryW(size, buf.data());
+    buf.resize(n);
+    return narrowName(buf);
+}
+
+bool Win32Platform::setCurrentDirectory(const std::string& dir) { return SetCurrentDirectoryW(widenName(dir).c_str()) != 0; }
+
+std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    std::wstring pattern = widenName(folder);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+    pattern += L"*.zvo";
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
+        names.push_back(narrowName(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::optional<std::string> Win32Platform::readFile(const std::string& name) {
+    FILE* f = _wfopen(widenName(name).c_str(), L"rb");
+    if (!f) return std::nullopt;
+    std::string bytes;
+    char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    const bool failed = ferror(f) != 0;
+    fclose(f);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+bool Win32Platform::writeFile(const std::string& name, const std::string& bytes) {
+    FILE* f = _wfopen(widenName(name).c_str(), L"wb");
+    if (!f) return false;
+    const bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return fclose(f) == 0 && written;
+}
+
+}  // namespace zv::win32

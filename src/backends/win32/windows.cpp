@@ -1,0 +1,50 @@
+// Top-level windows of every program on the desktop.
+#include "backends/win32/wide.h"
+#include "backends/win32/win32_platform.h"
+
+namespace zv::win32 {
+namespace {
+
+HWND hwndOf(WindowId w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
+WindowId id(HWND w) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(w)); }
+
+}  // namespace
+
+WindowId Win32Platform::foregroundWindow() { return id(GetForegroundWindow()); }
+
+std::string Win32Platform::windowText(WindowId w, int maxChars) {
+    if (maxChars <= 0) return {};
+    std::wstring buf(static_cast<size_t>(maxChars) + 1, L'\0');
+    int n = GetWindowTextW(hwndOf(w), buf.data(), maxChars + 1);
+    return narrow(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::string Win32Platform::className(WindowId w, int maxChars) {
+    if (maxChars <= 0) return {};
+    std::wstring buf(static_cast<size_t>(maxChars) + 1, L'\0');
+    int n = GetClassNameW(hwndOf(w), buf.data(), maxChars + 1);
+    return narrow(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::vector<WindowId> Win32Platform::topLevelWindows() {
+    std::vector<WindowId> out;
+    EnumWindows(
+        [](HWND w, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<WindowId>*>(list)->push_back(id(w));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+WindowId Win32Platform::windowFromPoint(int x, int y) {
+    HWND w = WindowFromPoint(POINT{x, y});
+    if (!w) return 0;
+    // The program names windows by their titles: the top-level window, not a button in it.
+    if (HWND root = GetAncestor(w, GA_ROOT)) w = root;
+    return id(w);
+}
+
+void Win32Platform::setForegroundWindow(WindowId w) { SetForegroundWindow(hwndOf(w)); }
+
+}  // namespace zv::win32

@@ -1,0 +1,100 @@
+// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]
+//
+// A plain window with the given title that writes every button press and release and every
+// key it receives to LOGFILE, one line each, flushed at once so that a test reading the file
+// meanwhile sees it:
+//   <tick> READY <left> <top> <width> <height>      the window is up (outer rectangle)
+//   <tick> LDOWN|LUP|RDOWN|RUP|MDOWN|MUP <x> <y>   screen coordinates of the event
+//   <tick> KEYDOWN|KEYREPEAT|KEYUP <vk>
+// <tick> is GetTickCount in milliseconds.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+FILE* g_log = nullptr;
+
+void logLine(const char* event, const std::string& rest) {
+    if (!g_log) return;
+    std::fprintf(g_log, "%lu %s %s\n", static_cast<unsigned long>(GetTickCount()), event, rest.c_str());
+    std::fflush(g_log);
+}
+
+void logMouse(HWND hwnd, const char* event, LPARAM lParam) {
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(hwnd, &p);
+    logLine(event, std::to_string(p.x) + " " + std::to_string(p.y));
+}
+
+LRESULT CALLBACK targetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN: logMouse(hwnd, "LDOWN", lParam); return 0;
+    case WM_LBUTTONUP: logMouse(hwnd, "LUP", lParam); return 0;
+    case WM_RBUTTONDOWN: logMouse(hwnd, "RDOWN", lParam); return 0;
+    case WM_RBUTTONUP: logMouse(hwnd, "RUP", lParam); return 0;
+    case WM_MBUTTONDOWN: logMouse(hwnd, "MDOWN", lParam); return 0;
+    case WM_MBUTTONUP: logMouse(hwnd, "MUP", lParam); return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        logLine((lParam & (1 << 30)) ? "KEYREPEAT" : "KEYDOWN", std::to_string(wParam));
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        logLine("KEYUP", std::to_string(wParam));
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc < 3) {
+        MessageBoxW(nullptr, L"zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]", L"zentavoro-target", MB_OK);
+        return 2;
+    }
+    g_log = _wfopen(argv[2], L"ab");
+    int left = 100, top = 100, width = 600, height = 400;
+    if (argc >= 7) {
+        left = _wtoi(argv[3]);
+        top = _wtoi(argv[4]);
+        width = _wtoi(argv[5]);
+        height = _wtoi(argv[6]);
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = targetProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = L"ZentavoroTarget";
+    RegisterClassExW(&wc);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW, left, top, width, height, nullptr, nullptr,
+                                instance, nullptr);
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+    SetForegroundWindow(hwnd);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    logLine("READY", std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+                         std::to_string(r.bottom - r.top));
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (g_log) std::fclose(g_log);
+    LocalFree(argv);
+    return 0;
+}
