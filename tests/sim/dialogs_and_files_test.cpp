@@ -30,6 +30,20 @@ TEST(Dialogs, answers_are_taken_in_order_and_each_dialog_is_recorded) {
     EXPECT_EQ(dialogs.dialogs()[2].initial, "255");
 }
 
+TEST(Dialogs, a_cancel_of_no_kind_goes_to_the_first_file_or_colour_dialog_in_turn) {
+    World world;
+    SimDialogs& dialogs = world.platform.dialogs();
+    dialogs.answerSave("tarde.zvo");
+    dialogs.answerCancel();
+    dialogs.answerSize(200, 100);
+    dialogs.answerOpen("despues.zvo");
+    EXPECT_EQ(world.platform.openFileDialog({}), std::nullopt);   // the cancel came first
+    EXPECT_EQ(world.platform.openFileDialog({}), std::optional<std::string>("despues.zvo"));
+    EXPECT_EQ(world.platform.saveFileDialog(saveSpec("")), std::optional<std::string>("tarde.zvo"));
+    EXPECT_EQ(dialogs.chooseSize(83, 183), std::make_pair(200, 100));
+    EXPECT_THROW(dialogs.chooseSize(83, 183), SimFailure);
+}
+
 TEST(Dialogs, the_save_dialog_adds_the_default_extension_only_to_a_bare_name) {
     World world;
     SimDialogs& dialogs = world.platform.dialogs();

@@ -5,15 +5,16 @@
 
 namespace zv::sim {
 
-namespace {
-template <typename T>
-T take(std::deque<T>& queue, const char* what) {
-    if (queue.empty()) throw SimFailure{std::string("a ") + what + " opened with no answer queued"};
-    T answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
+SimDialogs::Answer SimDialogs::take(const std::string& kind, const char* what) {
+    for (auto it = answers_.begin(); it != answers_.end(); ++it) {
+        if (it->kind == kind || (it->kind == "any" && kind != "size")) {
+            Answer answer = std::move(*it);
+            answers_.erase(it);
+            return answer;
+        }
+    }
+    throw SimFailure{std::string("a ") + what + " opened with no answer queued"};
 }
-}  // namespace
 
 std::string withDefaultExtension(const std::string& path, const std::string& extension) {
     if (extension.empty()) return path;
@@ -26,7 +27,7 @@ std::string withDefaultExtension(const std::string& path, const std::string& ext
 std::optional<std::string> SimDialogs::openFile(const FileDialogSpec& spec) {
     dialogs_.push_back({"open", spec.fileName});
     trace_("open dialog \"" + spec.title + "\"");
-    auto answer = take(open_, "file-open dialog");
+    auto answer = take("open", "file-open dialog").path;
     trace_("open dialog answered " + answer.value_or("cancel"));
     return answer;
 }
@@ -34,7 +35,7 @@ std::optional<std::string> SimDialogs::openFile(const FileDialogSpec& spec) {
 std::optional<std::string> SimDialogs::saveFile(const FileDialogSpec& spec) {
     dialogs_.push_back({"save", spec.fileName});
     trace_("save dialog \"" + spec.title + "\" proposing \"" + spec.fileName + "\"");
-    auto answer = take(save_, "file-save dialog");
+    auto answer = take("save", "file-save dialog").path;
     if (answer) answer = withDefaultExtension(*answer, spec.defaultExtension);
     trace_("save dialog answered " + answer.value_or("cancel"));
     return answer;
@@ -43,7 +44,7 @@ std::optional<std::string> SimDialogs::saveFile(const FileDialogSpec& spec) {
 std::optional<uint32_t> SimDialogs::chooseColor(uint32_t initial) {
     dialogs_.push_back({"color", std::to_string(initial)});
     trace_("colour dialog preset " + std::to_string(initial));
-    auto answer = take(color_, "colour dialog");
+    auto answer = take("color", "colour dialog").color;
     trace_("colour dialog answered " + (answer ? std::to_string(*answer) : std::string("cancel")));
     return answer;
 }
@@ -51,7 +52,7 @@ std::optional<uint32_t> SimDialogs::chooseColor(uint32_t initial) {
 std::pair<int, int> SimDialogs::chooseSize(int width, int height) {
     dialogs_.push_back({"size", std::to_string(width) + " " + std::to_string(height)});
     trace_("size-choice window opens at " + std::to_string(width) + " x " + std::to_string(height));
-    return take(size_, "size-choice window");
+    return take("size", "size-choice window").size;
 }
 
 void SimDialogs::messageBox(const std::string& text, const std::string& title) {

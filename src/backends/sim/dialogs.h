@@ -28,11 +28,14 @@ class SimDialogs {
 public:
     explicit SimDialogs(const Trace& trace) : trace_(trace) {}
 
-    // Answers; nothing means the user cancels.
-    void answerOpen(std::optional<std::string> path) { open_.push_back(std::move(path)); }
-    void answerSave(std::optional<std::string> path) { save_.push_back(std::move(path)); }
-    void answerColor(std::optional<uint32_t> color) { color_.push_back(color); }
-    void answerSize(int width, int height) { size_.emplace_back(width, height); }
+    // Answers, each taken by the first dialog of its kind; nothing means the user
+    // cancels. A cancel of no particular kind goes to whichever file or colour dialog
+    // comes first.
+    void answerOpen(std::optional<std::string> path) { answers_.push_back({"open", std::move(path), {}, {}}); }
+    void answerSave(std::optional<std::string> path) { answers_.push_back({"save", std::move(path), {}, {}}); }
+    void answerColor(std::optional<uint32_t> color) { answers_.push_back({"color", {}, color, {}}); }
+    void answerSize(int width, int height) { answers_.push_back({"size", {}, {}, {width, height}}); }
+    void answerCancel() { answers_.push_back({"any", {}, {}, {}}); }
 
     std::optional<std::string> openFile(const FileDialogSpec& spec);
     std::optional<std::string> saveFile(const FileDialogSpec& spec);
@@ -49,10 +52,16 @@ public:
     void clearRecords();
 
 private:
+    struct Answer {
+        std::string kind;
+        std::optional<std::string> path;
+        std::optional<uint32_t> color;
+        std::pair<int, int> size;
+    };
+    Answer take(const std::string& kind, const char* what);
+
     const Trace& trace_;
-    std::deque<std::optional<std::string>> open_, save_;
-    std::deque<std::optional<uint32_t>> color_;
-    std::deque<std::pair<int, int>> size_;
+    std::deque<Answer> answers_;
     std::deque<DialogRecord> dialogs_;
     std::deque<MessageRecord> messages_;
     std::deque<std::string> errors_;

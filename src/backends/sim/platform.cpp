@@ -13,17 +13,22 @@ SimPlatform::SimPlatform()
 
 void SimPlatform::frontChanged(WindowId previous, WindowId now) {
     const SimWindow* coming = desktop_.find(now);
-    if (!coming || coming->foreign()) return;
+    if (!coming || coming->foreign()) {
+        // Another application, or the bare desktop, is the active one now.
+        activeApp_ = nullptr;
+        return;
+    }
     Form* form = coming->form;
     Application& app = form->app();
     if (app.terminated()) return;
-    const SimWindow* going = desktop_.find(previous);
-    if (!going || going->foreign() || &going->form->app() != &app) {
-        // Another application (or none) was in front: the program becomes the active one.
+    if (activeApp_ != &app) {
+        activeApp_ = &app;
         trace_("the program is activated");
         app.activated();
         return;
     }
+    const SimWindow* going = desktop_.find(previous);
+    if (!going || going->foreign() || going->form == form || &going->form->app() != &app) return;
     Form* left = going->form;
     if (left->onDeactivate) app.dispatch(left->onDeactivate);
     if (form->onActivate) app.dispatch(form->onActivate);
@@ -34,6 +39,7 @@ void SimPlatform::runFor(uint32_t ms) {
 }
 
 void SimPlatform::endProcess(Application& app) {
+    if (activeApp_ == &app) activeApp_ = nullptr;
     for (Form* form : app.forms()) {
         desktop_.remove(form->windowId());
         timers_.forget(form);

@@ -49,6 +49,10 @@ public:
     void clearRecords();
     // The user brings a window to the front (clicking it, or from the task bar).
     void userFront(WindowId id) { desktop_.bringToFront(id); }
+    // A process the user has just started is the active application from its launch:
+    // its first windows coming to the front are no activation.
+    void processStarted(Application& app) { activeApp_ = &app; }
+    const Application* activeApplication() const { return activeApp_; }
 
     // Platform port.
     uint32_t tickCount() override;
@@ -101,6 +105,7 @@ private:
     SimDialogs dialogs_;
     SimFiles files_;
     int captures_ = 0;
+    const Application* activeApp_ = nullptr;
 };
 
 }  // namespace zv::sim

@@ -88,7 +88,9 @@ void Runner::spin(const Command& c) {
 void Runner::answer(const Command& c) {
     SimDialogs& dialogs = platform_.dialogs();
     const bool cancel = c.keyword(2, "cancel");
-    if (c.keyword(1, "open")) {
+    if (c.keyword(1, "cancel")) {
+        dialogs.answerCancel();
+    } else if (c.keyword(1, "open")) {
         dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
     } else if (c.keyword(1, "save")) {
         dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));

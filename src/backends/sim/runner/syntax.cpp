@@ -67,7 +67,8 @@ std::optional<std::string> windowShape(const Command& c) {
 }
 
 std::optional<std::string> answerShape(const Command& c) {
-    if (c.size() < 3) return std::string("answer takes a kind and the answer");
+    if (c.size() == 2 && c.keyword(1, "cancel")) return std::nullopt;
+    if (c.size() < 3) return std::string("answer takes a kind and the answer, or cancel alone");
     if (c.keyword(1, "open") || c.keyword(1, "save")) return count(c, 2, 2);
     if (c.keyword(1, "color")) {
         if (auto e = count(c, 2, 2)) return e;

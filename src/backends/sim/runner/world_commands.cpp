@@ -73,6 +73,7 @@ void Runner::startProgram(const Command& c) {
     std::vector<std::string> args;
     for (size_t i = 1; i < c.size(); ++i) args.push_back(c.at(i));
     programs_.push_back(std::make_unique<Program>(platform_));
+    platform_.processStarted(programs_.back()->application());
     try {
         programs_.back()->start(args);
     } catch (const std::exception& e) {
