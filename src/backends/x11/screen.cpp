@@ -1,0 +1,101 @@
+// The primary screen: its size through RandR (the output marked primary), else the whole
+// root window; and a snapshot of its pixels.
+
+#include <cstring>
+
+#include <QImage>
+#include <QPixmap>
+
+#include "backends/x11/pictures.h"
+#include "backends/x11/x11_platform.h"
+
+// Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
+
+namespace zv::x11 {
+
+namespace {
+
+struct Area {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+Area primaryArea(Display* d) {
+    const Window root = DefaultRootWindow(d);
+    Area area{0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d))};
+    int eventBase = 0, errorBase = 0;
+    if (!XRRQueryExtension(d, &eventBase, &errorBase)) return area;
+    const RROutput primary = XRRGetOutputPrimary(d, root);
+    if (primary == None) return area;
+    XRRScreenResources* res = XRRGetScreenResourcesCurrent(d, root);
+    if (!res) return area;
+    if (XRROutputInfo* out = XRRGetOutputInfo(d, res, primary)) {
+        if (out->crtc != None) {
+            if (XRRCrtcInfo* crtc = XRRGetCrtcInfo(d, res, out->crtc)) {
+                if (crtc->width > 0 && crtc->height > 0)
+                    area = {crtc->x, crtc->y, static_cast<int>(crtc->width), static_cast<int>(crtc->height)};
+                XRRFreeCrtcInfo(crtc);
+            }
+        }
+        XRRFreeOutputInfo(out);
+    }
+    XRRFreeScreenResources(res);
+    return area;
+}
+
+int shiftOf(unsigned long mask) {
+    int s = 0;
+    while (mask && !(mask & 1)) {
+        mask >>= 1;
+        ++s;
+    }
+    return s;
+}
+
+QImage toImage(XImage* x) {
+    QImage image(x->width, x->height, QImage::Format_RGB32);
+    const bool plain32 = x->bits_per_pixel == 32 && x->red_mask == 0xFF0000 && x->green_mask == 0xFF00 &&
+                         x->blue_mask == 0xFF && x->byte_order == LSBFirst;
+    if (plain32) {
+        for (int y = 0; y < x->height; ++y)
+            memcpy(image.scanLine(y), x->data + static_cast<size_t>(y) * x->bytes_per_line, static_cast<size_t>(x->width) * 4);
+        return image;
+    }
+    // Any other visual: pixel by pixel through its colour masks.
+    const int rs = shiftOf(x->red_mask), gs = shiftOf(x->green_mask), bs = shiftOf(x->blue_mask);
+    const unsigned long rm = x->red_mask >> rs, gm = x->green_mask >> gs, bm = x->blue_mask >> bs;
+    for (int y = 0; y < x->height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int px = 0; px < x->width; ++px) {
+            const unsigned long p = XGetPixel(x, px, y);
+            auto scale = [](unsigned long v, unsigned long m) { return m ? static_cast<int>(v * 255 / m) : 0; };
+            line[px] = qRgb(scale((p >> rs) & rm, rm), scale((p >> gs) & gm, gm), scale((p >> bs) & bm, bm));
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+ScreenSize X11Platform::primaryScreenSize() {
+    const Area a = primaryArea(display_);
+    return {a.width, a.height};
+}
+
+std::string X11Platform::captureScreen() {
+    const Area a = primaryArea(display_);
+    XImage* x = XGetImage(display_, DefaultRootWindow(display_), a.x, a.y, static_cast<unsigned>(a.width),
+                          static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
+    QPixmap picture;
+    if (x) {
+        picture = QPixmap::fromImage(toImage(x));
+        XDestroyImage(x);
+    }
+    return pictures_->add(picture);
+}
+
+void X11Platform::releaseCapture(const std::string& picture) { pictures_->remove(picture); }
+
+}  // namespace zv::x11

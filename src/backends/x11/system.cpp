@@ -1,0 +1,84 @@
+// The system: its version, the current directory, the scan files of a folder, whole
+// files. Names cross the port in code page 1252; on disk they are UTF-8, and a name
+// the code page cannot hold is remembered with its real bytes so that it still opens.
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "backends/x11/conversions.h"
+#include "backends/x11/x11_platform.h"
+#include "platform/text.h"
+
+namespace zv::x11 {
+
+std::string X11Platform::systemName(const std::string& native) {
+    std::string name = utf8ToCp1252(native);
+    if (cp1252ToUtf8(name) != native) nativeNames_[name] = native;
+    return name;
+}
+
+std::string X11Platform::nativeName(const std::string& name) const {
+    if (auto it = nativeNames_.find(name); it != nativeNames_.end()) return it->second;
+    // A remembered file in a folder the code page can hold.
+    if (auto slash = name.rfind('/'); slash != std::string::npos) {
+        if (auto it = nativeNames_.find(name.substr(slash + 1)); it != nativeNames_.end())
+            return cp1252ToUtf8(name.substr(0, slash + 1)) + it->second;
+    }
+    return cp1252ToUtf8(name);
+}
+
+VersionInfo X11Platform::version() {
+    utsname u{};
+    if (uname(&u) != 0) return versionFromKernel("Linux", "");
+    return versionFromKernel(systemName(u.sysname), systemName(u.release));
+}
+
+std::string X11Platform::currentDirectory() {
+    char* cwd = getcwd(nullptr, 0);
+    if (!cwd) return {};
+    std::string dir = systemName(cwd);
+    free(cwd);
+    return dir;
+}
+
+bool X11Platform::setCurrentDirectory(const std::string& dir) { return chdir(nativeName(dir).c_str()) == 0; }
+
+std::vector<std::string> X11Platform::listScanFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    const std::string dir = folder.empty() ? std::string(".") : nativeName(folder);
+    DIR* d = opendir(dir.c_str());
+    if (!d) return names;
+    while (dirent* e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (!isScanFileName(name)) continue;
+        struct stat st {};
+        if (stat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        names.push_back(systemName(name));
+    }
+    closedir(d);
+    return names;
+}
+
+std::optional<std::string> X11Platform::readFile(const std::string& name) {
+    std::ifstream in(nativeName(name), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return bytes.str();
+}
+
+bool X11Platform::writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream out(nativeName(name), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace zv::x11

@@ -1,0 +1,145 @@
+#include "backends/x11/xprops.h"
+
+#include <map>
+
+// Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
+#include <X11/Xatom.h>
+
+namespace zv::x11 {
+
+Atom atom(Display* d, const char* name) {
+    static std::map<std::string, Atom> cache;
+    auto it = cache.find(name);
+    if (it != cache.end()) return it->second;
+    Atom a = XInternAtom(d, name, False);
+    cache.emplace(name, a);
+    return a;
+}
+
+std::optional<std::vector<unsigned long>> propertyLongs(Display* d, Window w, const char* name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    ErrorTrap trap(d);
+    int rc = XGetWindowProperty(d, w, atom(d, name), 0, 1 << 20, False, AnyPropertyType, &type, &format, &count,
+                                &after, &data);
+    if (trap.failed() || rc != Success || type == None || format != 32) {
+        if (data) XFree(data);
+        return std::nullopt;
+    }
+    // Xlib hands 32-bit items over as longs.
+    auto* items = reinterpret_cast<unsigned long*>(data);
+    std::vector<unsigned long> out(items, items + count);
+    XFree(data);
+    return out;
+}
+
+std::optional<std::string> propertyBytes(Display* d, Window w, const char* name, Atom* typeOut) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    ErrorTrap trap(d);
+    int rc = XGetWindowProperty(d, w, atom(d, name), 0, 1 << 20, False, AnyPropertyType, &type, &format, &count,
+                                &after, &data);
+    if (trap.failed() || rc != Success || type == None || format != 8) {
+        if (data) XFree(data);
+        return std::nullopt;
+    }
+    std::string out(reinterpret_cast<char*>(data), count);
+    XFree(data);
+    if (typeOut) *typeOut = type;
+    return out;
+}
+
+bool wmSupports(Display* d, const char* hint) {
+    // Asked each time: the window manager may come or go while we run.
+    auto supported = propertyLongs(d, DefaultRootWindow(d), "_NET_SUPPORTED");
+    if (!supported) return false;
+    const Atom wanted = atom(d, hint);
+    for (unsigned long a : *supported)
+        if (a == wanted) return true;
+    return false;
+}
+
+void sendRootMessage(Display* d, Window w, const char* type, long a0, long a1, long a2, long a3, long a4) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = atom(d, type);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = a0;
+    e.xclient.data.l[1] = a1;
+    e.xclient.data.l[2] = a2;
+    e.xclient.data.l[3] = a3;
+    e.xclient.data.l[4] = a4;
+    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+}
+
+namespace {
+
+bool hasWmState(Display* d, Window w) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    int rc = XGetWindowProperty(d, w, atom(d, "WM_STATE"), 0, 0, False, AnyPropertyType, &type, &format, &count,
+                                &after, &data);
+    if (data) XFree(data);
+    return rc == Success && type != None;
+}
+
+Window searchClient(Display* d, Window w, int depth) {
+    if (hasWmState(d, w)) return w;
+    if (depth > 4) return None;
+    Window root = None, parent = None, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(d, w, &root, &parent, &children, &count)) return None;
+    Window found = None;
+    for (unsigned i = count; i-- > 0 && found == None;) found = searchClient(d, children[i], depth + 1);
+    if (children) XFree(children);
+    return found;
+}
+
+}  // namespace
+
+Window clientWindowOf(Display* d, Window w) {
+    ErrorTrap trap(d);
+    Window c = searchClient(d, w, 0);
+    return trap.failed() ? None : c;
+}
+
+namespace {
+Display* gOurDisplay = nullptr;
+bool gErrorSeen = false;
+int (*gPreviousHandler)(Display*, XErrorEvent*) = nullptr;
+
+// Windows of other programs come and go while we look at them: an error on our own
+// connection is noted and the request given up, never the end of the program.
+int recordError(Display* d, XErrorEvent* e) {
+    if (d == gOurDisplay) {
+        gErrorSeen = true;
+        return 0;
+    }
+    return gPreviousHandler ? gPreviousHandler(d, e) : 0;
+}
+}  // namespace
+
+void installErrorHandler(Display* d) {
+    gOurDisplay = d;
+    int (*previous)(Display*, XErrorEvent*) = XSetErrorHandler(recordError);
+    if (previous != recordError) gPreviousHandler = previous;
+}
+
+ErrorTrap::ErrorTrap(Display* d) : d_(d) {
+    XSync(d_, False);
+    gErrorSeen = false;
+}
+
+bool ErrorTrap::failed() {
+    XSync(d_, False);
+    return gErrorSeen;
+}
+
+}  // namespace zv::x11
