@@ -95,6 +95,10 @@ TEST(Files, the_program_cannot_write_a_read_only_file_but_the_world_can) {
     EXPECT_TRUE(SimFiles::writeAnyway("carta.zvo", "tres"));
     EXPECT_EQ(world.platform.readFile("carta.zvo"), std::optional<std::string>("tres"));
     EXPECT_EQ(world.platform.readFile("otra.zvo"), std::nullopt);
+    // The world makes the folders it needs; the program does not.
+    EXPECT_FALSE(world.platform.writeFile("nueva/carta.zvo", "x"));
+    EXPECT_TRUE(SimFiles::writeAnyway("nueva/carta.zvo", "x"));
+    EXPECT_EQ(world.platform.readFile("nueva/carta.zvo"), std::optional<std::string>("x"));
 }
 
 TEST(Files, scan_files_are_listed_by_extension_in_any_case_with_code_page_names) {

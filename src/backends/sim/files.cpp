@@ -33,16 +33,25 @@ std::optional<std::string> SimFiles::read(const std::string& name) const {
     return bytes.str();
 }
 
-bool SimFiles::write(const std::string& name, const std::string& bytes) {
-    if (readOnly(name)) return false;
-    return writeAnyway(name, bytes);
-}
-
-bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {
-    std::ofstream out(nativePath(name), std::ios::binary | std::ios::trunc);
+namespace {
+bool writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out.flush());
+}
+}  // namespace
+
+bool SimFiles::write(const std::string& name, const std::string& bytes) {
+    if (readOnly(name)) return false;
+    return writeBytes(nativePath(name), bytes);
+}
+
+bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {
+    const fs::path path = nativePath(name);
+    std::error_code ec;
+    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    return writeBytes(path, bytes);
 }
 
 std::vector<std::string> SimFiles::listScanFiles(const std::string& folder) const {

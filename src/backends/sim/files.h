@@ -21,7 +21,8 @@ public:
     std::optional<std::string> read(const std::string& name) const;
     // The program's writes: refused for read-only files.
     bool write(const std::string& name, const std::string& bytes);
-    // The world's own writes (the scenario setting up files), whatever their attributes.
+    // The world's own writes (the scenario setting up files), whatever their attributes;
+    // missing folders are made on the way.
     static bool writeAnyway(const std::string& name, const std::string& bytes);
 
     std::vector<std::string> listScanFiles(const std::string& folder) const;

@@ -18,6 +18,10 @@ std::optional<std::string> notClickable(const Widget& w) {
         if (!form->visible()) return "its window " + form->name() + " is hidden";
         if (!form->enabled()) return "its window " + form->name() + " is disabled";
     }
+    // A modal window disables every other window of its program.
+    for (const Form* other : form->app().forms())
+        if (other != form && other->modal() && other->visible())
+            return "its window " + form->name() + " is disabled while " + other->name() + " is open";
     return std::nullopt;
 }
 

@@ -107,7 +107,7 @@ bool Runner::expectWorld(const Command& c) {
         if (gotText != c.at(2) + " " + c.at(3))
             fail("expected pointer " + c.at(2) + " " + c.at(3) + ", got " + gotText);
     } else if (what == "foreground") {
-        const WindowId wanted = windowNamed(c.at(2));
+        const WindowId wanted = c.keyword(2, "none") ? 0 : windowNamed(c.at(2));
         const WindowId got = platform_.desktop().foreground();
         if (got != wanted) fail("expected foreground " + c.at(2) + ", got " + platform_.desktop().describe(got));
     } else if (what == "running") {
