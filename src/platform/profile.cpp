@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <mutex>
 
 #include "platform/profile_document.h"
 #include "platform/text.h"
@@ -11,6 +10,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <mutex>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <pwd.h>
@@ -32,13 +33,6 @@ namespace {
 
 enum class ReadOutcome { read, missing, failed };
 
-// Threads of one process are kept apart here as well, since some file systems lock
-// per process rather than per open file.
-std::mutex& processWriteMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
 std::string temporaryName(const std::string& file) {
     static std::atomic<unsigned> counter{0};
 #ifdef _WIN32
@@ -58,6 +52,20 @@ bool isSeparator(char c) {
 }
 
 #ifdef _WIN32
+
+// Threads of one process are kept apart here as well, since some file systems lock
+// per process rather than per open file. (A Windows lock, not std::mutex, so that the
+// hook library needs no threads run-time library.)
+class ProcessWriteLock {
+public:
+    ProcessWriteLock() { AcquireSRWLockExclusive(&lock_); }
+    ~ProcessWriteLock() { ReleaseSRWLockExclusive(&lock_); }
+    ProcessWriteLock(const ProcessWriteLock&) = delete;
+    ProcessWriteLock& operator=(const ProcessWriteLock&) = delete;
+
+private:
+    static inline SRWLOCK lock_ = SRWLOCK_INIT;
+};
 
 std::wstring wide(const std::string& path) {
     const std::u16string utf16 = cp1252ToUtf16(path);
@@ -160,6 +168,22 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
 }
 
 #else
+
+// Threads of one process are kept apart here as well, since some file systems lock
+// per process rather than per open file.
+class ProcessWriteLock {
+public:
+    ProcessWriteLock() { mutex().lock(); }
+    ~ProcessWriteLock() { mutex().unlock(); }
+    ProcessWriteLock(const ProcessWriteLock&) = delete;
+    ProcessWriteLock& operator=(const ProcessWriteLock&) = delete;
+
+private:
+    static std::mutex& mutex() {
+        static std::mutex m;
+        return m;
+    }
+};
 
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
@@ -275,7 +299,7 @@ ProfileRead profileGet(const std::string& file, const std::string& section, cons
 bool profileSet(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value) {
     if (!makeParentFolders(file)) return false;
-    std::lock_guard<std::mutex> inProcess(processWriteMutex());
+    ProcessWriteLock inProcess;
     ExclusiveLock lock(file + ".lock");
     if (!lock.held()) return false;
 
