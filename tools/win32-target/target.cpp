@@ -6,6 +6,7 @@
 //   <tick> READY <left> <top> <width> <height>      the window is up (outer rectangle)
 //   <tick> LDOWN|LUP|RDOWN|RUP|MDOWN|MUP <x> <y>   screen coordinates of the event
 //   <tick> KEYDOWN|KEYREPEAT|KEYUP <vk>
+//   <tick> ACTIVATE 1|0                            it became / stopped being the active window
 // <tick> is GetTickCount in milliseconds.
 
 #include <windows.h>
@@ -45,6 +46,9 @@ LRESULT CALLBACK targetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_KEYUP:
     case WM_SYSKEYUP:
         logLine("KEYUP", std::to_string(wParam));
+        break;
+    case WM_ACTIVATE:
+        logLine("ACTIVATE", LOWORD(wParam) == WA_INACTIVE ? "0" : "1");
         break;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -1,0 +1,216 @@
+# The Windows build under Wine, driven from outside as a user would: a virtual X screen
+# (Xvfb) with a window manager (openbox), a Wine prefix made once per test run, and
+# xdotool for the pointer, the buttons and the keys. Input from xdotool goes through the X
+# server, so Wine sees it as physical input (not injected), which is what a switch is.
+#
+# Sourced by the case files. Needs ZENTAVORO_WINDOWS_BUILD_DIR (the build tree of the
+# Windows preset) and ZENTAVORO_WINE_PREFIX_FILE (where the prefix fixture wrote the
+# prefix's path). A missing tool or build skips the test (exit 77).
+
+set -u
+
+SKIP=77
+SCREEN_W=1024
+SCREEN_H=768
+
+skip() { echo "SKIP: $*"; exit $SKIP; }
+fail() { echo "FAIL: $*"; dump_state; exit 1; }
+note() { echo "-- $*"; }
+
+require_tools() {
+    for tool in wine wineserver Xvfb openbox xdotool; do
+        command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+    done
+    [ -n "${ZENTAVORO_WINDOWS_BUILD_DIR:-}" ] || skip "ZENTAVORO_WINDOWS_BUILD_DIR is not set"
+    BIN="$ZENTAVORO_WINDOWS_BUILD_DIR/bin"
+    [ -f "$BIN/Zentavoro.exe" ] || skip "no Zentavoro.exe in $BIN (build the windows preset first)"
+    [ -f "$BIN/LlibreriaZentavoro.dll" ] || skip "no LlibreriaZentavoro.dll in $BIN"
+}
+
+# Makes a Wine prefix in a temporary folder (the fixture that runs before the cases).
+make_prefix() {
+    require_tools
+    local prefix
+    prefix=$(mktemp -d /tmp/zentavoro-wine.XXXXXX) || exit 1
+    export WINEPREFIX="$prefix/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    start_display
+    wineboot -i >/dev/null 2>&1 || { stop_display; rm -rf "$prefix"; fail "wineboot failed"; }
+    wineserver -w
+    stop_display
+    echo "$WINEPREFIX" > "$ZENTAVORO_WINE_PREFIX_FILE"
+    note "prefix made in $WINEPREFIX"
+}
+
+remove_prefix() {
+    [ -f "${ZENTAVORO_WINE_PREFIX_FILE:-/nonexistent}" ] || exit 0
+    local prefix
+    prefix=$(cat "$ZENTAVORO_WINE_PREFIX_FILE")
+    case "$prefix" in /tmp/zentavoro-wine.*/prefix) WINEPREFIX="$prefix" wineserver -k 2>/dev/null; rm -rf "$(dirname "$prefix")" ;; esac
+    rm -f "$ZENTAVORO_WINE_PREFIX_FILE"
+}
+
+XVFB_PID=""
+OPENBOX_PID=""
+start_display() {
+    local fifo
+    fifo=$(mktemp -u /tmp/zentavoro-displayfd.XXXXXX)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || { rm -f "$fifo"; fail "Xvfb did not start"; }
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    openbox >/dev/null 2>&1 &
+    OPENBOX_PID=$!
+    sleep 1
+}
+
+stop_display() {
+    [ -n "$OPENBOX_PID" ] && kill "$OPENBOX_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    OPENBOX_PID="" XVFB_PID=""
+}
+
+# One case: its own display and work folder, the shared prefix, and a clean end.
+WORK=""
+begin_case() {
+    require_tools
+    [ -f "${ZENTAVORO_WINE_PREFIX_FILE:-/nonexistent}" ] || skip "no Wine prefix (the prefix fixture did not run)"
+    export WINEPREFIX
+    WINEPREFIX=$(cat "$ZENTAVORO_WINE_PREFIX_FILE")
+    [ -d "$WINEPREFIX" ] || skip "the Wine prefix $WINEPREFIX is gone"
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    WORK=$(mktemp -d /tmp/zentavoro-case.XXXXXX)
+    trap end_case EXIT
+    start_display
+    # A fresh settings file for every case; Wine passes the environment through and the
+    # program, a Windows program, reads the path as Z:\... .
+    export ZENTAVORO_INI
+    ZENTAVORO_INI=$(windows_path "$WORK/Zentavoro.ini")
+    INI="$WORK/Zentavoro.ini"
+}
+
+end_case() {
+    local status=$?
+    wineserver -k 2>/dev/null
+    stop_display
+    [ -n "$WORK" ] && rm -rf "$WORK"
+    exit $status
+}
+
+windows_path() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
+
+dump_state() {
+    [ -n "${DISPLAY:-}" ] || return 0
+    echo "windows on the screen:"
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        echo "  $w '$(xdotool getwindowname "$w" 2>/dev/null)' $(xdotool getwindowgeometry "$w" 2>/dev/null | tr '\n' ' ')"
+    done
+    [ -f "${INI:-/nonexistent}" ] && { echo "settings file:"; iconv -f CP1252 -t UTF-8 "$INI" | sed 's/^/  /'; }
+    [ -f "${TARGET_LOG:-/nonexistent}" ] && { echo "target log:"; sed 's/^/  /' "$TARGET_LOG"; }
+    return 0
+}
+
+# ---- the program
+
+MARKER='ZENTAVORO  - '
+ZV_PID=""
+
+# Starts Zentavoro.exe in the work folder with the given arguments.
+zv_start() {
+    (cd "$WORK" && exec wine "$BIN/Zentavoro.exe" "$@" >/dev/null 2>&1) &
+    ZV_PID=$!
+}
+
+# The toolbar: the window whose title holds the title marker, or the title given.
+toolbar_window() { xdotool search --onlyvisible --name "${1:-$MARKER}" 2>/dev/null | head -1; }
+
+wait_for() {  # wait_for SECONDS COMMAND...: true once COMMAND succeeds
+    local until=$((SECONDS + $1)); shift
+    while [ $SECONDS -lt $until ]; do "$@" && return 0; sleep 0.2; done
+    "$@"
+}
+
+has_toolbar() { [ -n "$(toolbar_window "$@")" ]; }
+no_toolbar() { [ -z "$(toolbar_window "$@")" ]; }
+
+zv_wait_toolbar() { wait_for 30 has_toolbar "$@" || fail "the toolbar did not appear"; }
+
+zv_running() { [ -n "$ZV_PID" ] && kill -0 "$ZV_PID" 2>/dev/null; }
+zv_ended() { ! zv_running; }
+
+# Closes the toolbar as the user does (Alt+F4 on it) and waits for the program to end.
+zv_close() {
+    local w
+    w=$(toolbar_window "${1:-$MARKER}")
+    [ -n "$w" ] || fail "no toolbar to close"
+    xdotool windowactivate --sync "$w" >/dev/null 2>&1
+    sleep 0.3
+    xdotool key --window "$w" alt+F4
+    wait_for 15 zv_ended || fail "the program did not end after closing its window"
+}
+
+# Geometry of a window in screen pixels: sets WX WY WW WH. With the window manager
+# drawing the frame and the title bar, the X window of a Wine window with a menu is the
+# menu bar and the client area; xwininfo gives its absolute place (xdotool counts the
+# frame twice).
+geometry() {
+    eval "$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *\(-*[0-9]*\)/WX=\1/p; s/^ *Absolute upper-left Y: *\(-*[0-9]*\)/WY=\1/p; s/^ *Width: *\([0-9]*\)/WW=\1/p; s/^ *Height: *\([0-9]*\)/WH=\1/p')"
+}
+
+# Height of Wine's menu bar with the default font: the client area of the toolbar starts
+# this far below the top of its X window.
+MENU_H=19
+
+# client_point X Y: the screen point of a client point of the toolbar; sets CX CY.
+client_point() {
+    geometry "$(toolbar_window)"
+    CX=$((WX + $1)) CY=$((WY + MENU_H + $2))
+}
+
+# ---- the settings file (code page 1252 bytes)
+
+# ini_get SECTION KEY: the value, keys compared as bytes.
+ini_get() {
+    [ -f "$INI" ] || return 1
+    LC_ALL=C awk -v section="[$1]" -v key="$2" '
+        { sub(/\r$/, "") }
+        /^\[/ { inside = ($0 == section); next }
+        inside { eq = index($0, "="); if (eq > 0 && substr($0, 1, eq - 1) == key) { print substr($0, eq + 1); found = 1; exit } }
+        END { exit !found }' "$INI"
+}
+
+# ini_write: the settings file from standard input, UTF-8 converted to code page 1252.
+ini_write() { iconv -f UTF-8 -t CP1252 > "$INI"; }
+
+# A scan file in the work folder: scan_file NAME x1,y1 x2,y2 ...
+scan_file() {
+    local name=$1; shift
+    {
+        printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\n'
+        printf 'N\372mero de puntos = %d\r\n' $#
+        for p in "$@"; do printf '%s\r\n' "$p"; done
+    } > "$WORK/$name"
+}
+
+# ---- the target window
+
+TARGET_LOG=""
+TARGET_PID=""
+# target_start TITLE LEFT TOP WIDTH HEIGHT
+target_start() {
+    TARGET_LOG="$WORK/target.log"
+    : > "$TARGET_LOG"
+    (cd "$WORK" && exec wine "$BIN/zentavoro-target.exe" "$1" "$(windows_path "$TARGET_LOG")" "$2" "$3" "$4" "$5" >/dev/null 2>&1) &
+    TARGET_PID=$!
+    wait_for 30 grep -q READY "$TARGET_LOG" || fail "the target window did not start"
+    wait_for 10 has_toolbar "$1" || fail "the target window is not on the screen"
+}
+
+target_count() { grep -c " $1 " "$TARGET_LOG" || true; }
+
+pointer() {  # sets PX PY
+    eval "$(xdotool getmouselocation --shell | sed -n 's/^X=/PX=/p; s/^Y=/PY=/p')"
+}
