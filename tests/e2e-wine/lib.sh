@@ -210,7 +210,28 @@ target_start() {
 }
 
 target_count() { grep -c " $1 " "$TARGET_LOG" || true; }
+# target_has N EVENT: the target logged EVENT exactly N times.
+target_has() { [ "$(target_count "$2")" -eq "$1" ]; }
 
 pointer() {  # sets PX PY
     eval "$(xdotool getmouselocation --shell | sed -n 's/^X=/PX=/p; s/^Y=/PY=/p')"
 }
+
+at_point() { pointer; [ "$PX" = "$1" ] && [ "$PY" = "$2" ]; }
+# wait_pointer_at SECONDS X Y
+wait_pointer_at() { wait_for "$1" at_point "$2" "$3"; }
+
+# pointer_trace MILLISECONDS FILE: the pointer position every 20 ms, "<ms> <x> <y>" per change.
+pointer_trace() {
+    local until=$(( $(date +%s%3N) + $1 )) last="" now x y
+    : > "$2"
+    while now=$(date +%s%3N); [ "$now" -lt "$until" ]; do
+        eval "$(xdotool getmouselocation --shell | sed -n 's/^X=/x=/p; s/^Y=/y=/p')"
+        if [ "$x $y" != "$last" ]; then echo "$now $x $y" >> "$2"; last="$x $y"; fi
+        sleep 0.02
+    done
+}
+
+# The settings for a case, from the name of each key as the program writes it.
+KEY_STEP=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
+KEY_INTERVAL=$'D\xc8CIMES DE SEGON QUE DURA L\'INTERVAL DE TEMPS ENTRE 2 CLICS'

@@ -65,8 +65,7 @@ INI
     [ $((SCREEN_W - (WX + WW))) -le 12 ] || fail "a 200 wide window is not against the right edge (right edge $((WX + WW)))"
     [ "$WW" -ge 185 ] && [ "$WW" -le 200 ] || fail "width $WW, not about 200"
     zv_close
-    local key_step=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
-    local key_interval=$'D\xc8CIMES DE SEGON QUE DURA L\'INTERVAL DE TEMPS ENTRE 2 CLICS'
+    local key_step=$KEY_STEP key_interval=$KEY_INTERVAL
     [ "$(ini_get Zentavoro "$key_step")" = 7 ] || fail "scan step written as '$(ini_get Zentavoro "$key_step")'"
     [ "$(ini_get Zentavoro "$key_interval")" = 10 ] || fail "click interval written as '$(ini_get Zentavoro "$key_interval")'"
     [ "$(ini_get 'Posicio Finestra' Width)" = 200 ] || fail "width written as '$(ini_get 'Posicio Finestra' Width)'"
@@ -85,7 +84,7 @@ case_spin_boxes_persist_across_a_restart() {
     xdotool mousemove $CX $CY click 1 sleep 0.3 click 1
     sleep 0.5
     zv_close
-    local key_step=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
+    local key_step=$KEY_STEP
     [ "$(ini_get Zentavoro "$key_step")" = 14 ] || fail "after two steps up the scan step is '$(ini_get Zentavoro "$key_step")'"
     zv_start
     zv_wait_toolbar
