@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Linux build: the real zentavoro under Xvfb with openbox.
+#   x11_e2e.sh <zentavoro> <zentavoro-target> <case>
+# Exit 0 when every check of the case passed, 1 when one failed, 77 when the tools to run
+# it are missing. Every wait is bounded; everything started is ended by its pid.
+set -u
+[ -n "${X11_E2E_TRACE:-}" ] && set -x
+
+zentavoro=$(realpath "$1") target=$(realpath "$2") case=$3
+
+for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+if [ -z "${X11_E2E_UNDER_XVFB:-}" ]; then
+    export X11_E2E_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+screen_w=1024
+
+tmp=$(mktemp -d)
+export ZENTAVORO_INI=$tmp/Zentavoro.ini
+# The program's start-up folder: its scan files are looked for there.
+mkdir -p "$tmp/work"
+cd "$tmp/work" || exit 1
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    for p in "${pids[@]}"; do
+        for _ in $(seq 20); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$p" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+failures=0 passes=0
+pass() { echo "ok - $1"; passes=$((passes + 1)); }
+fail() { echo "FAIL - $1"; failures=$((failures + 1)); }
+check() { # name, then a command that must succeed
+    local name=$1
+    shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+# wait_until SECONDS COMMAND...: true as soon as the command succeeds.
+wait_until() {
+    local limit=$1
+    shift
+    local tries=$((limit * 10))
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_until 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    { echo "FAIL - openbox did not start"; exit 1; }
+
+# The title of the main window starts with this marker while no recording has stopped.
+marker='ZENTAVORO  - '
+main_window() { xdotool search --name "^$marker" 2>/dev/null | head -1; }
+main_windows_count() { xdotool search --name "^$marker" 2>/dev/null | wc -l; }
+has_main_window() { [ -n "$(main_window)" ]; }
+
+start_zentavoro() { # arguments of the program
+    "$zentavoro" "$@" >>"$tmp/zentavoro.log" 2>&1 &
+    zv_pid=$!
+    pids+=($zv_pid)
+}
+start_target() { # title geometry log
+    "$target" --title "$1" --geometry "$2" --log "$3" &
+    pids+=($!)
+    wait_until 10 sh -c "xdotool search --name '^$1\$' >/dev/null 2>&1"
+}
+
+# The outer frame of a client window: left top width height.
+frame_of() {
+    local w=$1 info ext l r t b
+    info=$(xwininfo -id "$w") || return 1
+    local x y cw ch
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    cw=$(awk '/Width:/ {print $2}' <<<"$info")
+    ch=$(awk '/Height:/ {print $2}' <<<"$info")
+    ext=$(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+    echo "$((x - l)) $((y - t)) $((cw + l + r)) $((ch + t + b))"
+}
+frame_is() { # window, expected "left top width height"
+    [ "$(frame_of "$1")" = "$2" ]
+}
+is_above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+active_window() { xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# *//p' | cut -d, -f1; }
+is_active() { [ $(($(active_window))) -eq $(($1)) ]; }
+# Top of the stacking order first, as the window manager lists it.
+above_in_stack() { # upper lower
+    local stack
+    stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# *//p' | tr -d ' ' | tr ',' '\n')
+    local iu il i=0
+    while read -r w; do
+        [ $((w)) -eq $(($1)) ] && iu=$i
+        [ $((w)) -eq $(($2)) ] && il=$i
+        i=$((i + 1))
+    done <<<"$stack"
+    [ -n "${iu:-}" ] && [ -n "${il:-}" ] && [ "$iu" -gt "$il" ]
+}
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+# The value of a key of the settings file (code page 1252 bytes), CR LF or LF lines.
+ini_value() { # section key
+    LC_ALL=C awk -v s="[$1]" -v k="$2" '
+        { sub(/\r$/, "") }
+        /^\[/ { here = (tolower($0) == tolower(s)); next }
+        here && index($0, "=") { n = index($0, "="); if (tolower(substr($0, 1, n - 1)) == tolower(k)) { print substr($0, n + 1); exit } }
+    ' "$ZENTAVORO_INI"
+}
+scan_step_key=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
+click_interval_key=$'D\xc8CIMES DE SEGON QUE DURA L\'INTERVAL DE TEMPS ENTRE 2 CLICS'
+
+# The program is up: its main window is shown and placed at the top right.
+wait_main_placed() {
+    wait_until 15 has_main_window || return 1
+    main=$(main_window)
+    wait_until 5 sh -c "xwininfo -id $main | grep -q 'Map State: IsViewable'"
+}
+
+case_placement() {
+    start_target "Aplicacio de prova" 400x300+100+100 "$tmp/target.log"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    check "it is placed at the top right, 165 x 90 with its frame" wait_until 5 frame_is "$main" "$((screen_w - 165)) 0 165 90"
+    check "it is kept above other windows" is_above "$main"
+    local app
+    app=$(xdotool search --name '^Aplicacio de prova$' | head -1)
+    xdotool windowactivate "$app" 2>/dev/null
+    check "the application comes to the front" wait_until 5 is_active "$app"
+    check "the toolbar stays above the application in front" above_in_stack "$main" "$app"
+    kill "$zv_pid"
+    wait_until 5 process_ended "$zv_pid"
+
+    # Only the size is remembered: the place is always the top right corner.
+    printf '[Posicio Finestra]\r\nWidth=200\r\nHeight=120\r\n' >"$ZENTAVORO_INI"
+    start_zentavoro
+    check "the second run's window appears" wait_main_placed
+    check "a stored width of 200 puts the left edge at screen width - 200" \
+        wait_until 5 frame_is "$main" "$((screen_w - 200)) 0 200 120"
+}
+
+case_single_instance() {
+    printf '[Zentavoro]\r\n%s=15\r\n' "$scan_step_key" >"$ZENTAVORO_INI"
+    start_zentavoro
+    check "the first instance's window appears" wait_main_placed
+    local first=$main
+    start_target "Aplicacio de prova" 400x300+100+100 "$tmp/target.log"
+    local app
+    app=$(xdotool search --name '^Aplicacio de prova$' | head -1)
+    xdotool windowactivate "$app" 2>/dev/null
+    check "another application is in front" wait_until 5 is_active "$app"
+    # The first instance's own handlers may write the file when it comes to the front, so
+    # the second one is given a settings file of its own: a copy it must leave alone.
+    local second_ini=$tmp/second.ini before after
+    cp -p "$ZENTAVORO_INI" "$second_ini"
+    before=$(stat -c '%s %y' "$second_ini"; sha256sum <"$second_ini")
+    ZENTAVORO_INI=$second_ini "$zentavoro" >>"$tmp/second.log" 2>&1 &
+    local second=$!
+    pids+=($second)
+    check "the second instance ends at once" wait_until 5 process_ended "$second"
+    check "the first instance is brought to the front" wait_until 5 is_active "$first"
+    after=$(stat -c '%s %y' "$second_ini"; sha256sum <"$second_ini")
+    check "the second instance does not touch its settings file" [ "$before" = "$after" ]
+    # Nor does it create one.
+    xdotool windowactivate "$app" 2>/dev/null
+    wait_until 5 is_active "$app"
+    ZENTAVORO_INI=$tmp/none.ini "$zentavoro" >>"$tmp/second.log" 2>&1 &
+    second=$!
+    pids+=($second)
+    check "a second instance without a settings file ends at once" wait_until 5 process_ended "$second"
+    check "and creates none" [ ! -e "$tmp/none.ini" ]
+    check "the first instance is brought to the front again" wait_until 5 is_active "$first"
+    check "there is still one main window" [ "$(main_windows_count)" -eq 1 ]
+    check "the first instance still runs" kill -0 "$zv_pid"
+}
+
+close_case() { # how: window_manager or menu_keys
+    printf '[Zentavoro]\r\n%s=15\r\n%s=7\r\n[Posicio Finestra]\r\nWidth=180\r\nHeight=100\r\n' \
+        "$scan_step_key" "$click_interval_key" >"$ZENTAVORO_INI"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    check "it takes the stored size" wait_until 5 frame_is "$main" "$((screen_w - 180)) 0 180 100"
+    xdotool windowactivate "$main" 2>/dev/null
+    check "the main window is in front" wait_until 5 is_active "$main"
+    # The spin boxes take the arrow keys: the focused one (the scan step) goes 15 -> 17.
+    if [ "$1" = window_manager ]; then
+        xdotool key --clearmodifiers Up Up
+        sleep 0.3
+        xdotool key --clearmodifiers alt+F4
+    else
+        xdotool key --clearmodifiers Up Up
+        sleep 0.3
+        # The File menu by its access key, then "&Salir".
+        xdotool key --clearmodifiers alt+a
+        sleep 0.5
+        xdotool key --clearmodifiers s
+    fi
+    check "the program ends" wait_until 10 process_ended "$zv_pid"
+    check "the scan step is written" [ "$(ini_value Zentavoro "$scan_step_key")" = 17 ]
+    check "the click interval is written" [ "$(ini_value Zentavoro "$click_interval_key")" = 7 ]
+    check "the Windows Vista option is written" [ "$(ini_value Zentavoro MenuWindowsVista)" = NO ]
+    check "the width is written" [ "$(ini_value 'Posicio Finestra' Width)" = 180 ]
+    check "the height is written" [ "$(ini_value 'Posicio Finestra' Height)" = 100 ]
+    check "the mailbox title is emptied" [ "$(ini_value LlibreriaZentavoro $'T\xcdTOL FINESTRA')" = "" ]
+}
+case_close_by_window_manager() { close_case window_manager; }
+case_close_by_menu_keys() { close_case menu_keys; }
+
+case_scan_click() {
+    # Under Xvfb the user's switch is XTest input too: the hook library is told to take it
+    # for the user's. The program's own click is made with the mouse hook removed.
+    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+    start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
+    # Two points inside the application, a step of 0.5 s, no minimum interval.
+    printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 2\r\n200,300\r\n400,450\r\n' >"$tmp/work/prova.zvo"
+    printf '[Zentavoro]\r\n%s=5\r\n%s=0\r\n' "$scan_step_key" "$click_interval_key" >"$ZENTAVORO_INI"
+    start_zentavoro prova.zvo
+    check "the program starts" wait_until 15 sh -c "xdotool search --name '^$marker' >/dev/null 2>&1"
+    pointer_on() { # x y
+        local loc
+        loc=$(xdotool getmouselocation)
+        [[ "$loc" == "x:$1 y:$2 "* ]]
+    }
+    check "scanning puts the pointer on the first point" wait_until 10 pointer_on 200 300
+    check "and then on the second" wait_until 5 pointer_on 400 450
+    # The switch: a press of the left button, which the hook takes.
+    wait_until 5 pointer_on 200 300
+    xdotool click 1
+    check "the press becomes a click in the application at the point" \
+        wait_until 5 grep -Eq '^press 1 (200 300|400 450) ' "$tmp/target.log"
+    check "the switch press itself did not reach the application" \
+        [ "$(grep -c '^press' "$tmp/target.log")" -eq 1 ]
+}
+
+"case_$case"
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
