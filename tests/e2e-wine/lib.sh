@@ -96,6 +96,8 @@ end_case() {
     local status=$?
     wineserver -k 2>/dev/null
     stop_display
+    # ZENTAVORO_E2E_KEEP=folder keeps the work folder (settings, logs, screen pictures).
+    [ -n "$WORK" ] && [ -n "${ZENTAVORO_E2E_KEEP:-}" ] && mkdir -p "$ZENTAVORO_E2E_KEEP" && cp -r "$WORK" "$ZENTAVORO_E2E_KEEP/"
     [ -n "$WORK" ] && rm -rf "$WORK"
     exit $status
 }

@@ -1,0 +1,50 @@
+#!/bin/bash
+# Recording on the Windows build under Wine: three clicks in the target window caught by the
+# hook library, saved under the target's title, and found again by window matching.
+. "$(dirname "$0")/lib.sh"
+
+TITLE="Carta de prueba"
+
+click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
+    client_point "$1" "$2"
+    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
+}
+
+case_recording_is_saved_under_the_title_and_found_again() {
+    printf '[Zentavoro]\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=5\r\n' "$KEY_STEP" > "$INI"
+    target_start "$TITLE" 100 100 600 400
+    zv_start
+    zv_wait_toolbar
+    # "Grabar": the second tool button (client 25, 2, 25 x 25).
+    click_toolbar 37 14
+    sleep 1
+    local p
+    for p in "250 220" "420 330" "610 260"; do
+        xdotool mousemove $p sleep 0.2 click 1 sleep 0.6
+    done
+    # The hook took the presses: the target saw none of them.
+    [ "$(target_count LDOWN)" -eq 0 ] || fail "recorded clicks reached the target"
+    [ "$(ini_get LlibreriaZentavoro $'T\xcdTOL FINESTRA')" = "$TITLE" ] || fail "the recorded window title is '$(ini_get LlibreriaZentavoro $'T\xcdTOL FINESTRA')'"
+    # The right button stops; the save dialog proposes the title.
+    xdotool click 3
+    wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
+    local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
+    xdotool windowactivate --sync "$dialog" 2>/dev/null; sleep 0.5
+    xdotool key --window "$dialog" Return
+    wait_for 10 test -f "$WORK/$TITLE.zvo" || fail "no '$TITLE.zvo' after the save: $(ls "$WORK")"
+    local expected
+    expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 3\r\n250,220\r\n420,330\r\n610,260\r\n')
+    [ "$(cat "$WORK/$TITLE.zvo")" = "$expected" ] || fail "the scan file holds: $(od -c "$WORK/$TITLE.zvo" | head -8)"
+    zv_close "Zentavoro"
+
+    # A new run with no points: execution hides the toolbar, the target comes to the front
+    # and the scan step finds the file named in its title.
+    zv_start
+    zv_wait_toolbar
+    click_toolbar 12 14
+    wait_pointer_at 30 250 220 || wait_pointer_at 5 420 330 || fail "window matching did not load and scan '$TITLE.zvo'"
+    wait_pointer_at 5 610 260 || fail "the scan did not go on to the third recorded point"
+}
+
+begin_case
+"case_$1"
