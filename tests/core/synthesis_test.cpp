@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using zv::absoluteCoordinate;
 
 TEST(AbsoluteCoordinates, round_to_the_nearest_with_ties_to_even) {
