@@ -120,6 +120,7 @@ void InputRouter::keyToFront(int vk, bool byUser) {
     if (!front) return;
     if (front->foreign()) {
         front->received.push_back("key " + std::to_string(vk));
+        trace_(front->name + " receives key " + std::to_string(vk));
         return;
     }
     if (!byUser) {
@@ -139,6 +140,7 @@ void InputRouter::press(MouseButton button, bool byUser) {
     if (w->foreign()) {
         w->received.push_back(std::string("press ") + buttonName(button) + " " + std::to_string(pointer_.x) + " " +
                               std::to_string(pointer_.y));
+        trace_(w->name + " receives " + w->received.back());
         return;
     }
     if (!byUser) {
@@ -149,6 +151,7 @@ void InputRouter::press(MouseButton button, bool byUser) {
 }
 
 void InputRouter::pressOnForm(Form& form, const SimWindow& window, MouseButton button, ScreenPoint at) {
+    trace_(form.name() + " receives press " + buttonName(button));
     const int cx = at.x - window.rect.left - window.clientLeft;
     const int cy = at.y - window.rect.top - window.clientTop;
     Rect where;
