@@ -51,7 +51,7 @@ std::vector<std::string> splitBlanks(const std::string& text) {
 
 std::string joined(const std::vector<std::string>& items, const std::string& separator) {
     std::string out;
-    for (const auto& item : items) out += (out.empty() ? "" : separator) + item;
+    for (size_t i = 0; i < items.size(); ++i) out += (i ? separator : "") + items[i];
     return out;
 }
 
