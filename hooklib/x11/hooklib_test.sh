@@ -1,0 +1,284 @@
+#!/usr/bin/env bash
+# End-to-end test of libLlibreriaZentavoro.so under Xvfb, with or without a window manager.
+#   hooklib_test.sh <test driver> <test window> <none|openbox>
+# The driver stands for the program (it calls the seven operations and reads the mailbox),
+# two test windows stand for the application and log the presses that reach them, and
+# xdotool plays the user.
+#
+# Every event under Xvfb comes from XTest, the same path as the program's own synthesised
+# input. So the first part runs the library with ZENTAVORO_HOOK_TEST_REPORT_XTEST=1, which
+# makes it take XTest input for the user's, and checks what the hooks report and take;
+# the second part runs it as shipped and checks that XTest input is never reported.
+set -u
+# Bytes, not characters: the mailbox holds code page 1252, which is not valid UTF-8.
+export LC_ALL=C
+[ -n "${HOOKLIB_TEST_TRACE:-}" ] && set -x
+
+driver=$1 window=$2 wm=$3
+
+for tool in xvfb-run Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+if [ "$wm" = openbox ] && ! command -v openbox >/dev/null; then
+    echo "skipped: openbox is not installed"
+    exit 77
+fi
+if [ -z "${HOOKLIB_TEST_UNDER_XVFB:-}" ]; then
+    export HOOKLIB_TEST_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+tmp=$(mktemp -d)
+export ZENTAVORO_INI=$tmp/Zentavoro.ini
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+failures=0
+pass() { echo "ok - $1"; }
+fail() { echo "FAIL - $1"; failures=$((failures + 1)); }
+check() { # name, then a command that must succeed
+    local name=$1
+    shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+
+if [ "$wm" = openbox ]; then
+    # Openbox names itself on the root before it manages new windows; its start-up
+    # command runs once it does.
+    openbox --sm-disable --startup "touch $tmp/openbox-ready" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -e "$tmp/openbox-ready" ] && break
+        sleep 0.1
+    done
+fi
+
+# Two application windows: one named the modern way (UTF-8, with a character that code
+# page 1252 keeps at 0x80), one with a Latin-1 WM_NAME only.
+title_a='Finestra de prova àé €'
+title_a_cp1252=$'Finestra de prova \xe0\xe9 \x80'
+title_b='Guió'
+title_b_cp1252=$'Gui\xf3'
+"$window" "$title_a" 100 100 >"$tmp/a.log" &
+pids+=($!)
+"$window" "$title_b" 450 100 icccm >"$tmp/b.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    grep -q mapped "$tmp/a.log" && grep -q mapped "$tmp/b.log" && break
+    sleep 0.1
+done
+win_a=$(awk '/mapped/ {print $2}' "$tmp/a.log")
+win_b=$(awk '/mapped/ {print $2}' "$tmp/b.log")
+[ -n "$win_a" ] && [ -n "$win_b" ] || {
+    echo "FAIL - the test windows did not appear"
+    head "$tmp/a.log" "$tmp/b.log"
+    exit 1
+}
+sleep 0.3
+
+start_driver() { # extra environment assignments
+    coproc DRIVER { env "$@" "$driver" 2>>"$tmp/driver.err"; }
+    pids+=($DRIVER_PID)
+}
+stop_driver() {
+    echo quit >&"${DRIVER[1]}"
+    wait "$DRIVER_PID" 2>/dev/null
+}
+say() { # one command to the driver; its answer in $reply
+    reply=
+    echo "$1" >&"${DRIVER[1]}"
+    IFS= read -r -t 5 reply <&"${DRIVER[0]}"
+}
+slow_calls=0
+call() { # one of the seven operations; it must answer "ok" within two seconds
+    say "$1"
+    case $reply in
+    "ok $1 "*) [ "${reply##* }" -lt 2000 ] || slow_calls=$((slow_calls + 1)) ;;
+    *) fail "$1 answered '$reply'" ;;
+    esac
+}
+get() { say "get $1"; value=${reply#value }; }
+put() { say "set $1 $2"; }
+becomes() { # key, value: the key holds the value within three seconds
+    for _ in $(seq 60); do
+        get "$1"
+        [ "$value" = "$2" ] && return 0
+        sleep 0.05
+    done
+    echo "    $1 is '$value', expected '$2'"
+    return 1
+}
+stays() { # key, value: the key still holds the value after a while
+    sleep 0.4
+    get "$1"
+    [ "$value" = "$2" ] || { echo "    $1 is '$value', expected '$2'"; return 1; }
+}
+log_count() { grep -c -x -- "$2" "$1"; }
+log_gets() { # log, line: the line arrives in the log within three seconds
+    for _ in $(seq 60); do
+        grep -q -x -- "$2" "$1" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+log_lacks() { sleep 0.2; ! grep -q -x -- "$2" "$1"; }
+title=$'T\xcdTOL FINESTRA'
+
+click_on() { # window, button; one connection, so the move is done before the press
+    xdotool mousemove --window "$1" 60 60 click "$2"
+}
+
+# --- The user's input, with XTest standing in for it ---------------------------------
+start_driver ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+
+put CLIC 0
+call SetHookExecucio
+click_on "$win_a" 1
+check "the execution hook reports a left press as CLIC=1" becomes CLIC 1
+check "the left press does not reach the application" log_lacks "$tmp/a.log" "button 1"
+check "the execution hook leaves the window title alone" stays "$title" "<none>"
+put CLIC 0
+click_on "$win_a" 3
+check "a right press is reported as CLIC=2" becomes CLIC 2
+check "the right press does not reach the application" log_lacks "$tmp/a.log" "button 3"
+
+call UnHookHook
+put CLIC 0
+click_on "$win_a" 1
+check "without the mouse hook the press reaches the application" log_gets "$tmp/a.log" "button 1"
+check "without the mouse hook nothing is reported" stays CLIC 0
+
+put CLIC 0
+call SetHookGrabacio
+click_on "$win_a" 1
+check "the recording hook reports the left press" becomes CLIC 1
+check "it writes the UTF-8 title of the window under the pointer in code page 1252" \
+    becomes "$title" "$title_a_cp1252"
+put CLIC 0
+click_on "$win_b" 1
+check "a Latin-1 WM_NAME title is written too" becomes "$title" "$title_b_cp1252"
+check "the second recorded press is reported" becomes CLIC 1
+put CLIC 0
+click_on "$win_a" 3
+check "a right press while recording is reported as CLIC=2" becomes CLIC 2
+check "the right press (the stop) leaves the title of the recorded window" stays "$title" "$title_b_cp1252"
+put CLIC 0
+xdotool mousemove 1000 740 click 1
+check "a press on the bare desktop is reported" becomes CLIC 1
+check "and gives an empty title" becomes "$title" ""
+check "no recorded press reached the application" \
+    test "$(log_count "$tmp/a.log" "button 1")$(log_count "$tmp/b.log" "button 1")" = "10"
+
+put "$title" kept
+put CLIC 0
+call SetHookExecucio
+click_on "$win_a" 1
+check "the execution hook replaces the recording hook" becomes CLIC 1
+check "and no longer writes the title" stays "$title" kept
+call UnHookHook
+
+# The keyboard hook listens: every key is reported and still reaches the application.
+xdotool windowfocus --sync "$win_a"
+call SetHookKeyboard
+for pair in a:65 space:32 Return:13 Tab:9 Right:39 KP_Add:107 Escape:27 F5:116 7:55 Alt_L:18 \
+    BackSpace:8 Delete:46 Left:37 Up:38 Down:40 Shift_L:16 Control_L:17; do
+    key=${pair%%:*} vk=${pair##*:}
+    put KEYBOARD 0
+    xdotool key "$key"
+    check "the keyboard hook reports $key as $vk" becomes KEYBOARD "$vk"
+done
+check "the listened keys reach the application" log_gets "$tmp/a.log" "key KP_Add"
+
+put KEYBOARD 0
+xdotool keydown b
+check "a key held down is reported" becomes KEYBOARD 66
+put KEYBOARD 0
+sleep 1.2
+xdotool keydown b # a second press without a release
+check "neither its auto-repeat nor a second press before the release is reported again" stays KEYBOARD 0
+xdotool keyup b
+check "the held key repeated in the application meanwhile" test "$(log_count "$tmp/a.log" "key b")" -ge 2
+xdotool key b
+check "after the release the key is reported again" becomes KEYBOARD 66
+
+call UnHookKeyboard
+put KEYBOARD 0
+xdotool key c
+check "without the keyboard hook keys are not reported" stays KEYBOARD 0
+
+# The any-key hook takes the keys it reports.
+put CLIC 0
+call SetHookQualsevolTecla
+xdotool key x
+check "the any-key hook reports a key as CLIC=1" becomes CLIC 1
+check "the key does not reach the application" log_lacks "$tmp/a.log" "key x"
+put CLIC 0
+xdotool keydown y
+check "a key held under the any-key hook is reported" becomes CLIC 1
+put CLIC 0
+sleep 1.2
+check "its auto-repeat is not" stays CLIC 0
+xdotool keyup y
+check "nor does it reach the application" log_lacks "$tmp/a.log" "key y"
+call SetHookKeyboard
+put CLIC 0
+put KEYBOARD 0
+xdotool key z
+check "with both keyboard hooks a taken key is a switch press" becomes CLIC 1
+check "and its code is reported too" becomes KEYBOARD 90
+call UnHookKeyboard
+call UnHookQualsevolTecla
+put CLIC 0
+xdotool key w
+check "without the any-key hook keys reach the application" log_gets "$tmp/a.log" "key w"
+check "and are not reported" stays CLIC 0
+stop_driver
+
+# --- As shipped: XTest input is the program's own and is never reported --------------
+start_driver
+put CLIC 0
+put KEYBOARD 0
+call SetHookExecucio
+click_on "$win_b" 1
+check "a synthesised left press is not reported" stays CLIC 0
+click_on "$win_b" 3
+check "a synthesised right press is not reported" stays CLIC 0
+# The program's bracket: unhook, synthesise, hook again.
+call UnHookHook
+clicks_before=$(log_count "$tmp/b.log" "button 1")
+click_on "$win_b" 1
+call SetHookExecucio
+check "a click synthesised between UnHookHook and SetHookExecucio reaches the application" \
+    test "$(log_count "$tmp/b.log" "button 1")" -gt "$clicks_before"
+check "and is not reported" stays CLIC 0
+call UnHookHook
+
+xdotool windowfocus --sync "$win_a"
+call SetHookKeyboard
+xdotool key a
+check "a synthesised key is not reported" stays KEYBOARD 0
+call SetHookQualsevolTecla
+xdotool key q
+check "a synthesised key passes the any-key hook to the application" log_gets "$tmp/a.log" "key q"
+check "without being reported" stays CLIC 0
+call UnHookQualsevolTecla
+call UnHookKeyboard
+stop_driver
+
+check "every operation answered within two seconds" test "$slow_calls" = 0
+check "the library wrote nothing on stderr with a display" test ! -s "$tmp/driver.err"
+
+# --- No display: the operations do nothing and say so once ----------------------------
+start_driver -u DISPLAY
+for op in SetHookExecucio SetHookKeyboard UnHookHook; do call "$op"; done
+stop_driver
+check "without a display the library says so once on stderr" \
+    test "$(grep -c 'cannot open the X display' "$tmp/driver.err")" = 1
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "all checks passed"
