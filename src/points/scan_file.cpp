@@ -1,5 +1,7 @@
 #include "points/scan_file.h"
 
+#include <algorithm>
+
 #include "platform/numbers.h"
 
 namespace zv {
@@ -31,8 +33,10 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 void dropComments(std::vector<std::string>& lines) {
-    for (size_t i = lines.size(); i-- > 1;)
-        if (lines[i].compare(0, 2, "//") == 0) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+    if (lines.size() <= 1) return;
+    const auto kept = std::remove_if(lines.begin() + 1, lines.end(),
+                                     [](const std::string& l) { return l.compare(0, 2, "//") == 0; });
+    lines.erase(kept, lines.end());
 }
 
 ScanFileError readScanFile(const std::vector<std::string>& lines, PointSet& points) {
