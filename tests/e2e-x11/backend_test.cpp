@@ -1,0 +1,464 @@
+// The X11 backend below the program: its translations, and the Qt binding of the widget
+// model on a real X server (run under Xvfb without a window manager, so that the paths
+// for a bare server are the ones taken; the end-to-end tests cover openbox).
+
+#include <X11/keysym.h>
+
+#include <cmath>
+#include <functional>
+#include <thread>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "backends/x11/binding.h"
+#include "backends/x11/conversions.h"
+#include "backends/x11/keys.h"
+#include "backends/x11/pictures.h"
+#include "backends/x11/qt_widgets.h"
+#include "backends/x11/x11_platform.h"
+#include "widgets/application.h"
+
+using namespace zv;
+using namespace zv::x11;
+
+// Xlib's Display, opened in main() when there is a server to talk to.
+extern "C" {
+struct _XDisplay* XOpenDisplay(const char*);
+}
+
+namespace {
+
+X11Platform* gPlatform = nullptr;
+
+bool waitFor(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+// --- Translations ---------------------------------------------------------------------
+
+TEST(KeyTranslation, the_program_keys_go_to_keysyms_and_come_back_as_the_same_codes) {
+    std::vector<uint8_t> codes = {0x09, 0x0D, 0x12, 0x20, 0x25, 0x26, 0x27, 0x28, 0x6B, 0x10, 0x11, 0x1B, 0x08};
+    for (uint8_t c = '0'; c <= '9'; ++c) codes.push_back(c);
+    for (uint8_t c = 'A'; c <= 'Z'; ++c) codes.push_back(c);
+    for (uint8_t c = 0x60; c <= 0x69; ++c) codes.push_back(c);
+    for (uint8_t vk : codes) {
+        const unsigned long ks = keysymForVk(vk);
+        ASSERT_NE(ks, 0u) << int(vk);
+        EXPECT_EQ(vkForKeysym(ks), vk) << int(vk);
+    }
+    EXPECT_EQ(keysymForVk('A'), static_cast<unsigned long>(XK_a));  // the key, not the capital
+    EXPECT_EQ(keysymForVk(0x6B), static_cast<unsigned long>(XK_KP_Add));
+    EXPECT_EQ(keysymForVk(0xFF), 0u);
+}
+
+TEST(KeyTranslation, a_released_key_is_named_as_windows_names_it) {
+    // The key of "1" and "!" is "1" whatever the shift state.
+    EXPECT_EQ(vkForKeyEvent(XK_1, XK_exclam, Qt::Key_Exclam, false), '1');
+    EXPECT_EQ(vkForKeyEvent(XK_a, XK_A, Qt::Key_A, false), 'A');
+    // The keypad's digits follow Num Lock: with it the digit, without it the movement key.
+    EXPECT_EQ(vkForKeyEvent(XK_KP_End, XK_KP_1, Qt::Key_1, true), 0x61);
+    EXPECT_EQ(vkForKeyEvent(XK_KP_End, XK_KP_End, Qt::Key_End, true), 0x23);
+    EXPECT_EQ(vkForKeyEvent(XK_KP_Add, XK_KP_Add, Qt::Key_Plus, true), 0x6B);
+    // Either Alt is Alt; Shift+Tab is Tab.
+    EXPECT_EQ(vkForKeyEvent(XK_Alt_R, XK_Alt_R, Qt::Key_Alt, false), 0x12);
+    EXPECT_EQ(vkForKeyEvent(XK_Tab, XK_ISO_Left_Tab, Qt::Key_Backtab, false), 0x09);
+    EXPECT_EQ(vkForKeyEvent(XK_Return, XK_Return, Qt::Key_Return, false), 0x0D);
+    EXPECT_EQ(vkForKeyEvent(XK_KP_Enter, XK_KP_Enter, Qt::Key_Enter, true), 0x0D);
+    // Without X's names, Qt's key.
+    EXPECT_EQ(vkForKeyEvent(0, 0, Qt::Key_Right, false), 0x27);
+    EXPECT_EQ(vkForKeyEvent(0, 0, Qt::Key_7, true), 0x67);
+    EXPECT_EQ(vkForKeyEvent(0, 0, Qt::Key_F35, false), 0);
+}
+
+TEST(Conversions, absolute_coordinates_land_on_the_pixel_the_program_converted) {
+    // The program's own conversion: 65535.0 / extent * pixel, rounded half to even.
+    for (int extent : {640, 768, 800, 1024, 1080, 1366, 1920, 2560}) {
+        for (int p = 0; p < extent; ++p) {
+            const long double a = 65535.0L / extent * p;
+            const int absolute = static_cast<int>(std::nearbyint(a));
+            ASSERT_EQ(absoluteToPixel(absolute, extent), p) << extent << " " << p;
+        }
+    }
+    EXPECT_EQ(absoluteToPixel(32768, 1024), 512);
+    EXPECT_EQ(absoluteToPixel(65535, 1024), 1023);
+    EXPECT_EQ(absoluteToPixel(-5, 1024), 0);
+    EXPECT_EQ(absoluteToPixel(70000, 1024), 1023);
+}
+
+TEST(Conversions, the_kernel_release_gives_the_version_parts) {
+    VersionInfo v = versionFromKernel("Linux", "6.1.0-13-amd64");
+    EXPECT_EQ(v.major, 6u);
+    EXPECT_EQ(v.minor, 1u);
+    EXPECT_EQ(v.build, 0u);
+    EXPECT_EQ(v.platformId, 2u);
+    EXPECT_EQ(v.servicePack, "Linux 6.1.0-13-amd64");
+    v = versionFromKernel("Linux", "5.15.133.1-microsoft-standard-WSL2");
+    EXPECT_EQ(v.major, 5u);
+    EXPECT_EQ(v.minor, 15u);
+    EXPECT_EQ(v.build, 133u);
+    v = versionFromKernel("Linux", "4.19");
+    EXPECT_EQ(v.minor, 19u);
+    EXPECT_EQ(v.build, 0u);
+    v = versionFromKernel("", "");
+    EXPECT_EQ(v.major, 0u);
+    EXPECT_EQ(v.servicePack, "");
+}
+
+TEST(Conversions, scan_files_are_matched_without_regard_to_case_and_dot_files_are_hidden) {
+    for (const char* yes : {"carta.zvo", "CARTA.ZVO", "Calc.Zvo", "a b.zvo", "x.y.zvo"}) EXPECT_TRUE(isScanFileName(yes)) << yes;
+    for (const char* no : {".zvo", ".carta.zvo", "carta.zvo~", "carta.zv", "zvo", "", "carta.zvo.bak"})
+        EXPECT_FALSE(isScanFileName(no)) << no;
+}
+
+TEST(Conversions, file_dialog_filters_become_qt_name_filters) {
+    const QStringList f = qtNameFilters({{"Archivos zentavoro (*.zvo)", "*.zvo"},
+                                         {"Todo tipo de archivos (*.*)", "*.*"},
+                                         {"Im\xE1genes", "*.bmp;*.png"}});
+    ASSERT_EQ(f.size(), 3);
+    EXPECT_EQ(f[0], "Archivos zentavoro (*.zvo)");
+    EXPECT_EQ(f[1], "Todo tipo de archivos (*.*)");
+    EXPECT_EQ(f[2], QString::fromUtf8("Imágenes (*.bmp *.png)"));
+}
+
+TEST(Pictures, names_are_found_by_their_base_name_and_snapshots_are_held_until_released) {
+    EXPECT_EQ(pictureKey("assets/pictures/Ejecutar.BMP"), "ejecutar");
+    EXPECT_EQ(pictureKey("grabar"), "grabar");
+    Pictures p;
+    EXPECT_EQ(p.find("ejecutar").size(), QSize(22, 22));
+    EXPECT_EQ(p.find("pictures/ejecutar.bmp").size(), QSize(22, 22));
+    EXPECT_TRUE(p.find("no-such-picture").isNull());
+    QPixmap shot(4, 3);
+    shot.fill(Qt::blue);
+    const std::string name = p.add(shot);
+    EXPECT_EQ(p.find(name).size(), QSize(4, 3));
+    p.remove(name);
+    EXPECT_TRUE(p.find(name).isNull());
+}
+
+// --- The binding on a real server -------------------------------------------------------
+
+class TestForm : public Form {
+public:
+    explicit TestForm(Application& app)
+        : Form(app, "TestForm"),
+          MenuFile(this, "MenuFile", "&File"),
+          MenuShown(this, "MenuShown", "&Shown", &MenuFile),
+          MenuHidden(this, "MenuHidden", "&Hidden", &MenuFile),
+          Spin(this, "Spin", 0, 5, 3),
+          Tick(this, "Tick", 20),
+          Picture(this, "Picture"),
+          Top(this, "Top", Shape::Align::Top),
+          Right(this, "Right", Shape::Align::Right) {
+        border = BorderStyle::None;
+        setBounds({100, 120, 300, 200});
+        color = 0x0000FF;  // red, as 0x00BBGGRR
+        MenuShown.shortcut = "Ctrl+B";
+        MenuHidden.shortcut = "Ctrl+R";
+        MenuHidden.setVisible(false);
+        MenuShown.onClick = [this] { ++shownClicks; };
+        MenuHidden.onClick = [this] { ++hiddenClicks; };
+        Spin.setBounds({200, 40, 50, 26});
+        Spin.onChange = [this] { ++spinChanges; };
+        Picture.setBounds({10, 40, 30, 30});
+        Picture.setPicture("ejecutar");
+        Top.setBounds({0, 0, 10, 6});
+        Right.setBounds({0, 0, 4, 10});
+        onKeyUp = [this](int vk) { keys.push_back(vk); };
+        onMouseDown = [this](MouseButton b, int x, int y) { presses.push_back({b, x, y}); };
+        onClick = [this] { ++clicks; };
+    }
+    MenuItem MenuFile, MenuShown, MenuHidden;
+    SpinEdit Spin;
+    Timer Tick;
+    Image Picture;
+    Shape Top, Right;
+
+    int shownClicks = 0, hiddenClicks = 0, spinChanges = 0, clicks = 0;
+    std::vector<int> keys;
+    struct Press {
+        MouseButton button;
+        int x, y;
+    };
+    std::vector<Press> presses;
+
+    QtBinding& qt() { return *static_cast<QtBinding*>(binding()); }
+    template <class T>
+    T* native(const Widget& w) {
+        return dynamic_cast<T*>(qt().native(w));
+    }
+    int menuBarHeight() { return qt().window()->height() - clientHeight(); }
+};
+
+class Binding : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!gPlatform) GTEST_SKIP() << "no X display";
+        app = std::make_unique<Application>(*gPlatform);
+        form = std::make_unique<TestForm>(*app);
+        app->create(*form);
+    }
+    void TearDown() override {
+        form.reset();
+        app.reset();
+    }
+    void showInFront() {
+        form->show();
+        ASSERT_TRUE(waitFor([&] { return form->qt().window()->isVisible() && form->qt().window()->windowHandle()->isExposed(); }));
+        form->bringToFront();
+        ASSERT_TRUE(waitFor([&] { return gPlatform->foregroundWindow() == form->windowId() && form->qt().window()->isActiveWindow(); }));
+    }
+    void key(uint8_t vk) {
+        gPlatform->keyEvent(vk, false);
+        gPlatform->keyEvent(vk, true);
+    }
+    std::unique_ptr<Application> app;
+    std::unique_ptr<TestForm> form;
+};
+
+TEST_F(Binding, menu_entries_mirror_the_model_and_a_hidden_entry_cannot_be_chosen) {
+    auto* shown = form->native<QAction>(form->MenuShown);
+    auto* hidden = form->native<QAction>(form->MenuHidden);
+    ASSERT_TRUE(shown && hidden);
+    EXPECT_EQ(shown->text(), "&Shown");
+    EXPECT_EQ(shown->shortcut(), QKeySequence("Ctrl+B"));
+    EXPECT_FALSE(hidden->isVisible());
+    EXPECT_TRUE(hidden->shortcut().isEmpty());
+
+    // Only a ticked entry is checkable; Qt's own toggling on a click is undone by the model.
+    form->MenuShown.setChecked(true);
+    EXPECT_TRUE(shown->isCheckable() && shown->isChecked());
+    shown->trigger();
+    EXPECT_EQ(form->shownClicks, 1);
+    EXPECT_TRUE(shown->isChecked());
+    form->MenuShown.setChecked(false);
+    EXPECT_FALSE(shown->isCheckable() || shown->isChecked());
+
+    // The shortcuts, typed for real.
+    showInFront();
+    auto ctrl = [&](uint8_t vk) {
+        gPlatform->keyEvent(0x11, false);
+        key(vk);
+        gPlatform->keyEvent(0x11, true);
+    };
+    ctrl('B');
+    EXPECT_TRUE(waitFor([&] { return form->shownClicks == 2; }));
+    ctrl('R');
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(form->hiddenClicks, 0);  // hidden, though enabled
+
+    form->MenuHidden.setVisible(true);
+    EXPECT_EQ(hidden->shortcut(), QKeySequence("Ctrl+R"));
+    ctrl('R');
+    EXPECT_TRUE(waitFor([&] { return form->hiddenClicks == 1; }));
+
+    form->MenuShown.setEnabled(false);
+    EXPECT_FALSE(shown->isEnabled());
+    ctrl('B');
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(form->shownClicks, 2);
+
+    form->MenuShown.setCaption("-");
+    EXPECT_TRUE(shown->isSeparator());
+}
+
+TEST_F(Binding, the_spin_box_only_steps_and_shows_the_model_text_as_it_is) {
+    auto* box = form->native<StepSpinBox>(form->Spin);
+    ASSERT_TRUE(box);
+    auto* edit = box->findChild<QLineEdit*>();
+    ASSERT_TRUE(edit);
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->text(), "3");
+    box->stepBy(1);
+    EXPECT_EQ(form->Spin.text(), "4");
+    EXPECT_EQ(edit->text(), "4");
+    EXPECT_EQ(form->spinChanges, 1);
+    box->stepBy(3);  // the model keeps to its maximum of 5
+    EXPECT_EQ(form->Spin.text(), "5");
+    box->stepBy(-2);
+    EXPECT_EQ(form->Spin.text(), "3");
+    form->Spin.setText("12 abc");
+    EXPECT_EQ(edit->text(), "12 abc");
+}
+
+TEST_F(Binding, a_timer_follows_the_model_and_is_not_run_again_while_its_handler_waits) {
+    int runs = 0, depth = 0, deepest = 0;
+    form->Tick.onTimer = [&] {
+        ++runs;
+        deepest = std::max(deepest, ++depth);
+        if (runs == 1) {
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < 150) gPlatform->processMessages(*app);
+        }
+        --depth;
+    };
+    auto* timer = form->native<QTimer>(form->Tick);
+    ASSERT_TRUE(timer);
+    EXPECT_FALSE(timer->isActive());
+    form->Tick.setOn(true);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 20);
+    EXPECT_TRUE(waitFor([&] { return runs >= 4; }));
+    EXPECT_EQ(deepest, 1);
+    form->Tick.setInterval(35);
+    EXPECT_EQ(timer->interval(), 35);
+    form->Tick.setOn(false);
+    const int stopped = runs;
+    waitFor([] { return false; }, 150);
+    EXPECT_EQ(runs, stopped);
+    form->Tick.setOn(true);
+    form->Tick.setInterval(0);  // an interval of 0 stops it, as the system timer does
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(Binding, a_form_is_placed_shaped_and_named_as_the_model_says) {
+    form->setCaption("Prova \x80 acci\xF3n");
+    showInFront();
+    const WindowId id = form->windowId();
+    EXPECT_EQ(gPlatform->windowText(id, 254), "Prova \x80 acci\xF3n");
+    EXPECT_EQ(gPlatform->windowText(id, 5), "Prova");
+    EXPECT_FALSE(gPlatform->className(id, 254).empty());
+    const auto windows = gPlatform->topLevelWindows();
+    EXPECT_NE(std::find(windows.begin(), windows.end(), id), windows.end());
+
+    // Without a frame the outer bounds are the window itself, menu bar included.
+    const int mb = form->menuBarHeight();
+    EXPECT_GT(mb, 0);
+    EXPECT_EQ(form->clientWidth(), 300);
+    EXPECT_EQ(form->clientHeight(), 200 - mb);
+    EXPECT_EQ(gPlatform->windowFromPoint(250, 250), id);
+    EXPECT_NE(gPlatform->windowFromPoint(50, 50), id);
+
+    // The shapes aligned to the edges keep to them.
+    EXPECT_EQ(form->Top.bounds(), (Rect{0, 0, 300, 6}));
+    EXPECT_EQ(form->Right.bounds(), (Rect{296, 6, 4, 200 - mb - 6}));
+    form->setClientSize(200, 100);
+    EXPECT_EQ(form->width(), 200);
+    EXPECT_EQ(form->height(), 100 + mb);
+    EXPECT_EQ(form->Top.bounds(), (Rect{0, 0, 200, 6}));
+    EXPECT_EQ(form->Right.bounds(), (Rect{196, 6, 4, 94}));
+
+    // A hollow shape: the hole lets the pointer through to what is underneath.
+    form->setRegion({{0, 0, 200, 10}, {0, 90, 200, 10}});
+    ASSERT_TRUE(waitFor([&] { return gPlatform->windowFromPoint(150, 120 + mb + 50) != id; }));
+    EXPECT_EQ(gPlatform->windowFromPoint(150, 120 + mb + 5), id);
+    EXPECT_EQ(gPlatform->windowFromPoint(150, 120 + mb + 95), id);
+}
+
+TEST_F(Binding, synthesised_keys_and_clicks_reach_the_form_as_the_model_names_them) {
+    // Keys go to the control that has the focus; without one, to the form.
+    form->Spin.setVisible(false);
+    showInFront();
+    for (uint8_t vk : {uint8_t('A'), uint8_t('7'), uint8_t(0x09), uint8_t(0x0D), uint8_t(0x27), uint8_t(0x20)}) key(vk);
+    ASSERT_TRUE(waitFor([&] { return form->keys.size() >= 6; }));
+    EXPECT_EQ(form->keys, (std::vector<int>{'A', '7', 0x09, 0x0D, 0x27, 0x20}));
+
+    // A click lands where the pointer is: without the move flag the coordinates do not
+    // move it.
+    const int mb = form->menuBarHeight();
+    gPlatform->setCursorPos(100 + 120, 120 + mb + 150);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{220, 120 + mb + 150}));
+    gPlatform->mouseEvent(mouseflags::Absolute | mouseflags::LeftDown, 0, 0);
+    gPlatform->mouseEvent(mouseflags::Absolute | mouseflags::LeftUp, 0, 0);
+    ASSERT_TRUE(waitFor([&] { return form->clicks == 1; }));
+    ASSERT_EQ(form->presses.size(), 1u);
+    EXPECT_EQ(form->presses[0].button, MouseButton::Left);
+    EXPECT_EQ(form->presses[0].x, 120);
+    EXPECT_EQ(form->presses[0].y, 150);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{220, 120 + mb + 150}));
+
+    // With it, the pointer goes to the pixel the absolute coordinates name first.
+    const ScreenSize s = gPlatform->primaryScreenSize();
+    const int ax = static_cast<int>(std::nearbyint(65535.0L / s.width * 160));
+    const int ay = static_cast<int>(std::nearbyint(65535.0L / s.height * (120 + mb + 100)));
+    gPlatform->mouseEvent(mouseflags::Absolute | mouseflags::Move | mouseflags::RightDown, ax, ay);
+    gPlatform->mouseEvent(mouseflags::Absolute | mouseflags::RightUp, ax, ay);
+    ASSERT_TRUE(waitFor([&] { return form->presses.size() == 2; }));
+    EXPECT_EQ(form->presses[1].button, MouseButton::Right);
+    EXPECT_EQ(form->presses[1].x, 60);
+    EXPECT_EQ(form->presses[1].y, 100);
+    EXPECT_EQ(form->clicks, 1);  // a right press is no click
+}
+
+TEST_F(Binding, a_modal_form_returns_once_it_is_hidden) {
+    int shows = 0;
+    form->onShow = [&] { ++shows; };
+    bool visibleInside = false;
+    QTimer::singleShot(100, [&] {
+        visibleInside = form->qt().window()->isVisible() && form->qt().window()->isModal();
+        form->hide();
+    });
+    form->showModal();
+    EXPECT_TRUE(visibleInside);
+    EXPECT_EQ(shows, 1);
+    EXPECT_FALSE(form->qt().window()->isVisible());
+    EXPECT_FALSE(form->qt().window()->isModal());
+}
+
+TEST_F(Binding, the_close_box_runs_the_model_close) {
+    int closes = 0;
+    form->onClose = [&] { ++closes; };
+    showInFront();
+    form->qt().window()->close();  // what the window manager's close asks for
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(form->visible());
+    EXPECT_FALSE(form->qt().window()->isVisible());
+    EXPECT_TRUE(app->terminated());  // the first form is the main one
+}
+
+TEST_F(Binding, a_snapshot_holds_the_screen_pixels_and_images_show_pictures) {
+    showInFront();
+    auto* picture = form->native<QLabel>(form->Picture);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixmap().size(), QSize(22, 22));
+    waitFor([] { return false; }, 200);  // drawn
+    const std::string name = gPlatform->captureScreen();
+    const QImage shot = gPlatform->pictures().find(name).toImage();
+    const ScreenSize s = gPlatform->primaryScreenSize();
+    ASSERT_EQ(shot.size(), QSize(s.width, s.height));
+    const int mb = form->menuBarHeight();
+    // The client area's colour, where no widget covers it.
+    EXPECT_EQ(shot.pixelColor(100 + 150, 120 + mb + 120), QColor(255, 0, 0));
+    gPlatform->releaseCapture(name);
+    EXPECT_FALSE(gPlatform->pictures().has(name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    std::unique_ptr<QApplication> qapp;
+    std::unique_ptr<X11Platform> platform;
+    if (std::getenv("DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        qapp = std::make_unique<QApplication>(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        if (auto* d = XOpenDisplay(nullptr)) {
+            platform = std::make_unique<X11Platform>(d);
+            gPlatform = platform.get();
+        }
+    } else {
+        // No server: the translations are tested, the binding's tests are skipped.
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qapp = std::make_unique<QApplication>(argc, argv);
+    }
+    const int rc = RUN_ALL_TESTS();
+    gPlatform = nullptr;
+    platform.reset();
+    return rc;
+}
