@@ -19,6 +19,7 @@ namespace zv::hooklib {
 namespace {
 
 constexpr unsigned kLeft = Button1, kRight = Button3;
+constexpr std::chrono::milliseconds kGrabRetry{200};
 
 // Set only by the end-to-end tests: under Xvfb every event comes from XTest, so input from
 // the XTEST devices has to stand in for the user's.
@@ -83,18 +84,16 @@ void HookSession::setMouseHook(MouseHook hook) {
     mouseHook_ = hook;
     if (hook != MouseHook::Off && !buttonsGrabbed_) {
         const unsigned mask = ButtonPressMask | ButtonReleaseMask;
-        for (unsigned button : {kLeft, kRight})
+        for (unsigned button : {kLeft, kRight}) {
             XGrabButton(dpy_, button, AnyModifier, root_, False, mask, GrabModeAsync, GrabModeAsync, None, None);
-        XSync(dpy_, False);
-        if (int error = takeTrappedError()) {
-            std::fprintf(stderr,
-                         "LlibreriaZentavoro: cannot take the mouse buttons (X error %d): another program holds "
-                         "them\n",
-                         error);
-            for (unsigned button : {kLeft, kRight}) XUngrabButton(dpy_, button, AnyModifier, root_);
-        } else {
-            buttonsGrabbed_ = true;
+            XSync(dpy_, False);
+            // Refused when another program has a grab of its own on that button of the root.
+            if (int error = takeTrappedError(); error && !warnedButtons_) {
+                warnedButtons_ = true;
+                std::fprintf(stderr, "LlibreriaZentavoro: cannot take mouse button %u (X error %d)\n", button, error);
+            }
         }
+        buttonsGrabbed_ = true;
         lastButtonPressIsReal_ = false;
     } else if (hook == MouseHook::Off && buttonsGrabbed_) {
         for (unsigned button : {kLeft, kRight}) XUngrabButton(dpy_, button, AnyModifier, root_);
@@ -128,13 +127,18 @@ void HookSession::dispatchPending() {
 }
 
 int HookSession::retryDelayMs() const {
-    for (int id : slaveKeyboards_)
-        if (anyKeyHook_ && !grabbedKeyboards_.count(id)) return 200;
-    return -1;
+    if (!anyKeyHook_) return -1;
+    bool missing = false;
+    for (int id : slaveKeyboards_) missing = missing || (!synthesised(id) && !grabbedKeyboards_.count(id));
+    if (!missing) return -1;
+    // Another program holding a keyboard is let be for a while between two attempts.
+    const auto since = std::chrono::steady_clock::now() - lastGrabAttempt_;
+    const auto wait = kGrabRetry - std::chrono::duration_cast<std::chrono::milliseconds>(since);
+    return wait.count() > 0 ? static_cast<int>(wait.count()) : 0;
 }
 
 void HookSession::retryGrabs() {
-    if (retryDelayMs() >= 0) grabKeyboards();
+    if (retryDelayMs() == 0) grabKeyboards();
 }
 
 void HookSession::handle(XEvent& event) {
@@ -235,6 +239,7 @@ bool HookSession::synthesised(int device) const {
 }
 
 void HookSession::grabKeyboards() {
+    lastGrabAttempt_ = std::chrono::steady_clock::now();
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_KeyPress);
     XISetMask(bits, XI_KeyRelease);

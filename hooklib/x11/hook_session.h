@@ -21,6 +21,7 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <memory>
 #include <set>
 
@@ -49,7 +50,8 @@ public:
 
     // Handles every event that has arrived.
     void dispatchPending();
-    // Milliseconds until a keyboard that could not be grabbed should be tried again, or -1.
+    // Milliseconds until a keyboard that could not be grabbed is tried again (0: now), or
+    // -1 when every keyboard is held or none need be.
     int retryDelayMs() const;
     void retryGrabs();
 
@@ -73,9 +75,11 @@ private:
 
     MouseHook mouseHook_ = MouseHook::Off;
     bool buttonsGrabbed_ = false;
+    bool warnedButtons_ = false;
     bool keyboardHook_ = false;
     bool anyKeyHook_ = false;
     std::set<int> grabbedKeyboards_;
+    std::chrono::steady_clock::time_point lastGrabAttempt_;
 
     PressFilter rawKeys_;
     PressFilter grabbedKeys_;

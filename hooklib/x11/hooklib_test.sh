@@ -81,8 +81,9 @@ win_b=$(awk '/mapped/ {print $2}' "$tmp/b.log")
 }
 sleep 0.3
 
-start_driver() { # extra environment assignments
-    coproc DRIVER { env "$@" "$driver" 2>>"$tmp/driver.err"; }
+errors=$tmp/driver.err
+start_driver() { # extra environment assignments; the driver's stderr goes to $errors
+    coproc DRIVER { env "$@" "$driver" 2>>"$errors"; }
     pids+=($DRIVER_PID)
 }
 stop_driver() {
@@ -273,12 +274,33 @@ stop_driver
 check "every operation answered within two seconds" test "$slow_calls" = 0
 check "the library wrote nothing on stderr with a display" test ! -s "$tmp/driver.err"
 
+# --- Another program holds the left button on the root --------------------------------
+# The refused grab is an X error on the library's connection: it must neither end the
+# program (Xlib's default error handler would) nor cost the right button.
+"$window" "Other" 700 450 grab-button-1 >"$tmp/c.log" &
+pids+=($!)
+log_gets "$tmp/c.log" "mapped [0-9]*"
+errors=$tmp/refused.err
+start_driver ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+put CLIC 0
+call SetHookExecucio
+click_on "$win_a" 3
+check "with the left button held elsewhere the right one is still taken and reported" becomes CLIC 2
+put CLIC 0
+click_on "$win_a" 1
+check "the left press goes to the program that holds it" log_gets "$tmp/c.log" "button 1"
+check "and is not reported" stays CLIC 0
+call UnHookHook
+stop_driver
+check "the refused grab is said on stderr" grep -q "cannot take mouse button 1" "$errors"
+
 # --- No display: the operations do nothing and say so once ----------------------------
+errors=$tmp/nodisplay.err
 start_driver -u DISPLAY
 for op in SetHookExecucio SetHookKeyboard UnHookHook; do call "$op"; done
 stop_driver
 check "without a display the library says so once on stderr" \
-    test "$(grep -c 'cannot open the X display' "$tmp/driver.err")" = 1
+    test "$(grep -c 'cannot open the X display' "$errors")" = 1
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "all checks passed"

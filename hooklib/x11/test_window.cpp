@@ -1,9 +1,11 @@
 // Stands for the application in the hook library's end-to-end test: a plain window that
 // logs every button and key press that reaches it, one line each, on stdout.
-//   hooklib_test_window <title> <x> <y> [icccm]
+//   hooklib_test_window <title> <x> <y> [icccm | grab-button-1]
 // The title is UTF-8. By default the window names itself as current programs do
 // (_NET_WM_NAME in UTF-8, plus WM_NAME); with "icccm" it sets WM_NAME alone, as a Latin-1
-// STRING. Prints "mapped <window id>" once it is on the screen.
+// STRING. With "grab-button-1" it holds a passive grab of the left button on the root
+// window, as some other program might, and logs the presses that grab brings it.
+// Prints "mapped <window id>" once it is on the screen.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     }
     const std::string title = argv[1];
     const bool icccmOnly = argc > 4 && std::strcmp(argv[4], "icccm") == 0;
+    const bool grabLeftButton = argc > 4 && std::strcmp(argv[4], "grab-button-1") == 0;
     Display* dpy = XOpenDisplay(nullptr);
     if (!dpy) return 1;
 
@@ -71,6 +74,10 @@ int main(int argc, char** argv) {
     }
 
     XSelectInput(dpy, w, ButtonPressMask | KeyPressMask | StructureNotifyMask);
+    if (grabLeftButton) {
+        XGrabButton(dpy, Button1, AnyModifier, DefaultRootWindow(dpy), False, ButtonPressMask | ButtonReleaseMask,
+                    GrabModeAsync, GrabModeAsync, None, None);
+    }
     XMapWindow(dpy, w);
 
     for (;;) {
