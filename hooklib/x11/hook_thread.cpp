@@ -47,6 +47,12 @@ HookThread::HookThread() {
 HookThread::~HookThread() {
     // At program exit: let the thread finish what it is doing and close the connection,
     // which releases the grabs; never hold the exit up for long.
+    if (thread_.joinable() && thread_.get_id() == std::this_thread::get_id()) {
+        // The process is ending from the library thread itself (Xlib ends it when the
+        // connection to the server breaks).
+        thread_.detach();
+        return;
+    }
     if (thread_.joinable()) {
         std::unique_lock lock(mutex_);
         quit_ = true;

@@ -87,11 +87,15 @@ start_driver() { # extra environment assignments; the driver's stderr goes to $e
     pids+=($DRIVER_PID)
 }
 stop_driver() {
-    echo quit >&"${DRIVER[1]}"
+    [ -n "${DRIVER[1]:-}" ] && echo quit >&"${DRIVER[1]}"
     wait "$DRIVER_PID" 2>/dev/null
 }
 say() { # one command to the driver; its answer in $reply
     reply=
+    if [ -z "${DRIVER[1]:-}" ]; then
+        fail "the driver had ended before '$1' (see $(basename "$errors"): $(tail -n 1 "$errors"))"
+        return 1
+    fi
     echo "$1" >&"${DRIVER[1]}"
     IFS= read -r -t 5 reply <&"${DRIVER[0]}"
 }
