@@ -56,7 +56,7 @@ wait_until() {
 
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-wait_until 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+wait_until 20 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
     { echo "FAIL - openbox did not start"; exit 1; }
 
 # The title of the main window starts with this marker while no recording has stopped.
@@ -241,6 +241,42 @@ case_scan_click() {
         [ "$(grep -c '^press' "$tmp/target.log")" -eq 1 ]
 }
 
+case_frame_and_alt_tab() {
+    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+    start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
+    local app
+    app=$(xdotool search --name '^Aplicacio de prova$' | head -1)
+    printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 1\r\n400,450\r\n' >"$tmp/work/prova.zvo"
+    printf '[Zentavoro]\r\n%s=5\r\n%s=0\r\nQUADRE SEGUIMENT MOUSE=S\xcd\r\n' \
+        "$scan_step_key" "$click_interval_key" >"$ZENTAVORO_INI"
+    start_zentavoro prova.zvo
+    check "the program starts" wait_until 15 sh -c "xdotool search --name '^$marker' >/dev/null 2>&1"
+    pointer_on() { [[ "$(xdotool getmouselocation)" == "x:400 y:450 "* ]]; }
+    check "scanning puts the pointer on the point" wait_until 10 pointer_on
+    # Scanning starts with Alt+Tab, which gives the application the keyboard back.
+    check "the application is in front again" wait_until 5 is_active "$app"
+    xdotool key x
+    check "and takes the keys: no window switcher holds them" wait_until 5 grep -q '^key x ' "$tmp/target.log"
+    # The hollow frame round the point: 137 x 137, centred, on top, never in front.
+    frame_round_point() {
+        local w
+        for w in $(xdotool search --onlyvisible --pid "$zv_pid" 2>/dev/null); do
+            [ "$(frame_of "$w")" = "332 382 137 137" ] && { frame=$w; return 0; }
+        done
+        return 1
+    }
+    check "a frame of 137 x 137 surrounds the point" wait_until 5 frame_round_point
+    check "the frame is kept above" is_above "${frame:-0}"
+    check "the frame does not take the focus" is_active "$app"
+    xdotool click 1
+    check "the switch's click goes through the hole to the application" \
+        wait_until 5 grep -Eq '^press 1 400 450 ' "$tmp/target.log"
+}
+
 "case_$case"
+if [ "$failures" -gt 0 ]; then
+    echo "--- zentavoro's output"; cat "$tmp/zentavoro.log" 2>/dev/null
+    echo "--- the application's log"; cat "$tmp/target.log" 2>/dev/null
+fi
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -90,6 +90,10 @@ void QtBinding::build() {
     Qt::WindowFlags flags = Qt::Window;
     if (form_.border == BorderStyle::None) {
         flags |= Qt::FramelessWindowHint;
+    } else if (form_.border == BorderStyle::Dialog) {
+        // A dialog's frame: title and close box only, whatever the boxes say.
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                Qt::WindowCloseButtonHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (form_.border == BorderStyle::Sizeable) {
@@ -112,9 +116,7 @@ void QtBinding::build() {
     layout_->setSizeConstraint(QLayout::SetNoConstraint);
     client_ = new ClientArea(window_.get());
     client_->setAutoFillBackground(true);
-    QPalette pal = client_->palette();
-    pal.setColor(QPalette::Window, colorFromBgr(form_.color));
-    client_->setPalette(pal);
+    applyColor();
     layout_->addWidget(client_);
 
     const std::vector<MenuItem*> bar = form_.menuBar();
@@ -357,12 +359,7 @@ void QtBinding::mirrorForm(Prop prop) {
     case Prop::Bounds:
         if (!syncing_) applyFormGeometry();
         break;
-    case Prop::Color: {
-        QPalette pal = client_->palette();
-        pal.setColor(QPalette::Window, colorFromBgr(form_.color));
-        client_->setPalette(pal);
-        break;
-    }
+    case Prop::Color: applyColor(); break;
     case Prop::Font:
         if (fontGiven(form_.font)) window_->setFont(qtFont(form_.font, window_->font()));
         break;
@@ -526,6 +523,14 @@ void QtBinding::autoSize(Widget& w) {
     syncing_ = false;
 }
 
+void QtBinding::applyColor() {
+    // The whole window takes the form's colour, menu bar included, as one surface.
+    QPalette pal = window_->palette();
+    pal.setColor(QPalette::Window, colorFromBgr(form_.color));
+    pal.setColor(QPalette::Button, colorFromBgr(form_.color));
+    window_->setPalette(pal);
+}
+
 int QtBinding::menuBarHeight(int width) const {
     if (!menuBar_) return 0;
     const int h = menuBar_->heightForWidth(width);
@@ -684,8 +689,10 @@ void QtBinding::setRegion(const std::vector<Rect>& rects) {
 }
 
 void QtBinding::runModal() {
+    // The program's other windows take no input while this one is up.
     window_->setWindowModality(Qt::ApplicationModal);
-    form_.show();
+    if (!form_.visible()) form_.show();
+    bringToFront();
     while (form_.visible() && !form_.app().terminated())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (!window_->isVisible()) window_->setWindowModality(Qt::NonModal);

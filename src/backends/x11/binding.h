@@ -64,6 +64,7 @@ private:
     void autoSize(Widget& w);
     void keyReleased(QKeyEvent* e);
     int menuBarHeight(int width) const;
+    void applyColor();
     X11Platform::Extents extents();
 
     Form& form_;

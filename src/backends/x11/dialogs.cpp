@@ -62,10 +62,7 @@ void X11Platform::messageBox(const std::string& text, const std::string& title) 
 }
 
 void X11Platform::errorReport(const std::string& text) {
-    // As the program's toolkit reports a failure: the message, closed by a full stop.
-    std::string shown = text;
-    if (!shown.empty() && static_cast<unsigned char>(shown.back()) > '.') shown += '.';
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zentavoro"), qtText(shown), QMessageBox::Ok, dialogOwner());
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zentavoro"), qtText(text), QMessageBox::Ok, dialogOwner());
     box.exec();
 }
 

@@ -33,6 +33,12 @@ void X11Platform::mouseEvent(uint32_t flags, int dx, int dy) {
     XSync(display_, False);
 }
 
+namespace {
+
+bool isModifier(uint8_t vk) { return vk == 0x10 || vk == 0x11 || vk == 0x12 || vk == 0x5B || vk == 0x5C; }
+
+}  // namespace
+
 void X11Platform::keyEvent(uint8_t vk, bool up) {
     const unsigned long keysym = keysymForVk(vk);
     if (keysym == 0) return;
@@ -40,6 +46,15 @@ void X11Platform::keyEvent(uint8_t vk, bool up) {
     if (code == 0) return;
     XTestFakeKeyEvent(display_, code, up ? False : True, CurrentTime);
     XSync(display_, False);
+    if (isModifier(vk)) {
+        if (up) heldModifiers_.erase(vk);
+        else heldModifiers_.insert(vk);
+    } else if (!up && !heldModifiers_.empty()) {
+        // A combination such as Alt+Tab may be the window manager's: it takes the keyboard
+        // when it sees the key, and a modifier let go before that is never seen, which
+        // leaves its window switcher open. It is given the time to see it.
+        waitForWindowManager();
+    }
 }
 
 unsigned long X11Platform::unshiftedKeysym(unsigned keycode) {

@@ -198,6 +198,19 @@ X11Platform::Extents X11Platform::frameExtents(WindowId w) {
             true};
 }
 
+void X11Platform::waitForWindowManager() {
+    // A question the window manager answers in turn: once the answer is there, it has
+    // handled every event the server sent it before.
+    if (!wmSupports(display_, "_NET_REQUEST_FRAME_EXTENTS")) return;
+    const Window root = DefaultRootWindow(display_);
+    const Window probe = XCreateSimpleWindow(display_, root, 0, 0, 1, 1, 0, 0, 0);
+    sendRootMessage(display_, probe, "_NET_REQUEST_FRAME_EXTENTS", 0);
+    XFlush(display_);
+    for (int i = 0; i < 100 && !frameExtents(probe).known; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    XDestroyWindow(display_, probe);
+    XFlush(display_);
+}
+
 X11Platform::Extents X11Platform::expectedFrameExtents(bool fixedSize) {
     Extents& cached = fixedSize ? fixedExtents_ : sizeableExtents_;
     if (cached.known) return cached;

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "platform/platform.h"
@@ -87,6 +88,8 @@ public:
     };
     Extents frameExtents(WindowId w);
     Extents expectedFrameExtents(bool fixedSize);
+    // Returns once the window manager has handled what the server sent it so far.
+    void waitForWindowManager();
     // The window that owns the dialogs and message boxes: the active one of ours, else
     // the main window.
     QWidget* dialogOwner() const;
@@ -113,6 +116,7 @@ private:
     Application* app_ = nullptr;
     std::map<std::string, std::string> nativeNames_;
     Extents sizeableExtents_, fixedExtents_;
+    std::set<uint8_t> heldModifiers_;   // synthesised modifier keys now down
 };
 
 // The companion hook library as this build reaches it: linked in, or opened at start.
