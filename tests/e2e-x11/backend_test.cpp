@@ -327,12 +327,17 @@ TEST_F(Binding, a_timer_follows_the_model_and_is_not_run_again_while_its_handler
 }
 
 TEST_F(Binding, a_form_is_placed_shaped_and_named_as_the_model_says) {
+    // Without a caption the window has no name at all (Qt would give it the program's).
+    EXPECT_EQ(gPlatform->windowText(form->windowId(), 254), "");
     form->setCaption("Prova \x80 acci\xF3n");
     showInFront();
     const WindowId id = form->windowId();
     EXPECT_EQ(gPlatform->windowText(id, 254), "Prova \x80 acci\xF3n");
     EXPECT_EQ(gPlatform->windowText(id, 5), "Prova");
     EXPECT_FALSE(gPlatform->className(id, 254).empty());
+    form->setCaption("");
+    EXPECT_EQ(gPlatform->windowText(id, 254), "");
+    form->setCaption("Prova \x80 acci\xF3n");
     const auto windows = gPlatform->topLevelWindows();
     EXPECT_NE(std::find(windows.begin(), windows.end(), id), windows.end());
 

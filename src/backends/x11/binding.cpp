@@ -161,10 +161,10 @@ void QtBinding::build() {
         if (form_.onClick) dispatch(form_.onClick);
     };
 
-    window_->setWindowTitle(qtText(form_.caption()));
+    id_ = static_cast<WindowId>(window_->winId());
+    applyTitle();
     if (!form_.hint().empty()) window_->setToolTip(qtText(form_.hint()));
     window_->setEnabled(form_.enabled());
-    id_ = static_cast<WindowId>(window_->winId());
 
     if (form_.designClientWidth > 0 && form_.designClientHeight > 0)
         applyClientSize(form_.designClientWidth, form_.designClientHeight);
@@ -346,7 +346,7 @@ void QtBinding::propertyChanged(Widget& widget, Prop prop) {
 
 void QtBinding::mirrorForm(Prop prop) {
     switch (prop) {
-    case Prop::Caption: window_->setWindowTitle(qtText(form_.caption())); break;
+    case Prop::Caption: applyTitle(); break;
     case Prop::Hint: window_->setToolTip(qtText(form_.hint())); break;
     case Prop::Enabled: window_->setEnabled(form_.enabled()); break;
     case Prop::Visible:
@@ -521,6 +521,13 @@ void QtBinding::autoSize(Widget& w) {
     syncing_ = true;
     w.setBounds({w.left(), w.top(), s.width(), s.height()});
     syncing_ = false;
+}
+
+void QtBinding::applyTitle() {
+    window_->setWindowTitle(qtText(form_.caption()));
+    // Qt names a window without a title after the program; ours must stay nameless, as
+    // window matching and the single-instance check read the titles.
+    if (form_.caption().empty()) platform_.clearTitle(id_);
 }
 
 void QtBinding::applyColor() {

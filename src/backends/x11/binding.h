@@ -65,6 +65,7 @@ private:
     void keyReleased(QKeyEvent* e);
     int menuBarHeight(int width) const;
     void applyColor();
+    void applyTitle();
     X11Platform::Extents extents();
 
     Form& form_;

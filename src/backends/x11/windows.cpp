@@ -148,6 +148,17 @@ void X11Platform::setForegroundWindow(WindowId w) {
     XFlush(display_);
 }
 
+void X11Platform::clearTitle(WindowId w) {
+    if (w == 0) return;
+    syncToolkit();  // after Qt's own title, not before it
+    ErrorTrap trap(display_);
+    const unsigned char* nothing = reinterpret_cast<const unsigned char*>("");
+    XChangeProperty(display_, w, atom(display_, "_NET_WM_NAME"), atom(display_, "UTF8_STRING"), 8, PropModeReplace,
+                    nothing, 0);
+    XChangeProperty(display_, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, nothing, 0);
+    XFlush(display_);
+}
+
 void X11Platform::keepAbove(WindowId w, bool above) {
     if (w == 0) return;
     sendRootMessage(display_, w, "_NET_WM_STATE", above ? 1 : 0, static_cast<long>(atom(display_, "_NET_WM_STATE_ABOVE")),

@@ -76,6 +76,8 @@ public:
     // window manager, and raises it without giving it the focus.
     void keepAbove(WindowId w, bool above);
     void raise(WindowId w);
+    // Takes the name off a window (Qt never leaves one without).
+    void clearTitle(WindowId w);
     // The input and visible shape of a top-level window, in its own coordinates; an empty
     // list gives the whole window back.
     void setShape(WindowId w, const std::vector<Rect>& rects, bool whole);
