@@ -13,7 +13,7 @@ for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo; do
 done
 if [ -z "${X11_E2E_UNDER_XVFB:-}" ]; then
     export X11_E2E_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec "$(dirname "$0")/under_xvfb.sh" "$0" "$@"
 fi
 screen_w=1024
 
