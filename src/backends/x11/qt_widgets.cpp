@@ -37,6 +37,17 @@ QAbstractSpinBox::StepEnabled StepSpinBox::stepEnabled() const {
     return e;
 }
 
+bool StepSpinBox::event(QEvent* e) {
+    // The window's shortcuts come first: the text box underneath would take some of them
+    // for its own editing keys (Ctrl+E moves to the end of the line), though nothing can
+    // be typed into it.
+    if (e->type() == QEvent::ShortcutOverride) {
+        e->ignore();
+        return true;
+    }
+    return QAbstractSpinBox::event(e);
+}
+
 void ShapeWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colorFromBgr(brush));

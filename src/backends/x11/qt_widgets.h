@@ -65,6 +65,7 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override;
+    bool event(QEvent* e) override;
 };
 
 // A rectangle filled with the brush colour and outlined with the pen colour inside its
