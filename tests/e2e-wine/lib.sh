@@ -61,7 +61,7 @@ start_display() {
     read -r -t 20 number <"$fifo" || { rm -f "$fifo"; fail "Xvfb did not start"; }
     rm -f "$fifo"
     export DISPLAY=":$number"
-    openbox >/dev/null 2>&1 &
+    openbox --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox-rc.xml" >/dev/null 2>&1 &
     OPENBOX_PID=$!
     sleep 1
 }
@@ -81,7 +81,8 @@ begin_case() {
     export WINEPREFIX
     WINEPREFIX=$(cat "$ZENTAVORO_WINE_PREFIX_FILE")
     [ -d "$WINEPREFIX" ] || skip "the Wine prefix $WINEPREFIX is gone"
-    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # ZENTAVORO_WINEDEBUG=warn+cursor and the like show Wine's own view in wine.log.
+    export WINEDEBUG=${ZENTAVORO_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
     WORK=$(mktemp -d /tmp/zentavoro-case.XXXXXX)
     trap end_case EXIT
     start_display
@@ -90,6 +91,9 @@ begin_case() {
     export ZENTAVORO_INI
     ZENTAVORO_INI=$(windows_path "$WORK/Zentavoro.ini")
     INI="$WORK/Zentavoro.ini"
+    # What the program took for the window in front, the titles and folders it read.
+    export ZENTAVORO_WIN32_TRACE
+    ZENTAVORO_WIN32_TRACE=$(windows_path "$WORK/platform-trace.log")
 }
 
 end_case() {
@@ -106,12 +110,16 @@ windows_path() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 
 dump_state() {
     [ -n "${DISPLAY:-}" ] || return 0
+    echo "pointer: $(xdotool getmouselocation 2>/dev/null)"
+    [ -n "${ZENTAVORO_E2E_KEEP:-}" ] && command -v import >/dev/null && import -window root "$WORK/failure.png" 2>/dev/null
     echo "windows on the screen:"
     for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
         echo "  $w '$(xdotool getwindowname "$w" 2>/dev/null)' $(xdotool getwindowgeometry "$w" 2>/dev/null | tr '\n' ' ')"
     done
     [ -f "${INI:-/nonexistent}" ] && { echo "settings file:"; iconv -f CP1252 -t UTF-8 "$INI" | sed 's/^/  /'; }
     [ -f "${TARGET_LOG:-/nonexistent}" ] && { echo "target log:"; sed 's/^/  /' "$TARGET_LOG"; }
+    [ -s "$WORK/wine.log" ] && { echo "Wine's messages (last 10 lines):"; tail -10 "$WORK/wine.log" | sed 's/^/  /'; }
+    [ -f "$WORK/platform-trace.log" ] && { echo "platform trace (last 30 lines):"; tail -30 "$WORK/platform-trace.log" | iconv -f CP1252 -t UTF-8 | sed 's/^/  /'; }
     return 0
 }
 
@@ -122,7 +130,7 @@ ZV_PID=""
 
 # Starts Zentavoro.exe in the work folder with the given arguments.
 zv_start() {
-    (cd "$WORK" && exec wine "$BIN/Zentavoro.exe" "$@" >/dev/null 2>&1) &
+    (cd "$WORK" && exec wine "$BIN/Zentavoro.exe" "$@" >>"$WORK/wine.log" 2>&1) &
     ZV_PID=$!
 }
 
@@ -146,8 +154,8 @@ zv_ended() { ! zv_running; }
 # Closes the toolbar as the user does (Alt+F4 on it) and waits for the program to end.
 zv_close() {
     local w
+    wait_for 10 has_toolbar "${1:-$MARKER}" || fail "no toolbar to close"
     w=$(toolbar_window "${1:-$MARKER}")
-    [ -n "$w" ] || fail "no toolbar to close"
     xdotool windowactivate --sync "$w" >/dev/null 2>&1
     sleep 0.3
     xdotool key --window "$w" alt+F4

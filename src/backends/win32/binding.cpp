@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "backends/win32/classes.h"
+#include "backends/win32/trace.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 
@@ -170,7 +171,10 @@ void Win32Binding::createWindow() {
 
 WindowId Win32Binding::windowId() const { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(hwnd_)); }
 
-void Win32Binding::bringToFront() { SetForegroundWindow(hwnd_); }
+void Win32Binding::bringToFront() {
+    const BOOL done = SetForegroundWindow(hwnd_);
+    if (tracing()) trace("bringToFront " + form_.name() + (done ? " done" : " refused"));
+}
 
 void Win32Binding::placeTopmost() { SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
 
@@ -235,6 +239,7 @@ void Win32Binding::applyFormBounds() {
 }
 
 void Win32Binding::applyVisible() {
+    if (tracing()) trace(std::string(form_.visible() ? "show " : "hide ") + form_.name());
     if (!form_.visible()) {
         ShowWindow(hwnd_, SW_HIDE);
         return;

@@ -1,6 +1,7 @@
 // System: version, current directory, the scan files of a folder, whole files.
 #include <cstdio>
 
+#include "backends/win32/trace.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 
@@ -33,7 +34,11 @@ std::string Win32Platform::currentDirectory() {
     return narrowName(buf);
 }
 
-bool Win32Platform::setCurrentDirectory(const std::string& dir) { return SetCurrentDirectoryW(widenName(dir).c_str()) != 0; }
+bool Win32Platform::setCurrentDirectory(const std::string& dir) {
+    const bool done = SetCurrentDirectoryW(widenName(dir).c_str()) != 0;
+    if (tracing()) trace("setCurrentDirectory '" + dir + "'" + (done ? "" : " failed"));
+    return done;
+}
 
 std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder) {
     std::vector<std::string> names;
@@ -48,11 +53,17 @@ std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder)
         names.push_back(narrowName(found.cFileName));
     } while (FindNextFileW(search, &found));
     FindClose(search);
+    if (tracing()) {
+        std::string all;
+        for (const std::string& n : names) all += " '" + n + "'";
+        trace("listScanFiles '" + folder + "':" + all);
+    }
     return names;
 }
 
 std::optional<std::string> Win32Platform::readFile(const std::string& name) {
     FILE* f = _wfopen(widenName(name).c_str(), L"rb");
+    if (tracing()) trace("readFile '" + name + "'" + (f ? "" : " failed"));
     if (!f) return std::nullopt;
     std::string bytes;
     char buf[65536];

@@ -1,4 +1,5 @@
 // Top-level windows of every program on the desktop.
+#include "backends/win32/trace.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 
@@ -10,13 +11,19 @@ WindowId id(HWND w) { return static_cast<WindowId>(reinterpret_cast<uintptr_t>(w
 
 }  // namespace
 
-WindowId Win32Platform::foregroundWindow() { return id(GetForegroundWindow()); }
+WindowId Win32Platform::foregroundWindow() {
+    HWND w = GetForegroundWindow();
+    if (tracing()) trace("foregroundWindow " + std::to_string(id(w)));
+    return id(w);
+}
 
 std::string Win32Platform::windowText(WindowId w, int maxChars) {
     if (maxChars <= 0) return {};
     std::wstring buf(static_cast<size_t>(maxChars) + 1, L'\0');
     int n = GetWindowTextW(hwndOf(w), buf.data(), maxChars + 1);
-    return narrow(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
+    std::string text = narrow(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
+    if (tracing()) trace("windowText " + std::to_string(w) + " '" + text + "'");
+    return text;
 }
 
 std::string Win32Platform::className(WindowId w, int maxChars) {
@@ -45,6 +52,9 @@ WindowId Win32Platform::windowFromPoint(int x, int y) {
     return id(w);
 }
 
-void Win32Platform::setForegroundWindow(WindowId w) { SetForegroundWindow(hwndOf(w)); }
+void Win32Platform::setForegroundWindow(WindowId w) {
+    const BOOL done = SetForegroundWindow(hwndOf(w));
+    if (tracing()) trace("setForegroundWindow " + std::to_string(w) + (done ? " done" : " refused"));
+}
 
 }  // namespace zv::win32
