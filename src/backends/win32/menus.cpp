@@ -7,49 +7,56 @@
 
 namespace zv::win32 {
 
+namespace {
+
+std::optional<UINT> keyOf(const std::string& key) {
+    if (key.size() == 1 && ((key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9'))) return static_cast<UINT>(key[0]);
+    if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F' && key.find_first_not_of("0123456789", 1) == std::string::npos) {
+        const int n = std::stoi(key.substr(1));
+        if (n >= 1 && n <= 24) return VK_F1 + static_cast<UINT>(n - 1);
+        return std::nullopt;
+    }
+    if (key == "DEL" || key == "DELETE") return VK_DELETE;
+    if (key == "INS" || key == "INSERT") return VK_INSERT;
+    if (key == "ENTER") return VK_RETURN;
+    if (key == "ESC") return VK_ESCAPE;
+    if (key == "SPACE") return VK_SPACE;
+    if (key == "TAB") return VK_TAB;
+    if (key == "+") return VK_ADD;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<Shortcut> parseShortcut(const std::string& text) {
-    if (text.empty()) return std::nullopt;
     Shortcut s;
     size_t start = 0;
     while (true) {
         const size_t plus = text.find('+', start);
-        const std::string part = upperAscii(text.substr(start, plus == std::string::npos ? std::string::npos : plus - start));
-        if (plus == std::string::npos || plus + 1 == text.size()) {
-            // The key itself ("Ctrl++" names the plus key).
-            const std::string key = plus == std::string::npos ? part : "+";
-            if (key.size() == 1 && ((key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9')))
-                s.key = static_cast<UINT>(key[0]);
-            else if (key.size() >= 2 && key[0] == 'F' && key.find_first_not_of("0123456789", 1) == std::string::npos) {
-                const int n = std::stoi(key.substr(1));
-                if (n < 1 || n > 24) return std::nullopt;
-                s.key = VK_F1 + static_cast<UINT>(n - 1);
-            } else if (key == "DEL" || key == "DELETE")
-                s.key = VK_DELETE;
-            else if (key == "INS" || key == "INSERT")
-                s.key = VK_INSERT;
-            else if (key == "ENTER")
-                s.key = VK_RETURN;
-            else if (key == "ESC")
-                s.key = VK_ESCAPE;
-            else if (key == "SPACE")
-                s.key = VK_SPACE;
-            else if (key == "TAB")
-                s.key = VK_TAB;
-            else if (key == "+")
-                s.key = VK_ADD;
+        std::string key;
+        if (plus == std::string::npos) {
+            key = upperAscii(text.substr(start));
+        } else if (plus == start) {
+            // "Ctrl++": the plus key itself, which must end the text.
+            if (plus + 1 != text.size()) return std::nullopt;
+            key = "+";
+        } else {
+            const std::string modifier = upperAscii(text.substr(start, plus - start));
+            if (modifier == "CTRL")
+                s.ctrl = true;
+            else if (modifier == "SHIFT")
+                s.shift = true;
+            else if (modifier == "ALT")
+                s.alt = true;
             else
                 return std::nullopt;
-            return s;
+            start = plus + 1;
+            continue;
         }
-        if (part == "CTRL")
-            s.ctrl = true;
-        else if (part == "SHIFT")
-            s.shift = true;
-        else if (part == "ALT")
-            s.alt = true;
-        else
-            return std::nullopt;
-        start = plus + 1;
+        auto vk = keyOf(key);
+        if (!vk) return std::nullopt;
+        s.key = *vk;
+        return s;
     }
 }
 
