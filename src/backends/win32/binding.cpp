@@ -250,7 +250,12 @@ void Win32Binding::applyVisible() {
         SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (form_.maximised) {
+    if (form_.maximised && form_.border == BorderStyle::None) {
+        // A borderless window maximised is the whole primary screen; placing it there
+        // ourselves also works where the system leaves popups unmaximised (Wine).
+        SetWindowPos(hwnd_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(hwnd_, form_.takesFocus ? SW_SHOW : SW_SHOWNOACTIVATE);
+    } else if (form_.maximised) {
         ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
     } else if (form_.takesFocus) {
         ShowWindow(hwnd_, SW_SHOW);
