@@ -48,7 +48,7 @@ case_switch_press_clicks_once_at_the_point_and_the_interval_filters() {
     sleep 0.3
     xdotool click 1
     sleep 1
-    [ "$(target_count LDOWN)" -eq 1 ] && [ "$(target_count LUP)" -eq 1 ] || fail "two presses within the interval gave $(target_count LDOWN) clicks"
+    [ "$(target_count LDOWN)" -eq 1 ] && [ "$(target_count LUP)" -eq 1 ] || fail "two presses within the interval gave $(target_count LDOWN) presses and $(target_count LUP) releases in the target"
     grep -q " LDOWN 300 300$" "$TARGET_LOG" || fail "the click did not land on the point (300,300)"
     # The dropped press started the interval again; 1.5 s after it a press clicks again.
     sleep 0.6
@@ -98,6 +98,26 @@ case_directed_scanning_follows_keys_and_the_right_button() {
     # Space stops.
     xdotool key space
     wait_for 5 has_toolbar || fail "space did not stop scanning"
+}
+
+case_a_held_key_is_one_press() {
+    printf '[Zentavoro]\r\nESCANEIG DIRIGIT=S\xcd\r\n' > "$INI"
+    scan_file puntos.zvo 200,200 400,250 600,300
+    start_target
+    zv_start puntos.zvo
+    wait_pointer_at 30 200 200 || fail "directed scanning did not place the pointer on point 0"
+    local w; w=$(xdotool search --name "Target window" | head -1)
+    xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.3
+    # The right arrow held for two seconds: the X server repeats it, the hook reports one
+    # press, so the pointer makes one step; each repeat reported would be another step.
+    xdotool keydown Right
+    pointer_trace 2000 "$WORK/trace"
+    xdotool keyup Right
+    [ "$(target_count KEYREPEAT)" -gt 3 ] || skip "the X server did not repeat the held key"
+    sleep 0.5
+    at_point 400 250 || fail "a held right arrow did not end on point 1: $(tr '\n' ' ' < "$WORK/trace")"
+    [ "$(awk '$2 == 400 && $3 == 250' "$WORK/trace" | wc -l)" -eq 1 ] || fail "the pointer came to point 1 more than once: $(tr '\n' ' ' < "$WORK/trace")"
+    ! grep -q " 600 300$" "$WORK/trace" || fail "a held key made more than one step: $(tr '\n' ' ' < "$WORK/trace")"
 }
 
 begin_case
