@@ -230,6 +230,10 @@ pointer() {  # sets PX PY
 at_point() { pointer; [ "$PX" = "$1" ] && [ "$PY" = "$2" ]; }
 # wait_pointer_at SECONDS X Y
 wait_pointer_at() { wait_for "$1" at_point "$2" "$3"; }
+# The same, and then the step that put it there has ended: a step places the pointer on
+# the point, one pixel off and back, 10 ms apart, and a key pressed in between meets a
+# step still running.
+wait_pointer_settled() { wait_pointer_at "$@" && sleep 0.2 && at_point "$2" "$3"; }
 
 # pointer_trace MILLISECONDS FILE: the pointer position every 20 ms, "<ms> <x> <y>" per change.
 pointer_trace() {

@@ -78,20 +78,20 @@ case_directed_scanning_follows_keys_and_the_right_button() {
     start_target
     zv_start puntos.zvo
     # Directed: one step at the start, then only when told.
-    wait_pointer_at 30 200 200 || fail "directed scanning did not place the pointer on point 0"
+    wait_pointer_settled 30 200 200 || fail "directed scanning did not place the pointer on point 0"
     sleep 1.5
     at_point 200 200 || fail "the pointer moved by itself in directed scanning"
     local w; w=$(xdotool search --name "Target window" | head -1)
     xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.3
     # Key 2 jumps to point 2.
     xdotool key 2
-    wait_pointer_at 3 600 300 || fail "key 2 did not move the pointer to point 2"
+    wait_pointer_settled 3 600 300 || fail "key 2 did not move the pointer to point 2"
     # The right button makes one step: after point 2 comes point 0.
     xdotool click 3
-    wait_pointer_at 3 200 200 || fail "the right button did not step to point 0"
+    wait_pointer_settled 3 200 200 || fail "the right button did not step to point 0"
     # The right arrow steps as well (once for each two reports, as the dispatcher counts them).
     xdotool key Right
-    wait_pointer_at 3 400 250 || fail "the right arrow did not step to point 1"
+    wait_pointer_settled 3 400 250 || fail "the right arrow did not step to point 1"
     # The keyboard hook only listens: the keys reached the target too.
     grep -q " KEYDOWN 50$" "$TARGET_LOG" || fail "key 2 did not reach the target"
     [ "$(target_count RDOWN)" -eq 0 ] || fail "the right button reached the target"
@@ -118,6 +118,29 @@ case_a_held_key_is_one_press() {
     at_point 400 250 || fail "a held right arrow did not end on point 1: $(tr '\n' ' ' < "$WORK/trace")"
     [ "$(awk '$2 == 400 && $3 == 250' "$WORK/trace" | wc -l)" -eq 1 ] || fail "the pointer came to point 1 more than once: $(tr '\n' ' ' < "$WORK/trace")"
     ! grep -q " 600 300$" "$WORK/trace" || fail "a held key made more than one step: $(tr '\n' ' ' < "$WORK/trace")"
+}
+
+case_pointer_catcher_takes_keys_and_clicks_through() {
+    # "Windows Vista" with directed scanning: no hook; a one-pixel window under the pointer
+    # takes the keys and the clicks and passes the click on to the window below.
+    printf '[Zentavoro]\r\nESCANEIG DIRIGIT=S\xcd\r\nMenuWindowsVista=SI\r\n' > "$INI"
+    scan_file puntos.zvo 200,200 400,250 600,300
+    start_target
+    zv_start puntos.zvo
+    wait_pointer_settled 30 200 200 || fail "the pointer never reached point 0"
+    wait_for 5 has_toolbar FormMouse || fail "no pointer catcher"
+    geometry "$(toolbar_window FormMouse)"
+    [ "$WX,$WY,$WW,$WH" = "200,200,1,1" ] || fail "the pointer catcher is at $WX,$WY ${WW}x$WH, not on the point"
+    sleep 0.5
+    # Keys go to the catcher, which is in front: Right steps, 2 jumps to point 2.
+    xdotool key Right
+    wait_pointer_settled 3 400 250 || fail "the right arrow did not step to point 1"
+    xdotool key 2
+    wait_pointer_settled 3 600 300 || fail "key 2 did not jump to point 2"
+    # Return clicks through at the pointer, in the target underneath.
+    xdotool key Return
+    wait_for 5 target_has 1 LDOWN || fail "Return did not click through"
+    grep -q " LDOWN 600 300$" "$TARGET_LOG" || fail "the click landed elsewhere: $(grep LDOWN "$TARGET_LOG")"
 }
 
 begin_case
