@@ -143,5 +143,34 @@ case_pointer_catcher_takes_keys_and_clicks_through() {
     grep -q " LDOWN 600 300$" "$TARGET_LOG" || fail "the click landed elsewhere: $(grep LDOWN "$TARGET_LOG")"
 }
 
+case_any_key_is_the_switch_and_never_reaches_the_target() {
+    printf '[Zentavoro]\r\n%s=20\r\n%s=0\r\n' "$KEY_STEP" "$KEY_INTERVAL" > "$INI"
+    scan_file puntos.zvo 300,300 500,350
+    start_target
+    zv_start
+    zv_wait_toolbar
+    local w; w=$(toolbar_window)
+    xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.3
+    # Opciones, then down to its fourth entry: "Clic prement qualsevol tecla".
+    xdotool key alt+o sleep 0.4 key Down Down Down sleep 0.2 key Return
+    sleep 0.5
+    [ "$(ini_get Zentavoro 'QUALSEVOL TECLA')" = $'S\xcd' ] || fail "the any-key option was not switched on: '$(ini_get Zentavoro 'QUALSEVOL TECLA')'"
+    # Archivo > Abrir..., the scan file by name: it loads and scanning starts.
+    xdotool key alt+a sleep 0.4 key a
+    wait_for 15 has_toolbar "Abrir - Archivo Zentavoro" || fail "no open dialog"
+    xdotool windowactivate --sync "$(toolbar_window "Abrir - Archivo Zentavoro")" 2>/dev/null; sleep 0.4
+    xdotool type --delay 50 puntos.zvo
+    xdotool key Return
+    wait_pointer_settled 30 300 300 || fail "the opened scan file was not scanned"
+    w=$(xdotool search --name "Target window" | head -1)
+    xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.3
+    grep -c KEY "$TARGET_LOG" > "$WORK/keys-before"
+    xdotool key x
+    wait_for 3 target_has 1 LDOWN || fail "a key press made no click"
+    grep -q " LDOWN 300 300$" "$TARGET_LOG" || fail "the click landed elsewhere: $(grep LDOWN "$TARGET_LOG")"
+    sleep 0.5
+    [ "$(grep -c KEY "$TARGET_LOG")" = "$(cat "$WORK/keys-before")" ] || fail "the key reached the target: $(grep KEY "$TARGET_LOG" | tail -3)"
+}
+
 begin_case
 "case_$1"
