@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "backends/sim/environment.h"
 #include "backends/sim/platform.h"
 #include "widgets/application.h"
 
@@ -27,11 +28,10 @@ public:
 class World {
 public:
     World() {
-        std::string dir = (std::filesystem::temp_directory_path() / "zentavoro-sim-test-XXXXXX").string();
-        folder = mkdtemp(dir.data());
+        folder = makeFreshFolder("zentavoro-sim-test-");
         previous = std::filesystem::current_path();
         std::filesystem::current_path(folder);
-        setenv("ZENTAVORO_INI", (folder / "Zentavoro.ini").c_str(), 1);
+        setEnvironment("ZENTAVORO_INI", (folder / "Zentavoro.ini").string());
     }
     ~World() {
         std::filesystem::current_path(previous);

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <exception>
-#include <random>
 #include <string>
 
+#include "backends/sim/environment.h"
 #include "backends/sim/failure.h"
 #include "backends/sim/runner/describe.h"
 #include "platform/text.h"
@@ -13,29 +13,6 @@ namespace zv::sim {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A fresh folder of its own for every scenario, on any system.
-fs::path makeScenarioFolder() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path() / ("zentavoro-sim-" + std::to_string(random() % 1000000000));
-        std::error_code ec;
-        if (fs::create_directory(candidate, ec)) return candidate;
-    }
-    return {};
-}
-
-void setEnvironment(const char* name, const std::string& value) {
-#ifdef _WIN32
-    _putenv_s(name, value.c_str());
-#else
-    setenv(name, value.c_str(), 1);
-#endif
-}
-
-}  // namespace
 
 Runner::Runner(const Script& script, std::ostream& out, bool trace) : script_(script), out_(out) {
     if (trace) platform_.trace().enable(out_, [this] { return platform_.clock().now(); });
@@ -55,7 +32,7 @@ Runner::~Runner() {
 }
 
 bool Runner::run() {
-    folder_ = makeScenarioFolder();
+    folder_ = makeFreshFolder("zentavoro-sim-");
     if (folder_.empty()) {
         out_ << script_.file << ": cannot make a temporary folder\n";
         return false;
