@@ -7,8 +7,9 @@ set -u
 [ -n "${X11_E2E_TRACE:-}" ] && set -x
 
 zentavoro=$(realpath "$1") target=$(realpath "$2") case=$3
+here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo; do
+for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo import convert; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 if [ -z "${X11_E2E_UNDER_XVFB:-}" ]; then
@@ -61,8 +62,16 @@ wait_until 20 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 
 
 # The title of the main window starts with this marker while no recording has stopped.
 marker='ZENTAVORO  - '
-main_window() { xdotool search --name "^$marker" 2>/dev/null | head -1; }
-main_windows_count() { xdotool search --name "^$marker" 2>/dev/null | wc -l; }
+# Qt's hidden group leader may carry the program's title for a moment: only a window with
+# a class is one of the program's windows.
+program_windows() {
+    local w
+    for w in $(xdotool search --name "$1" 2>/dev/null); do
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"zentavoro"' && echo "$w"
+    done
+}
+main_window() { program_windows "^$marker" | head -1; }
+main_windows_count() { program_windows "^$marker" | wc -l; }
 has_main_window() { [ -n "$(main_window)" ]; }
 
 start_zentavoro() { # arguments of the program
@@ -272,6 +281,109 @@ case_frame_and_alt_tab() {
     check "the switch's click goes through the hole to the application" \
         wait_until 5 grep -Eq '^press 1 400 450 ' "$tmp/target.log"
 }
+
+# --- Helpers of the cases that scan, record and look at the screen ---
+
+# A scan file of the given points ("x,y" each), CR LF lines, code page 1252.
+write_scan_file() { # file point...
+    local file=$1
+    shift
+    {
+        printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\n'
+        printf 'N\xfamero de puntos = %d\r\n' "$#"
+        printf '%s\r\n' "$@"
+    } >"$file"
+}
+pointer_on() { # x y
+    [[ "$(xdotool getmouselocation 2>/dev/null)" == "x:$1 y:$2 "* ]]
+}
+pointer_position() { # prints "x y"
+    local loc
+    loc=$(xdotool getmouselocation 2>/dev/null)
+    [[ $loc =~ x:(-?[0-9]+)\ y:(-?[0-9]+) ]] && echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+}
+# Samples the pointer every 50 ms for the given milliseconds: "ms x y" lines.
+sample_pointer() { # milliseconds
+    local end=$(($(date +%s%3N) + $1)) pos
+    while [ "$(date +%s%3N)" -lt "$end" ]; do
+        pos=$(pointer_position) && echo "$(date +%s%3N) $pos"
+        sleep 0.05
+    done
+}
+# Whether the samples show the pointer visiting the points in order, round after round,
+# exactly on each one, one step of the given length apart on average. Before the first
+# point the pointer may be anywhere; a placement nudges it one pixel down and right for a
+# moment, which a sample may catch. Prints what went wrong.
+visits_in_order() { # samples-file step-ms rounds point...
+    local samples=$1 step=$2 rounds=$3
+    shift 3
+    awk -v pts="$*" -v step="$step" -v rounds="$rounds" '
+        BEGIN { n = split(pts, P, " "); for (i = 1; i <= n; i++) { split(P[i], c, ","); X[i - 1] = c[1]; Y[i - 1] = c[2] }
+                cur = -1; moves = 0; bad = "" }
+        {
+            t = $1; x = $2; y = $3; at = -1; nudged = -1
+            for (i = 0; i < n; i++) {
+                if (x == X[i] && y == Y[i]) at = i
+                else if (x == X[i] + 1 && y == Y[i] + 1) nudged = i
+            }
+            if (cur < 0) {
+                if (at == 0) { cur = 0; first = t; last = t }
+                else if (at > 0) fault(sprintf("the first point visited is %d", at))
+                next
+            }
+            nxt = (cur + 1) % n
+            if (at == cur) next
+            if (at == nxt) { cur = at; moves++; last = t; next }
+            if (nudged == cur || nudged == nxt) next
+            fault(sprintf("the pointer at %d,%d after point %d", x, y, cur))
+        }
+        function fault(text) { if (faults++ < 3) bad = bad text "; " }
+        END {
+            if (cur < 0) bad = bad "the pointer never reached the first point; "
+            else if (moves < rounds * n) bad = bad sprintf("only %d moves from point to point; ", moves)
+            else {
+                mean = (last - first) / moves
+                if (mean < step * 0.8 || mean > step * 1.3) bad = bad sprintf("a step lasts %d ms on average; ", mean)
+            }
+            if (bad != "") { print bad; exit 1 }
+        }' "$samples"
+}
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_hidden() { xwininfo -id "$1" 2>/dev/null | grep -Eq 'Map State: Is(UnMapped|Unviewable)'; }
+activate() { # window: brings it to the front and waits until it is there
+    xdotool windowactivate "$1" 2>/dev/null
+    wait_until 5 is_active "$1"
+}
+window_named() { xdotool search --name "$1" 2>/dev/null | head -1; }
+has_window_named() { [ -n "$(window_named "$1")" ]; }
+# A screenshot of the whole screen, kept in $X11_E2E_SHOTS when that is set.
+screenshot() { # name
+    local file=$tmp/$1.png
+    import -window root "$file" || return 1
+    if [ -n "${X11_E2E_SHOTS:-}" ]; then
+        mkdir -p "$X11_E2E_SHOTS" && cp "$file" "$X11_E2E_SHOTS/$case-$1.png"
+    fi
+    echo "$file"
+}
+# The colour of one pixel of a screenshot as RRGGBB.
+pixel() { # png x y
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1
+}
+pixels_are() { # png colour x,y...
+    local png=$1 colour=$2 p got
+    shift 2
+    for p in "$@"; do
+        got=$(pixel "$png" "${p%,*}" "${p#*,}")
+        [ "${got^^}" = "${colour^^}" ] || { echo "  pixel $p is $got, not $colour"; return 1; }
+    done
+}
+
+# The cases of scanning, recording, window matching and the options live beside this file
+# and use the helpers above.
+for cases in "$here"/cases_*.sh; do
+    # shellcheck source=/dev/null
+    source "$cases"
+done
 
 "case_$case"
 if [ "$failures" -gt 0 ]; then
