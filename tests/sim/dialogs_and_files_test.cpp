@@ -109,7 +109,7 @@ TEST(Files, scan_files_are_listed_by_extension_in_any_case_with_code_page_names)
     world.platform.writeFile(".zvo", "x");
     std::filesystem::create_directory(world.folder / "carpeta.zvo");
     // The accented name is stored as UTF-8 on disk.
-    EXPECT_TRUE(std::filesystem::exists(world.folder / "M\xC3\xBAsica.zvo"));
+    EXPECT_TRUE(std::filesystem::exists(world.folder / std::filesystem::path(u8"M\u00FAsica.zvo")));
     auto names = world.platform.listScanFiles(world.platform.currentDirectory());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{".zvo", "CALC.ZVO", "M\xFAsica.zvo"}));

@@ -10,7 +10,18 @@ namespace zv::sim {
 
 namespace fs = std::filesystem;
 
-fs::path SimFiles::nativePath(const std::string& name) { return fs::path(cp1252ToUtf8(name)); }
+// Paths go through UTF-8 explicitly, so that no system code page changes a byte.
+fs::path SimFiles::nativePath(const std::string& name) {
+    const std::string utf8 = cp1252ToUtf8(name);
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+namespace {
+std::string fromNative(const fs::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+}
+}  // namespace
 
 fs::path SimFiles::key(const std::string& name) {
     std::error_code ec;
@@ -59,7 +70,7 @@ std::vector<std::string> SimFiles::listScanFiles(const std::string& folder) cons
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(nativePath(folder.empty() ? "." : folder), ec)) {
         if (!entry.is_regular_file(ec)) continue;
-        const std::string name = utf8ToCp1252(entry.path().filename().string());
+        const std::string name = fromNative(entry.path().filename());
         // Nothing on this desktop is hidden or a system file: every plain file counts.
         if (name.size() < 4) continue;
         if (upperAscii(name.substr(name.size() - 4)) != ".ZVO") continue;
@@ -70,7 +81,7 @@ std::vector<std::string> SimFiles::listScanFiles(const std::string& folder) cons
 
 std::string SimFiles::currentDirectory() const {
     std::error_code ec;
-    return utf8ToCp1252(fs::current_path(ec).string());
+    return fromNative(fs::current_path(ec));
 }
 
 bool SimFiles::setCurrentDirectory(const std::string& dir) {
