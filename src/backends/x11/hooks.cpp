@@ -12,27 +12,12 @@
 #include "backends/x11/x11_platform.h"
 
 #ifdef ZENTAVORO_HOOKS_LINKED
-#include "llibreria_zentavoro.h"
+#include "linked_hook_library.h"
 #endif
 
 namespace zv::x11 {
 
 namespace {
-
-#ifdef ZENTAVORO_HOOKS_LINKED
-
-class LinkedHooks : public HookLibrary {
-public:
-    void SetHookExecucio() override { ::SetHookExecucio(); }
-    void SetHookGrabacio() override { ::SetHookGrabacio(); }
-    void UnHookHook() override { ::UnHookHook(); }
-    void SetHookKeyboard() override { ::SetHookKeyboard(); }
-    void SetHookQualsevolTecla() override { ::SetHookQualsevolTecla(); }
-    void UnHookKeyboard() override { ::UnHookKeyboard(); }
-    void UnHookQualsevolTecla() override { ::UnHookQualsevolTecla(); }
-};
-
-#endif
 
 class LoadedHooks : public HookLibrary {
 public:
@@ -83,7 +68,7 @@ private:
 
 std::unique_ptr<HookLibrary> openHookLibrary() {
 #ifdef ZENTAVORO_HOOKS_LINKED
-    return std::make_unique<LinkedHooks>();
+    return std::make_unique<LinkedHookLibrary>();
 #else
     return std::make_unique<LoadedHooks>();
 #endif
