@@ -139,6 +139,13 @@ void QtBinding::build() {
     window_->onDeactivated = [this] {
         if (form_.onDeactivate) dispatch(form_.onDeactivate);
     };
+    window_->onStateChanged = [this] {
+        // A window without a maximise box is never maximised. Some window managers draw
+        // the box whatever the window asks (openbox ignores that part of the Motif hints
+        // Qt sets from these flags), so the maximised state they put on it is taken off
+        // again, and their window manager restores the size it had.
+        if (refusesMaximised()) window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
+    };
     window_->onGeometryChanged = [this] {
         if (syncing_ || !window_->isVisible()) return;
         // Right after we placed the window the events report our own request, possibly
@@ -523,6 +530,10 @@ void QtBinding::autoSize(Widget& w) {
     syncing_ = false;
 }
 
+bool QtBinding::refusesMaximised() const {
+    return !form_.maximizeBox && !form_.maximised && (window_->windowState() & Qt::WindowMaximized);
+}
+
 void QtBinding::applyTitle() {
     window_->setWindowTitle(qtText(form_.caption()));
     // Qt names a window without a title after the program; ours must stay nameless, as
@@ -608,7 +619,8 @@ void QtBinding::show() {
 }
 
 void QtBinding::reconcileGeometry() {
-    if (!window_->isVisible()) return;
+    // A maximised size that is being taken back is not the model's to learn.
+    if (!window_->isVisible() || refusesMaximised()) return;
     if (form_.border != BorderStyle::None && !form_.maximised) {
         const X11Platform::Extents now = platform_.frameExtents(id_);
         if (now.known) actualExtents_ = now;

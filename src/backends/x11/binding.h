@@ -66,6 +66,7 @@ private:
     int menuBarHeight(int width) const;
     void applyColor();
     void applyTitle();
+    bool refusesMaximised() const;
     X11Platform::Extents extents();
 
     Form& form_;

@@ -102,6 +102,8 @@ void FormWindow::changeEvent(QEvent* e) {
         } else if (onDeactivated) {
             onDeactivated();
         }
+    } else if (e->type() == QEvent::WindowStateChange && onStateChanged) {
+        onStateChanged();
     }
     QWidget::changeEvent(e);
 }

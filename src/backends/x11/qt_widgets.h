@@ -95,7 +95,7 @@ protected:
 class FormWindow : public QWidget {
 public:
     FormWindow();
-    std::function<void()> onCloseRequest, onActivated, onDeactivated, onGeometryChanged, onShown;
+    std::function<void()> onCloseRequest, onActivated, onDeactivated, onGeometryChanged, onShown, onStateChanged;
     std::function<void(QKeyEvent*)> onKeyRelease;
 
 protected:
