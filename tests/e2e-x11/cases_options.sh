@@ -53,8 +53,8 @@ case_options_persist() {
     check "scanning finds the application's file and puts the pointer on its first point" \
         wait_until 5 pointer_on 150 250
     # Longer than the step of 1.2 seconds.
-    sleep 2
-    check "and stays there: directed scanning" pointer_on 150 250
+    sample_pointer 2000 >"$tmp/samples"
+    check "and stays there: directed scanning" samples_among "$tmp/samples" 150,250
     xdotool key Tab
     check "Tab steps" wait_until 3 pointer_on 450 450
     xdotool key space

@@ -15,16 +15,6 @@ visits() { # point...
     done
 }
 
-# Every sample is one of the points, or one of them nudged by the placement.
-samples_among() { # samples-file point...
-    local samples=$1
-    shift
-    awk -v pts="$*" '
-        BEGIN { n = split(pts, P, " "); for (i = 1; i <= n; i++) { split(P[i], c, ","); ok[c[1] " " c[2]]; ok[c[1] + 1 " " c[2] + 1] } }
-        !(($2 " " $3) in ok) { print "the pointer at " $2 "," $3; bad = 1; exit }
-        END { if (NR == 0) { print "no samples"; exit 1 } exit bad }' "$samples"
-}
-
 case_record_save_load() {
     export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
     search_option_ini

@@ -348,6 +348,16 @@ visits_in_order() { # samples-file step-ms rounds point...
             if (bad != "") { print bad; exit 1 }
         }' "$samples"
 }
+# Every sample is one of the points, or one of them nudged by the placement.
+samples_among() { # samples-file point...
+    local samples=$1
+    shift
+    awk -v pts="$*" '
+        BEGIN { n = split(pts, P, " "); for (i = 1; i <= n; i++) { split(P[i], c, ","); ok[c[1] " " c[2]]; ok[c[1] + 1 " " c[2] + 1] } }
+        !(($2 " " $3) in ok) { print "the pointer at " $2 "," $3; bad = 1; exit }
+        END { if (NR == 0) { print "no samples"; exit 1 } exit bad }' "$samples"
+}
+
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_hidden() { xwininfo -id "$1" 2>/dev/null | grep -Eq 'Map State: Is(UnMapped|Unviewable)'; }
 activate() { # window: brings it to the front and waits until it is there
