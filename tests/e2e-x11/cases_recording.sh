@@ -25,8 +25,13 @@ case_record_save_load() {
     start_zentavoro
     check "the main window appears" wait_main_placed
     check "the toolbar takes the focus" activate "$main"
-    # A chord whose Ctrl is let go at once: the program's Alt+Tab must not meet a held Ctrl.
-    xdotool key --delay 0 ctrl+b
+    # Ctrl+B as a person types it: Ctrl is still held when the shortcut acts, and the
+    # program's Alt+Tab must still reach the window manager as Alt+Tab.
+    xdotool keydown ctrl
+    sleep 0.2
+    xdotool key b
+    sleep 0.6
+    xdotool keyup ctrl
     check "recording gives the application the front again" wait_until 5 is_active "$app"
     sleep 0.5
     local p

@@ -44,6 +44,7 @@ void X11Platform::keyEvent(uint8_t vk, bool up) {
     if (keysym == 0) return;
     const KeyCode code = XKeysymToKeycode(display_, keysym);
     if (code == 0) return;
+    if (!up && isModifier(vk) && heldModifiers_.empty()) releaseUserModifiers();
     XTestFakeKeyEvent(display_, code, up ? False : True, CurrentTime);
     XSync(display_, False);
     if (isModifier(vk)) {
@@ -55,6 +56,27 @@ void X11Platform::keyEvent(uint8_t vk, bool up) {
         // leaves its window switcher open. It is given the time to see it.
         waitForWindowManager();
     }
+}
+
+// A combination of ours must reach the window manager as it is: a modifier the user still
+// holds (the Ctrl of the Ctrl+B that started a recording, since shortcuts act on the key
+// press) would turn our Alt+Tab into Ctrl+Alt+Tab, which switches nothing. Those keys are
+// let go first; the user's next press of them counts again as usual.
+void X11Platform::releaseUserModifiers() {
+    char keys[32];
+    XQueryKeymap(display_, keys);
+    XModifierKeymap* map = XGetModifierMapping(display_);
+    if (!map) return;
+    bool released = false;
+    for (int i = 0; i < 8 * map->max_keypermod; ++i) {
+        const KeyCode code = map->modifiermap[i];
+        if (code != 0 && (keys[code / 8] & (1 << (code % 8)))) {
+            XTestFakeKeyEvent(display_, code, False, CurrentTime);
+            released = true;
+        }
+    }
+    XFreeModifiermap(map);
+    if (released) XSync(display_, False);
 }
 
 unsigned long X11Platform::unshiftedKeysym(unsigned keycode) {

@@ -92,6 +92,7 @@ public:
     Extents expectedFrameExtents(bool fixedSize);
     // Returns once the window manager has handled what the server sent it so far.
     void waitForWindowManager();
+    void releaseUserModifiers();
     // The window that owns the dialogs and message boxes: the active one of ours, else
     // the main window.
     QWidget* dialogOwner() const;
