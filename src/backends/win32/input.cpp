@@ -11,7 +11,17 @@ void Win32Platform::mouseEvent(uint32_t flags, int dx, int dy) {
     if (tracing()) trace("mouseEvent " + std::to_string(flags) + " " + std::to_string(dx) + " " + std::to_string(dy));
 }
 
+// A combination of ours must reach the system as it is: a modifier the user still holds
+// (the Ctrl of the Ctrl+B that started a recording, since accelerators act on the key
+// press) would turn our Alt+Tab into Ctrl+Alt+Tab, the switcher that stays open. Those
+// keys are let go first; the hook library does not report this injected input.
+static void releaseUserModifiers() {
+    for (BYTE key : {VK_LCONTROL, VK_RCONTROL, VK_LSHIFT, VK_RSHIFT, VK_LWIN, VK_RWIN})
+        if (GetAsyncKeyState(key) & 0x8000) keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
+
 void Win32Platform::keyEvent(uint8_t vk, bool up) {
+    if (vk == VK_MENU && !up) releaseUserModifiers();
     keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
     if (tracing()) trace("keyEvent " + std::to_string(vk) + (up ? " up" : " down"));
 }
