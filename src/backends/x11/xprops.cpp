@@ -16,18 +16,34 @@ Atom atom(Display* d, const char* name) {
     return a;
 }
 
-std::optional<std::vector<unsigned long>> propertyLongs(Display* d, Window w, const char* name) {
-    Atom type = None;
+namespace {
+
+// One property of the window in its items of the given format, or nothing when it is
+// absent, of another format, or the window has gone. The caller frees the data.
+bool fetchProperty(Display* d, Window w, const char* name, int wantedFormat, unsigned char** data,
+                   unsigned long* count, Atom* type) {
     int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
+    unsigned long after = 0;
+    *data = nullptr;
+    *type = None;
     ErrorTrap trap(d);
-    int rc = XGetWindowProperty(d, w, atom(d, name), 0, 1 << 20, False, AnyPropertyType, &type, &format, &count,
-                                &after, &data);
-    if (trap.failed() || rc != Success || type == None || format != 32) {
-        if (data) XFree(data);
-        return std::nullopt;
+    const int rc = XGetWindowProperty(d, w, atom(d, name), 0, 1 << 20, False, AnyPropertyType, type, &format, count,
+                                      &after, data);
+    if (trap.failed() || rc != Success || *type == None || format != wantedFormat) {
+        if (*data) XFree(*data);
+        *data = nullptr;
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<unsigned long>> propertyLongs(Display* d, Window w, const char* name) {
+    unsigned char* data = nullptr;
+    unsigned long count = 0;
+    Atom type = None;
+    if (!fetchProperty(d, w, name, 32, &data, &count, &type)) return std::nullopt;
     // Xlib hands 32-bit items over as longs.
     auto* items = reinterpret_cast<unsigned long*>(data);
     std::vector<unsigned long> out(items, items + count);
@@ -36,17 +52,10 @@ std::optional<std::vector<unsigned long>> propertyLongs(Display* d, Window w, co
 }
 
 std::optional<std::string> propertyBytes(Display* d, Window w, const char* name, Atom* typeOut) {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    ErrorTrap trap(d);
-    int rc = XGetWindowProperty(d, w, atom(d, name), 0, 1 << 20, False, AnyPropertyType, &type, &format, &count,
-                                &after, &data);
-    if (trap.failed() || rc != Success || type == None || format != 8) {
-        if (data) XFree(data);
-        return std::nullopt;
-    }
+    unsigned long count = 0;
+    Atom type = None;
+    if (!fetchProperty(d, w, name, 8, &data, &count, &type)) return std::nullopt;
     std::string out(reinterpret_cast<char*>(data), count);
     XFree(data);
     if (typeOut) *typeOut = type;
