@@ -134,6 +134,8 @@ public:
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
+    void HookReportArrived();
+    bool pollMailboxNow();
 
     // --- Recording (record/) ---
     void MenuGrabarClick();

@@ -104,6 +104,7 @@ bool Program::start(const std::vector<std::string>& args) {
 
     // 7. Becoming the active application stops execution.
     app_.onActivate = [&main] { main.ApplicationActivate(); };
+    app_.onHookReport = [&main] { main.HookReportArrived(); };
 
     // 8.
     main.show();

@@ -34,15 +34,36 @@ Widget* Application::findWidget(const std::string& name) const {
 }
 
 void Application::dispatch(const std::function<void()>& handler) {
+    ++depth_;
     try {
         handler();
     } catch (const std::exception& e) {
         platform_.errorReport(e.what());
     }
+    --depth_;
+    while (depth_ == 0 && !afterHandlers_.empty()) {
+        std::function<void()> then = std::move(afterHandlers_.front());
+        afterHandlers_.erase(afterHandlers_.begin());
+        dispatch(then);
+    }
+}
+
+void Application::afterHandlers(std::function<void()> then) {
+    if (depth_ == 0) {
+        dispatch(then);
+        return;
+    }
+    afterHandlers_.push_back(std::move(then));
 }
 
 void Application::activated() {
     if (onActivate) dispatch(onActivate);
+}
+
+void Application::hookReported() {
+    // Not a handler of its own: it decides whether one runs now (a timer's tick, which
+    // dispatches itself) or after the handlers running now, and that depends on them.
+    if (onHookReport) onHookReport();
 }
 
 void Application::run() { platform_.runMessageLoop(*this); }

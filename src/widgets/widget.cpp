@@ -1,6 +1,7 @@
 #include "widgets/widget.h"
 
 #include "platform/numbers.h"
+#include "widgets/application.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -101,6 +102,24 @@ Timer::Timer(Form* form, std::string name, unsigned interval)
 void Timer::setInterval(unsigned ms) {
     interval_ = ms;
     changed(Prop::Interval);
+}
+
+void Timer::fire() {
+    if (running_ || !on() || !onTimer) return;
+    // Marked running inside the dispatch, so that what waits for the handlers to return
+    // finds it done.
+    form()->app().dispatch([this] {
+        running_ = true;
+        struct Done {
+            bool& running;
+            ~Done() { running = false; }
+        } done{running_};
+        onTimer();
+    });
+}
+
+void Timer::restart() {
+    if (on()) changed(Prop::Period);
 }
 
 }  // namespace zv

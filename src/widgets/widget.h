@@ -15,7 +15,8 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Color, Picture, Lines, Alignment, Font };
+// Period: a timer's period starts again from now (its next tick one interval later).
+enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Period, Color, Picture, Lines, Alignment, Font };
 
 enum class WidgetKind { Form, MenuItem, ToolButton, SpinEdit, Timer, Label, Image, Panel, Shape, Memo, Button, Bevel };
 
@@ -136,8 +137,17 @@ public:
     void setOn(bool v) { setEnabled(v); }
     std::function<void()> onTimer;
 
+    // One tick, as every backend delivers it: the handler runs unless the timer is off or
+    // its handler is running already. A handler that waits keeps the message loop going,
+    // and its own timer must never enter it a second time.
+    void fire();
+    bool running() const { return running_; }
+    // The period starts again from now: the next tick comes one interval later.
+    void restart();
+
 private:
     unsigned interval_;
+    bool running_ = false;
 };
 
 struct FontSpec {

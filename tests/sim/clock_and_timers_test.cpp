@@ -174,5 +174,46 @@ TEST_F(Timers, a_destroyed_form_leaves_no_timer_behind) {
     EXPECT_EQ(fired.size(), 5u);
 }
 
+TEST_F(Timers, a_timer_fired_at_once_never_enters_its_running_handler_and_restarts_its_period) {
+    int runs = 0;
+    form.timer.onTimer = [&] {
+        ++runs;
+        // Fired again from inside its own handler (a report arriving during a wait): the
+        // running handler is not entered a second time.
+        form.timer.fire();
+        pumpDelay(world.platform, world.app, 30);
+    };
+    form.timer.setOn(true);
+    world.platform.runFor(40);
+    form.timer.restart();
+    EXPECT_EQ(world.platform.timers().dueOf(form.timer), world.platform.tickCount() + 100);
+    form.timer.fire();
+    EXPECT_EQ(runs, 1);
+    // Off, it fires nothing and restarts nothing.
+    form.timer.setOn(false);
+    form.timer.fire();
+    form.timer.restart();
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(world.platform.timers().scheduled(form.timer));
+}
+
+TEST_F(Timers, what_waits_for_the_handlers_runs_once_the_outermost_has_returned) {
+    std::vector<std::string> order;
+    world.app.afterHandlers([&] { order.push_back("at once, nothing running"); });
+    form.timer.onTimer = [&] {
+        order.push_back("outer starts");
+        world.app.dispatch([&] {
+            world.app.afterHandlers([&] { order.push_back("after"); });
+            order.push_back("nested");
+        });
+        EXPECT_TRUE(world.app.handling());
+        order.push_back("outer ends");
+    };
+    form.timer.setOn(true);
+    world.platform.runFor(100);
+    EXPECT_EQ(order, (std::vector<std::string>{"at once, nothing running", "outer starts", "nested", "outer ends", "after"}));
+    EXPECT_FALSE(world.app.handling());
+}
+
 }  // namespace
 }  // namespace zv::sim::testing

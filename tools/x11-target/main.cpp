@@ -1,14 +1,18 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
 //   press BUTTON X Y TIME   (the pointer's root coordinates, the server's time)
 //   key KEYSYM TIME         (the keysym's name, e.g. "Return", "Tab", "a")
+// With --watch (for the benchmarks) it also logs, in the order the server sent them:
+//   motion X Y TIME         the pointer moving over the window
+//   raw BUTTON TIME         any button press anywhere on the screen, whoever receives it
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 
 #include <sys/select.h>
 
@@ -25,7 +29,7 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]\n");
     return 2;
 }
 
@@ -35,8 +39,15 @@ int main(int argc, char** argv) {
     std::string title = "zentavoro-target", logPath;
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool watch = false;
+    for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
+        if (opt == "--watch") {
+            watch = true;
+            --i;
+            continue;
+        }
+        if (i + 1 >= argc) return usage();
         if (opt == "--title") {
             title = argv[i + 1];
         } else if (opt == "--geometry") {
@@ -70,7 +81,19 @@ int main(int argc, char** argv) {
     const int screen = DefaultScreen(d);
     const Window win = XCreateSimpleWindow(d, RootWindow(d, screen), x, y, w, h, 0, BlackPixel(d, screen),
                                            WhitePixel(d, screen));
-    XSelectInput(d, win, ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask);
+    XSelectInput(d, win, ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask | (watch ? PointerMotionMask : 0));
+    int xiOpcode = -1;
+    if (watch) {
+        int event = 0, error = 0, major = 2, minor = 2;
+        if (!XQueryExtension(d, "XInputExtension", &xiOpcode, &event, &error) || XIQueryVersion(d, &major, &minor) != Success) {
+            std::fprintf(stderr, "zentavoro-target: --watch needs XInput 2\n");
+            return 1;
+        }
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawButtonPress);
+        XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
+        XISelectEvents(d, RootWindow(d, screen), &mask, 1);
+    }
 
     XStoreName(d, win, title.c_str());
     XChangeProperty(d, win, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 8,
@@ -107,7 +130,18 @@ int main(int argc, char** argv) {
         }
         XEvent e;
         XNextEvent(d, &e);
-        if (e.type == ButtonPress) {
+        if (e.type == GenericEvent && e.xcookie.extension == xiOpcode && XGetEventData(d, &e.xcookie)) {
+            if (e.xcookie.evtype == XI_RawButtonPress) {
+                const auto* raw = static_cast<XIRawEvent*>(e.xcookie.data);
+                std::fprintf(log, "raw %d %lu\n", raw->detail, static_cast<unsigned long>(raw->time));
+                std::fflush(log);
+            }
+            XFreeEventData(d, &e.xcookie);
+        } else if (e.type == MotionNotify) {
+            std::fprintf(log, "motion %d %d %lu\n", e.xmotion.x_root, e.xmotion.y_root,
+                         static_cast<unsigned long>(e.xmotion.time));
+            std::fflush(log);
+        } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,
                          static_cast<unsigned long>(e.xbutton.time));
             std::fflush(log);

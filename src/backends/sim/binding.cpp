@@ -53,8 +53,9 @@ void SimBinding::propertyChanged(Widget& widget, Prop prop) {
         }
         return;
     }
-    if (widget.kind() == WidgetKind::Timer && (prop == Prop::Enabled || prop == Prop::Interval))
-        platform_.timers().timerChanged(static_cast<Timer&>(widget));
+    if (widget.kind() != WidgetKind::Timer) return;
+    if (prop == Prop::Enabled || prop == Prop::Interval) platform_.timers().timerChanged(static_cast<Timer&>(widget));
+    if (prop == Prop::Period) platform_.timers().timerRestarted(static_cast<Timer&>(widget));
 }
 
 void SimBinding::bringToFront() {

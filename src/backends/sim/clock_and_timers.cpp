@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "backends/sim/trace.h"
-#include "widgets/application.h"
 
 namespace zv::sim {
 
@@ -41,6 +40,13 @@ void TimerQueue::timerChanged(Timer& timer) {
     }
 }
 
+void TimerQueue::timerRestarted(Timer& timer) {
+    if (Entry* entry = find(timer)) {
+        entry->due = clock_.now() + entry->interval;
+        trace_("timer " + timer.name() + " period restarts");
+    }
+}
+
 void TimerQueue::forget(const Form* form) {
     std::erase_if(entries_, [form](const Entry& e) { return e.form == form; });
 }
@@ -63,16 +69,8 @@ void TimerQueue::fire(Entry& entry) {
     while (tickDiff(next, clock_.now()) <= 0) next += entry.interval;
     entry.due = next;
 
-    busy_.push_back(timer);
-    struct Release {
-        std::vector<const Timer*>& busy;
-        const Timer* timer;
-        ~Release() { busy.erase(std::find(busy.begin(), busy.end(), timer)); }
-    } release{busy_, timer};
     trace_("tick " + timer->name());
-    timer->form()->app().dispatch([timer] {
-        if (timer->onTimer) timer->onTimer();
-    });
+    timer->fire();
 }
 
 void TimerQueue::deliverDue() {
@@ -103,8 +101,6 @@ uint32_t TimerQueue::dueOf(const Timer& timer) const {
     return e ? e->due : 0;
 }
 
-bool TimerQueue::busy(const Timer& timer) const {
-    return std::find(busy_.begin(), busy_.end(), &timer) != busy_.end();
-}
+bool TimerQueue::busy(const Timer& timer) const { return timer.running(); }
 
 }  // namespace zv::sim

@@ -38,6 +38,8 @@ public:
     // Switching a timer on, or giving a running timer another interval, starts a fresh
     // period from now.
     void timerChanged(Timer& timer);
+    // The timer's period starts again from now.
+    void timerRestarted(Timer& timer);
     // The timers of this form can no longer fire (the form is gone, or its process ended).
     void forget(const Form* form);
 
@@ -71,7 +73,6 @@ private:
     SimClock& clock_;
     const Trace& trace_;
     std::vector<Entry> entries_;
-    std::vector<const Timer*> busy_;
     uint64_t order_ = 0;
 };
 

@@ -21,6 +21,7 @@ void SimHooks::called(const char* name) {
 void SimHooks::write(const std::string& key, const std::string& value) {
     profileSet(settingsFilePath(), kMailbox, key, value);
     trace_("hook library writes " + key + " = \"" + value + "\"");
+    reported_ = true;
 }
 
 void SimHooks::installKeyHook(int which) {
@@ -103,6 +104,7 @@ void SimHooks::reset() {
     keyboard_ = anyKey_ = false;
     keyChain_.clear();
     calls_.clear();
+    reported_ = false;
 }
 
 }  // namespace zv::sim

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/hook_library.h"
@@ -43,6 +44,10 @@ public:
     bool userPress(MouseButton button, const std::string& titleUnderPointer);
     bool userKey(uint8_t vk);
 
+    // True once after the hooks have written a report to the mailbox: the library then
+    // wakes the program (outside the hook callback, as the real ones do).
+    bool takeReport() { return std::exchange(reported_, false); }
+
     // Hooks live in the program's process: they act only while it runs, and a new
     // process starts with none.
     void setProcessRunning(bool running) { processRunning_ = running; }
@@ -61,6 +66,7 @@ private:
     std::vector<int> keyChain_;
     std::vector<std::string> calls_;
     bool processRunning_ = true;
+    bool reported_ = false;
 };
 
 }  // namespace zv::sim

@@ -167,14 +167,18 @@ void InputRouter::userPress(MouseButton button) {
     trace_(std::string("user presses ") + buttonName(button) + " at " + std::to_string(pointer_.x) + " " +
            std::to_string(pointer_.y));
     const SimWindow* under = desktop_.find(desktop_.fromPoint(pointer_.x, pointer_.y));
-    if (hooks_.userPress(button, under ? under->title : std::string())) return;
-    press(button, true);
+    if (!hooks_.userPress(button, under ? under->title : std::string())) press(button, true);
+    wakeIfReported();
 }
 
 void InputRouter::userKey(uint8_t vk) {
     trace_("user presses key " + std::to_string(vk));
-    if (hooks_.userKey(vk)) return;
-    keyToFront(vk, true);
+    if (!hooks_.userKey(vk)) keyToFront(vk, true);
+    wakeIfReported();
+}
+
+void InputRouter::wakeIfReported() {
+    if (hooks_.takeReport() && onHookReport) onHookReport();
 }
 
 void InputRouter::flushPending() {

@@ -40,6 +40,10 @@ public:
     // The user's presses and keys.
     void userPress(MouseButton button);
     void userKey(uint8_t vk);
+    // Called when the hooks have put a user's press or key in the mailbox, once the press
+    // or key has gone on to the window that gets it (the application has it before the
+    // program can act on the report).
+    std::function<void()> onHookReport;
 
     // Delivers what synthesised input left pending for the program's windows.
     void flushPending();
@@ -57,6 +61,7 @@ private:
     void keyToFront(int vk, bool byUser);
     void pressOnForm(Form& form, const SimWindow& window, MouseButton button, ScreenPoint at);
     void altTab();
+    void wakeIfReported();
 
     Desktop& desktop_;
     SimHooks& hooks_;

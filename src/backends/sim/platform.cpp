@@ -9,6 +9,17 @@ SimPlatform::SimPlatform()
     : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, trace_),
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
+    input_.onHookReport = [this] {
+        if (hookProcess_ && !hookProcess_->terminated()) {
+            trace_("the hook library wakes the program");
+            hookProcess_->hookReported();
+        }
+    };
+}
+
+void SimPlatform::processStarted(Application& app) {
+    activeApp_ = &app;
+    if (!hookProcess_) hookProcess_ = &app;
 }
 
 void SimPlatform::frontChanged(WindowId previous, WindowId now) {
@@ -40,6 +51,7 @@ void SimPlatform::runFor(uint32_t ms) {
 
 void SimPlatform::endProcess(Application& app) {
     if (activeApp_ == &app) activeApp_ = nullptr;
+    if (hookProcess_ == &app) hookProcess_ = nullptr;
     for (Form* form : app.forms()) {
         desktop_.remove(form->windowId());
         timers_.forget(form);

@@ -51,7 +51,7 @@ public:
     void userFront(WindowId id) { desktop_.bringToFront(id); }
     // A process the user has just started is the active application from its launch:
     // its first windows coming to the front are no activation.
-    void processStarted(Application& app) { activeApp_ = &app; }
+    void processStarted(Application& app);
     const Application* activeApplication() const { return activeApp_; }
 
     // Platform port.
@@ -106,6 +106,8 @@ private:
     SimFiles files_;
     int captures_ = 0;
     const Application* activeApp_ = nullptr;
+    // The process whose hooks are the library's: the first of ours still running.
+    Application* hookProcess_ = nullptr;
 };
 
 }  // namespace zv::sim

@@ -320,11 +320,7 @@ void Win32Binding::onTimer(UINT_PTR id) {
         KillTimer(hwnd_, id);
         return;
     }
-    // A handler that waits while processing messages must not be entered again by its
-    // own next tick.
-    if (!ticking_.insert(t).second) return;
-    fire(*this, t->onTimer);
-    ticking_.erase(t);
+    t->fire();
 }
 
 void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
@@ -359,7 +355,7 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
         DrawMenuBar(hwnd_);
         return;
     case WidgetKind::Timer:
-        if (prop == Prop::Enabled || prop == Prop::Interval) applyTimer(static_cast<Timer&>(widget));
+        if (prop == Prop::Enabled || prop == Prop::Interval || prop == Prop::Period) applyTimer(static_cast<Timer&>(widget));
         return;
     default:
         break;

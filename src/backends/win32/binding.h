@@ -8,7 +8,6 @@
 
 #include <map>
 #include <memory>
-#include <set>
 
 #include "backends/win32/menus.h"
 #include "widgets/application.h"
@@ -91,7 +90,6 @@ private:
     std::map<UINT, Control*> byId_;
     std::map<Timer*, UINT_PTR> timerIds_;
     std::map<UINT_PTR, Timer*> timers_;
-    std::set<Timer*> ticking_;
     UINT nextId_ = 100;
     int syncing_ = 0;
     bool leftDown_ = false;

@@ -241,14 +241,7 @@ void QtBinding::buildWidget(Widget& w) {
         auto& t = static_cast<Timer&>(w);
         auto* q = new QTimer(window_.get());
         q->setTimerType(Qt::PreciseTimer);
-        QObject::connect(q, &QTimer::timeout, [this, &t] {
-            // A handler that waits keeps the message loop going; its own timer does not
-            // run it again meanwhile.
-            if (timerBusy_[&t] || !t.on() || !t.onTimer) return;
-            timerBusy_[&t] = true;
-            dispatch(t.onTimer);
-            timerBusy_[&t] = false;
-        });
+        QObject::connect(q, &QTimer::timeout, [&t] { t.fire(); });
         natives_[&w] = q;
         mirrorTimer(t, Prop::Interval);
         return;
@@ -412,7 +405,7 @@ void QtBinding::mirrorMenuItem(MenuItem& item, Prop prop) {
 void QtBinding::mirrorTimer(Timer& t, Prop prop) {
     auto* q = qobject_cast<QTimer*>(native(t));
     if (!q) return;
-    if (prop != Prop::Interval && prop != Prop::Enabled) return;
+    if (prop != Prop::Interval && prop != Prop::Enabled && prop != Prop::Period) return;
     // Like the system timer underneath the program's: a new interval or a switch on
     // starts the count again, and an interval of 0 stops it.
     if (t.on() && t.interval() > 0) {

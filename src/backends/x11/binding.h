@@ -76,7 +76,6 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     std::map<const Widget*, QObject*> natives_;
-    std::map<const Timer*, bool> timerBusy_;
     std::map<const Memo*, bool> memoStale_;
     WindowId id_ = 0;
     bool syncing_ = false;     // the model is being told what the window already is

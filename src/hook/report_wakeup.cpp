@@ -1,0 +1,26 @@
+// A report of the hook library is acted on at once: while the poll timer is on, its tick
+// runs as soon as the report is in the mailbox, and its period starts again from there,
+// so a switch press clicks on the point the user saw rather than up to a period later.
+// The mailbox stays the only carrier of what was pressed: the tick reads it as always.
+
+#include "app/form_principal.h"
+#include "widgets/application.h"
+
+namespace zv {
+
+bool FormPrincipal::pollMailboxNow() {
+    if (!TimerMouseHook.on() || TimerMouseHook.running()) return false;
+    TimerMouseHook.restart();
+    TimerMouseHook.fire();
+    return true;
+}
+
+void FormPrincipal::HookReportArrived() {
+    if (pollMailboxNow()) return;
+    // The poll timer is off only around a placement or a synthesised click, inside a
+    // handler that switches it on again when it ends: the report is acted on then, not a
+    // whole period later. Off anywhere else, the report waits for the next tick.
+    if (app().handling()) app().afterHandlers([this] { pollMailboxNow(); });
+}
+
+}  // namespace zv

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/form_principal.h"
+#include "app/program.h"
+#include "backends/sim/environment.h"
+#include "backends/sim/platform.h"
+#include "platform/profile.h"
+
+namespace zv {
+namespace {
+
+// The program scanning three points on a simulated desktop, no minimum interval.
+class ScanningProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = sim::makeFreshFolder("zentavoro-program-test-");
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        sim::setEnvironment("ZENTAVORO_INI", (folder / "Zentavoro.ini").string());
+        profileSet(settingsFilePath(), "Zentavoro", "D\xC8" "CIMES DE SEGON QUE DURA L'INTERVAL DE TEMPS ENTRE 2 CLICS", "0");
+        platform.writeFile("t.zvo", "Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xFAmero de puntos = 3\r\n100,100\r\n200,200\r\n"
+                                    "300,300\r\n");
+        program = std::make_unique<Program>(platform);
+        platform.processStarted(program->application());
+        ASSERT_TRUE(program->start({"t.zvo"}));
+        main = program->mainWindow();
+        ASSERT_TRUE(main->TimerMouseHook.on());
+        platform.input().records().clear();
+    }
+    void TearDown() override {
+        program.reset();
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(folder);
+    }
+    // What the library does: the press in the mailbox, then the wake-up.
+    void report() {
+        profileSet(settingsFilePath(), "LlibreriaZentavoro", "CLIC", "1");
+        program->application().hookReported();
+    }
+    bool clicked() {
+        for (const std::string& r : platform.input().records())
+            if (r.rfind("mouse 0x8002", 0) == 0) return true;
+        return false;
+    }
+
+    std::filesystem::path folder, previous;
+    sim::SimPlatform platform;
+    std::unique_ptr<Program> program;
+    FormPrincipal* main = nullptr;
+};
+
+TEST_F(ScanningProgram, a_report_during_a_placement_clicks_as_soon_as_the_placement_ends) {
+    // A scan step switches the poll timer off while it places the pointer; the press that
+    // comes then must not wait a whole period after the step.
+    bool clickedDuringStep = true;
+    program->application().dispatch([&] {
+        main->TimerMouseHook.setOn(false);
+        report();
+        clickedDuringStep = clicked();
+        main->TimerMouseHook.setOn(true);
+    });
+    EXPECT_FALSE(clickedDuringStep);
+    EXPECT_TRUE(clicked());
+}
+
+TEST_F(ScanningProgram, a_report_while_the_poll_timer_stays_off_waits_in_the_mailbox) {
+    program->application().dispatch([&] {
+        main->TimerMouseHook.setOn(false);
+        report();
+    });
+    EXPECT_FALSE(clicked());
+    EXPECT_EQ(profileGet(settingsFilePath(), "LlibreriaZentavoro", "CLIC", "0", 50).value, "1");
+}
+
+TEST_F(ScanningProgram, a_report_while_the_poll_tick_runs_is_taken_by_a_tick_of_its_own_afterwards) {
+    // The tick that runs now has read the mailbox already; the report that arrives during
+    // its click's wait is read by the tick that follows it at once.
+    int ticks = 0;
+    const auto dispatcher = main->TimerMouseHook.onTimer;
+    main->TimerMouseHook.onTimer = [&] {
+        ++ticks;
+        dispatcher();
+        if (ticks == 1) report();
+    };
+    report();
+    EXPECT_EQ(ticks, 2);
+    int clicks = 0;
+    for (const std::string& r : platform.input().records()) clicks += r.rfind("mouse 0x8002", 0) == 0;
+    EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace zv
