@@ -26,6 +26,27 @@ LZ_EXPORT void SetHookQualsevolTecla(void);
 LZ_EXPORT void UnHookKeyboard(void);
 LZ_EXPORT void UnHookQualsevolTecla(void);
 
+/* Beyond the seven operations: what the program that links the library in needs of it. */
+
+/* The program's wake-up. Called once a report is in the mailbox: on the library's own
+   thread (X11) or inside the hook callback (Windows), so it must do no more than post a
+   message to the program's user-interface thread. A null listener removes it. */
+typedef void (*LzReportListener)(void* context);
+LZ_EXPORT void LlibreriaZentavoroOnReport(LzReportListener listener, void* context);
+
+#if defined(_WIN32)
+/* The extra information that the mouse and key events the program synthesises carry:
+   the hooks let them through unreported. Input other programs synthesise is the user's. */
+#  define LZ_OWN_INPUT_SIGNATURE 0x5A454E54u /* "ZENT" */
+#else
+/* The program is about to synthesise one event with XTest: a button (1 to 5) or a key
+   (an X keycode), pressed or released. The hooks skip exactly that event when it comes
+   back, and the any-key hook lets it through to the application. Input other programs
+   synthesise is the user's. */
+LZ_EXPORT void LlibreriaZentavoroOwnButton(unsigned button, int pressed);
+LZ_EXPORT void LlibreriaZentavoroOwnKey(unsigned keycode, int pressed);
+#endif
+
 #ifdef __cplusplus
 }
 #endif

@@ -29,8 +29,7 @@ sleep 1
 export ZENTAVORO_INI=$work/Zentavoro.ini
 printf '[Zentavoro]\r\nD\xc8CIMES DE SEGON QUE DURA EL PAS D'"'"'ESCANEIG=15\r\nQUADRE SEGUIMENT MOUSE=S\xcd\r\n' > "$ZENTAVORO_INI"
 cp assets/demo/demo.zvo "$work/"
-# xdotool's presses stand for the user's switch here: let the hook library report them.
-export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+# xdotool's presses stand for the user's switch here, as a software switch's would.
 (cd "$work" && exec "$program" demo.zvo) &
 echo "Zentavoro is scanning the demonstration window; screenshots:"
 sleep 3.2

@@ -64,9 +64,6 @@ def main():
     log = os.path.join(tmp, "target.log")
 
     env = dict(os.environ, ZENTAVORO_INI=ini)
-    # Builds that still tell synthesised input apart by device need this to take xdotool's
-    # presses for the user's; the others ignore it.
-    env["ZENTAVORO_HOOK_TEST_REPORT_XTEST"] = "1"
     with xsession.XSession(window_manager=True) as x:
         env["DISPLAY"] = x.display
         x.spawn([args.target, "--title", "Aplicacio de prova", "--geometry", TARGET_GEOMETRY, "--log", log, "--watch"],

@@ -6,11 +6,12 @@
 #include <X11/keysym.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <atomic>
+#include <mutex>
 
+#include "common/keys.h"
 #include "mailbox.h"
-#include "virtual_keys.h"
 #include "window_title.h"
 #include "x_errors.h"
 
@@ -18,14 +19,27 @@ namespace zv::hooklib {
 
 namespace {
 
-constexpr unsigned kLeft = Button1, kRight = Button3;
-constexpr std::chrono::milliseconds kGrabRetry{200};
+using Clock = OwnInput::Clock;
+using Kind = OwnInput::Kind;
 
-// Set only by the end-to-end tests: under Xvfb every event comes from XTest, so input from
-// the XTEST devices has to stand in for the user's.
-bool testsReportXtest() {
-    const char* v = std::getenv("ZENTAVORO_HOOK_TEST_REPORT_XTEST");
-    return v && std::strcmp(v, "1") == 0;
+constexpr unsigned kLeft = Button1, kRight = Button3;
+// Another program holding a keyboard is let be for a while between two attempts.
+constexpr std::chrono::milliseconds kGrabRetry{200};
+// The XTest keyboard is taken back this long after the program's last key of its own.
+constexpr std::chrono::milliseconds kOwnKeysQuiet{50};
+
+// Xlib's process-wide reaction to a broken connection is to end the process, from
+// whichever thread noticed. The library's connection lives on its own thread: its loss is
+// handled by the session, and the process goes on. Any other connection is handed to the
+// handler that was there before (the toolkit's, or Xlib's), which ends the process as ever.
+std::once_flag ioHandlerOnce;
+int (*previousIoHandler)(Display*) = nullptr;
+std::atomic<Display*> hookDisplay{nullptr};
+
+int onIoError(Display* dpy) {
+    if (dpy == hookDisplay.load()) return 0;  // the session's exit handler follows
+    if (previousIoHandler) return previousIoHandler(dpy);
+    return 0;
 }
 
 }  // namespace
@@ -37,17 +51,18 @@ std::unique_ptr<HookSession> HookSession::open() {
 }
 
 HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)) {
+    hookDisplay = dpy_;
+    std::call_once(ioHandlerOnce, [] { previousIoHandler = XSetIOErrorHandler(onIoError); });
+    XSetIOErrorExitHandler(dpy_, connectionLost, this);
     trapErrors(dpy_);
-    reportXtest_ = testsReportXtest();
 
     int event = 0, error = 0, major = 2, minor = 2;
     if (XQueryExtension(dpy_, "XInputExtension", &xiOpcode_, &event, &error) &&
         XIQueryVersion(dpy_, &major, &minor) == Success && (major > 2 || (major == 2 && minor >= 1))) {
         unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        // Master devices: one raw event per press, naming the slave it came from.
+        // Master devices: one raw event per key, naming the slave it came from.
         XISetMask(bits, XI_RawKeyPress);
         XISetMask(bits, XI_RawKeyRelease);
-        XISetMask(bits, XI_RawButtonPress);
         XIEventMask masters{XIAllMasterDevices, sizeof bits, bits};
         unsigned char hierarchyBits[XIMaskLen(XI_LASTEVENT)] = {};
         XISetMask(hierarchyBits, XI_HierarchyChanged);
@@ -57,9 +72,7 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
         readDevices();
     } else {
         xiOpcode_ = -1;
-        std::fprintf(stderr,
-                     "LlibreriaZentavoro: the X server has no XInput 2.1; the keyboard hooks do nothing and "
-                     "synthesised clicks cannot be told from the user's\n");
+        std::fprintf(stderr, "LlibreriaZentavoro: the X server has no XInput 2.1; the keyboard hooks do nothing\n");
     }
     XSync(dpy_, False);
     takeTrappedError();
@@ -68,11 +81,18 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
 HookSession::~HookSession() {
     // Closing the connection releases every grab it holds.
     XCloseDisplay(dpy_);
+    hookDisplay = nullptr;
 }
 
-int HookSession::connectionFd() const {
-    return ConnectionNumber(dpy_);
+void HookSession::connectionLost(Display*, void* session) {
+    auto* self = static_cast<HookSession*>(session);
+    if (!self->lost_)
+        std::fprintf(stderr, "LlibreriaZentavoro: the connection to the X server is lost; no more switch presses "
+                             "are reported\n");
+    self->lost_ = true;
 }
+
+int HookSession::connectionFd() const { return ConnectionNumber(dpy_); }
 
 void HookSession::catchUp() {
     XSync(dpy_, False);
@@ -83,6 +103,9 @@ void HookSession::setMouseHook(MouseHook hook) {
     catchUp();
     mouseHook_ = hook;
     if (hook != MouseHook::Off && !buttonsGrabbed_) {
+        // The program's own clicks are made while the buttons are not ours, and the server
+        // has processed them by now: none of them can come to the grab.
+        own_.forget(Kind::Button);
         const unsigned mask = ButtonPressMask | ButtonReleaseMask;
         for (unsigned button : {kLeft, kRight}) {
             XGrabButton(dpy_, button, AnyModifier, root_, False, mask, GrabModeAsync, GrabModeAsync, None, None);
@@ -94,7 +117,6 @@ void HookSession::setMouseHook(MouseHook hook) {
             }
         }
         buttonsGrabbed_ = true;
-        lastButtonPressIsReal_ = false;
     } else if (hook == MouseHook::Off && buttonsGrabbed_) {
         for (unsigned button : {kLeft, kRight}) XUngrabButton(dpy_, button, AnyModifier, root_);
         buttonsGrabbed_ = false;
@@ -112,33 +134,25 @@ void HookSession::setAnyKeyHook(bool on) {
     catchUp();
     anyKeyHook_ = on && xiOpcode_ >= 0;
     if (anyKeyHook_) {
-        grabKeyboards();
+        grabKeyboards(true);
     } else {
         ungrabKeyboards();
     }
 }
 
+void HookSession::announceOwn(Kind kind, unsigned code, bool press) {
+    // What the server sent before this announcement is judged without it.
+    catchUp();
+    own_.expect(kind, code, press, Clock::now());
+    if (kind == Kind::Key) releaseSyntheticKeyboards();
+}
+
 void HookSession::dispatchPending() {
-    while (XPending(dpy_) > 0) {
+    while (!lost_ && XPending(dpy_) > 0) {
         XEvent event;
         XNextEvent(dpy_, &event);
         handle(event);
     }
-}
-
-int HookSession::retryDelayMs() const {
-    if (!anyKeyHook_) return -1;
-    bool missing = false;
-    for (int id : slaveKeyboards_) missing = missing || (!synthesised(id) && !grabbedKeyboards_.count(id));
-    if (!missing) return -1;
-    // Another program holding a keyboard is let be for a while between two attempts.
-    const auto since = std::chrono::steady_clock::now() - lastGrabAttempt_;
-    const auto wait = kGrabRetry - std::chrono::duration_cast<std::chrono::milliseconds>(since);
-    return wait.count() > 0 ? static_cast<int>(wait.count()) : 0;
-}
-
-void HookSession::retryGrabs() {
-    if (retryDelayMs() == 0) grabKeyboards();
 }
 
 void HookSession::handle(XEvent& event) {
@@ -149,11 +163,11 @@ void HookSession::handle(XEvent& event) {
         }
         return;
     }
-    if (event.type == ButtonPress) {
-        // Only our grab delivers core button presses to this connection.
-        const bool real = xiOpcode_ < 0 || lastButtonPressIsReal_;
-        lastButtonPressIsReal_ = false;
-        if (!real || mouseHook_ == MouseHook::Off) return;
+    if (event.type == ButtonPress || event.type == ButtonRelease) {
+        // Only our grab brings button events to this connection.
+        const bool press = event.type == ButtonPress;
+        if (own_.take(Kind::Button, event.xbutton.button, press, Clock::now())) return;
+        if (!press || mouseHook_ == MouseHook::Off) return;
         if (event.xbutton.button == kLeft) {
             if (mouseHook_ == MouseHook::Recording)
                 reportWindowTitle(topLevelTitleAt(dpy_, event.xbutton.x_root, event.xbutton.y_root));
@@ -170,63 +184,68 @@ void HookSession::handleXi(XGenericEventCookie& cookie) {
     switch (cookie.evtype) {
     case XI_RawKeyPress: {
         const auto* raw = static_cast<XIRawEvent*>(cookie.data);
-        // Keys of a keyboard that the any-key hook holds are reported from its grab.
+        // A keyboard that the any-key hook holds reports from its grab.
         if (grabbedKeyboards_.count(raw->sourceid)) return;
-        const bool repeat = raw->flags & XIKeyRepeat;
-        const bool real = rawKeys_.press(raw->sourceid, raw->detail, synthesised(raw->sourceid)) && !repeat;
-        if (real && keyboardHook_)
-            if (int vk = virtualKey(raw->detail)) reportKey(vk);
+        keyPressed(raw->sourceid, static_cast<unsigned>(raw->detail), raw->flags & XIKeyRepeat);
         break;
     }
     case XI_RawKeyRelease: {
         const auto* raw = static_cast<XIRawEvent*>(cookie.data);
-        rawKeys_.release(raw->sourceid, raw->detail);
-        break;
-    }
-    case XI_RawButtonPress: {
-        // Buttons do not repeat. Their releases could not be followed anyway: while our
-        // grab is active the server sends this connection no raw events of the pointer.
-        const auto* raw = static_cast<XIRawEvent*>(cookie.data);
-        lastButtonPressIsReal_ = !synthesised(raw->sourceid);
+        if (grabbedKeyboards_.count(raw->sourceid)) return;
+        keyReleased(raw->sourceid, static_cast<unsigned>(raw->detail));
         break;
     }
     case XI_KeyPress: {
         // From a keyboard that the any-key hook holds: the application does not see it.
         const auto* key = static_cast<XIDeviceEvent*>(cookie.data);
-        if (key->flags & XIKeyRepeat) return;
-        if (!grabbedKeys_.press(key->deviceid, key->detail, false)) return;
-        if (anyKeyHook_) reportClick("1");
-        if (keyboardHook_)
-            if (int vk = virtualKey(key->detail)) reportKey(vk);
+        keyPressed(key->deviceid, static_cast<unsigned>(key->detail), key->flags & XIKeyRepeat);
         break;
     }
     case XI_KeyRelease: {
         const auto* key = static_cast<XIDeviceEvent*>(cookie.data);
-        grabbedKeys_.release(key->deviceid, key->detail);
+        keyReleased(key->deviceid, static_cast<unsigned>(key->detail));
         break;
     }
     case XI_HierarchyChanged:
         readDevices();
-        if (anyKeyHook_) grabKeyboards();
+        if (anyKeyHook_) grabKeyboards(true);
         break;
     default:
         break;
     }
 }
 
+void HookSession::keyPressed(int device, unsigned keycode, bool repeat) {
+    const bool fresh = keys_.press(device, static_cast<int>(keycode));
+    if (synthetic(device) && own_.take(Kind::Key, keycode, true, Clock::now())) return;
+    if (!fresh || repeat) return;
+    // A key of a keyboard the any-key hook could not take is still a switch press; it
+    // reaches the application as well.
+    if (anyKeyHook_) reportClick("1");
+    if (keyboardHook_)
+        if (int vk = virtualKey(keycode)) reportKey(vk);
+}
+
+void HookSession::keyReleased(int device, unsigned keycode) {
+    keys_.release(device, static_cast<int>(keycode));
+    if (synthetic(device)) own_.take(Kind::Key, keycode, false, Clock::now());
+}
+
 void HookSession::readDevices() {
-    xtestDevices_.clear();
+    syntheticKeyboards_.clear();
     slaveKeyboards_.clear();
     int count = 0;
     XIDeviceInfo* devices = XIQueryDevice(dpy_, XIAllDevices, &count);
     for (int i = 0; i < count; ++i) {
         const XIDeviceInfo& d = devices[i];
-        if (d.name && std::strstr(d.name, "XTEST")) xtestDevices_.insert(d.deviceid);
         // A slave held by a grab may be listed as floating for as long as the grab lasts.
         bool keys = d.use == XISlaveKeyboard;
         for (int c = 0; d.use == XIFloatingSlave && c < d.num_classes; ++c)
             keys = keys || d.classes[c]->type == XIKeyClass;
-        if (keys) slaveKeyboards_.insert(d.deviceid);
+        if (!keys) continue;
+        slaveKeyboards_.insert(d.deviceid);
+        // Where XTest input, ours and other programs', comes from.
+        if (d.name && std::strstr(d.name, "XTEST")) syntheticKeyboards_.insert(d.deviceid);
     }
     if (devices) XIFreeDeviceInfo(devices);
     // A keyboard that went away is no longer held.
@@ -234,52 +253,88 @@ void HookSession::readDevices() {
         it = slaveKeyboards_.count(*it) ? std::next(it) : grabbedKeyboards_.erase(it);
 }
 
-bool HookSession::synthesised(int device) const {
-    return !reportXtest_ && xtestDevices_.count(device) > 0;
+bool HookSession::ownKeysAround(Clock::time_point now) {
+    if (own_.keysPending(now) || now - own_.lastKey() < kOwnKeysQuiet) return true;
+    for (int id : syntheticKeyboards_)
+        if (keys_.anyDown(id)) return true;
+    return false;
 }
 
-void HookSession::grabKeyboards() {
-    lastGrabAttempt_ = std::chrono::steady_clock::now();
+int HookSession::nextGrabMs() {
+    if (!anyKeyHook_ || lost_) return -1;
+    const auto now = Clock::now();
+    std::chrono::milliseconds wait{-1};
+    for (int id : slaveKeyboards_) {
+        if (grabbedKeyboards_.count(id)) continue;
+        std::chrono::milliseconds w;
+        if (synthetic(id) && ownKeysAround(now)) {
+            w = kOwnKeysQuiet / 5;
+        } else {
+            w = std::chrono::duration_cast<std::chrono::milliseconds>(kGrabRetry - (now - lastGrabAttempt_));
+            if (w.count() < 0) w = std::chrono::milliseconds(0);
+        }
+        if (wait.count() < 0 || w < wait) wait = w;
+    }
+    return static_cast<int>(wait.count());
+}
+
+void HookSession::grabMissingKeyboards() {
+    if (!anyKeyHook_ || lost_) return;
+    const bool physicalDue = Clock::now() - lastGrabAttempt_ >= kGrabRetry;
+    grabKeyboards(physicalDue);
+}
+
+void HookSession::grabKeyboards(bool physicalToo) {
+    const auto now = Clock::now();
+    if (physicalToo) lastGrabAttempt_ = now;
+    const bool ownKeys = ownKeysAround(now);
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_KeyPress);
     XISetMask(bits, XI_KeyRelease);
     XIEventMask mask{0, sizeof bits, bits};
     for (int id : slaveKeyboards_) {
-        if (synthesised(id) || grabbedKeyboards_.count(id)) continue;
+        if (grabbedKeyboards_.count(id)) continue;
+        if (synthetic(id) ? ownKeys : !physicalToo) continue;
         mask.deviceid = id;
-        // The synthesised keyboard stays out of the grab: its keys go on to the application.
         const int status =
             XIGrabDevice(dpy_, id, root_, CurrentTime, None, XIGrabModeAsync, XIGrabModeAsync, False, &mask);
-        if (status == Success) {
-            grabbedKeyboards_.insert(id);
-            // Its raw events do not come while the grab lasts, releases included: what is
-            // down now may be up by the time the keyboard is let go.
-            rawKeys_.forget(id);
-        }
+        if (status == Success) grabbedKeyboards_.insert(id);
     }
     XSync(dpy_, False);
     takeTrappedError();
+}
+
+void HookSession::releaseSyntheticKeyboards() {
+    bool released = false;
+    for (int id : syntheticKeyboards_) {
+        if (!grabbedKeyboards_.erase(id)) continue;
+        XIUngrabDevice(dpy_, id, CurrentTime);
+        released = true;
+    }
+    if (released) {
+        XSync(dpy_, False);
+        takeTrappedError();
+    }
 }
 
 void HookSession::ungrabKeyboards() {
     for (int id : grabbedKeyboards_) XIUngrabDevice(dpy_, id, CurrentTime);
     grabbedKeyboards_.clear();
-    grabbedKeys_.clear();
     XSync(dpy_, False);
     takeTrappedError();
 }
 
-int HookSession::virtualKey(int keycode) {
+int HookSession::virtualKey(unsigned keycode) {
     const auto code = static_cast<KeyCode>(keycode);
     const KeySym base = XkbKeycodeToKeysym(dpy_, code, 0, 0);
     const KeySym shifted = XkbKeycodeToKeysym(dpy_, code, 0, 1);
-    bool numLock = false;
+    KeySym typed = base;
     if (IsKeypadKey(shifted)) {
         XkbStateRec state{};
         const unsigned numLockMask = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
-        if (XkbGetState(dpy_, XkbUseCoreKbd, &state) == Success) numLock = state.locked_mods & numLockMask;
+        if (XkbGetState(dpy_, XkbUseCoreKbd, &state) == Success && (state.locked_mods & numLockMask)) typed = shifted;
     }
-    return virtualKeyOf(base, shifted, numLock);
+    return x11::vkForKey(base, typed);
 }
 
 }  // namespace zv::hooklib

@@ -1,23 +1,26 @@
 #pragma once
 // The hooks on the library's own X connection. Used only by the library thread, so the
-// connection needs no locking (no XInitThreads).
+// connection needs no locking.
 //
-// - Mouse hooks take the left and right buttons with a passive grab on the root window:
-//   the presses reach the mailbox and not the application. Only the press is reported.
+// - Mouse hooks take the left and right buttons with a passive grab on the root window.
+//   Every press the grab brings is reported, once: the server delivers each press to the
+//   grabbing client exactly once, whichever device or program it comes from.
 // - The keyboard hook only listens, through XInput2 raw key events: keys still reach the
 //   application.
-// - The any-key hook takes the keys by grabbing the physical keyboards (XIGrabDevice on
-//   their slave devices). Grabbing the core keyboard (XGrabKeyboard) would also take the
-//   Tab and Return that the program synthesises itself, which must reach the application
-//   in Tabs-and-Return mode; and a passive grab of every key on the root
-//   (XGrabKey(AnyKey)) is refused outright when a window manager holds a single key grab
-//   of its own there.
-// - Input synthesised with XTest comes from the XTEST slave devices and is never reported.
-//   The program removes the mouse hook around its synthesised clicks; its own connection
-//   must XSync them before it installs the hook again (the X11 backend does), and the
-//   session XSyncs its own connection before it takes the buttons, so that the server has
-//   delivered everything up to that point before the grab is in force.
+// - The any-key hook takes the keys by grabbing every keyboard device (XIGrabDevice on
+//   the slaves, the XTest one included: a software switch is a keyboard like another).
+//   Grabbing the core keyboard would take the Tab and Return the program synthesises
+//   itself as well, which must reach the application; and a passive grab of every key on
+//   the root is refused outright when a window manager holds a single key grab there.
+// - Input synthesised by other programs is the user's. The program's own events are
+//   announced before they are sent and skipped when they come back; while the program
+//   sends keys, the XTest keyboard is let go so that they reach the application.
+//   The program also removes the mouse hook around its synthesised clicks and the server
+//   has processed them (the backend XSyncs) before it installs the hook again; the
+//   session XSyncs its own connection before it takes the buttons.
 // - A key held down is reported once: its auto-repeat is not a new press.
+// - Losing the connection to the server ends the hooks, never the process: the program's
+//   own connections decide how the program ends.
 
 #include <X11/Xlib.h>
 
@@ -25,6 +28,7 @@
 #include <memory>
 #include <set>
 
+#include "own_input.h"
 #include "press_filter.h"
 
 namespace zv::hooklib {
@@ -40,6 +44,8 @@ public:
     HookSession& operator=(const HookSession&) = delete;
 
     int connectionFd() const;
+    // The connection to the server is gone: nothing more can be done.
+    bool lost() const { return lost_; }
 
     // Each change first handles everything the server has sent up to this moment, so that
     // input from before the change is judged by the hooks that were in force then. When a
@@ -47,30 +53,38 @@ public:
     void setMouseHook(MouseHook hook);
     void setKeyboardHook(bool on);
     void setAnyKeyHook(bool on);
+    // The program is about to send this event itself.
+    void announceOwn(OwnInput::Kind kind, unsigned code, bool press);
 
     // Handles every event that has arrived.
     void dispatchPending();
-    // Milliseconds until a keyboard that could not be grabbed is tried again (0: now), or
-    // -1 when every keyboard is held or none need be.
-    int retryDelayMs() const;
-    void retryGrabs();
+    // Milliseconds until the keyboards that the any-key hook does not hold yet are tried
+    // again (0: now), or -1 when none need be.
+    int nextGrabMs();
+    void grabMissingKeyboards();
 
 private:
     explicit HookSession(Display* dpy);
+    static void connectionLost(Display* dpy, void* session);
     void catchUp();
     void handle(XEvent& event);
     void handleXi(XGenericEventCookie& cookie);
+    void keyPressed(int device, unsigned keycode, bool repeat);
+    void keyReleased(int device, unsigned keycode);
     void readDevices();
-    bool synthesised(int device) const;
-    void grabKeyboards();
+    bool synthetic(int device) const { return syntheticKeyboards_.count(device) > 0; }
+    // The program's own keys are on their way: the XTest keyboard stays free for them.
+    bool ownKeysAround(OwnInput::Clock::time_point now);
+    void grabKeyboards(bool physicalToo);
     void ungrabKeyboards();
-    int virtualKey(int keycode);
+    void releaseSyntheticKeyboards();
+    int virtualKey(unsigned keycode);
 
     Display* dpy_;
     Window root_;
-    int xiOpcode_ = -1;           // -1 when the server has no usable XInput2
-    bool reportXtest_ = false;    // the tests' stand-in for real input
-    std::set<int> xtestDevices_;
+    bool lost_ = false;
+    int xiOpcode_ = -1;   // -1 when the server has no usable XInput2
+    std::set<int> syntheticKeyboards_;
     std::set<int> slaveKeyboards_;
 
     MouseHook mouseHook_ = MouseHook::Off;
@@ -79,13 +93,10 @@ private:
     bool keyboardHook_ = false;
     bool anyKeyHook_ = false;
     std::set<int> grabbedKeyboards_;
-    std::chrono::steady_clock::time_point lastGrabAttempt_;
+    OwnInput::Clock::time_point lastGrabAttempt_;
 
-    PressFilter rawKeys_;
-    PressFilter grabbedKeys_;
-    // Whether the last raw button press was a new press of real input. The core press that
-    // our grab receives follows its raw event at once, and carries no device of its own.
-    bool lastButtonPressIsReal_ = false;
+    PressFilter keys_;
+    OwnInput own_;
 };
 
 }  // namespace zv::hooklib

@@ -15,8 +15,8 @@ namespace {
 
 constexpr auto kAnswerTime = std::chrono::seconds(2);
 
-void apply(HookSession& session, Request request) {
-    switch (request) {
+void apply(HookSession& session, const Order& order) {
+    switch (order.request) {
     case Request::SetHookExecucio: session.setMouseHook(MouseHook::Execution); break;
     case Request::SetHookGrabacio: session.setMouseHook(MouseHook::Recording); break;
     case Request::UnHookHook: session.setMouseHook(MouseHook::Off); break;
@@ -24,6 +24,8 @@ void apply(HookSession& session, Request request) {
     case Request::UnHookKeyboard: session.setKeyboardHook(false); break;
     case Request::SetHookQualsevolTecla: session.setAnyKeyHook(true); break;
     case Request::UnHookQualsevolTecla: session.setAnyKeyHook(false); break;
+    case Request::OwnButton: session.announceOwn(OwnInput::Kind::Button, order.code, order.press); break;
+    case Request::OwnKey: session.announceOwn(OwnInput::Kind::Key, order.code, order.press); break;
     }
 }
 
@@ -48,8 +50,6 @@ HookThread::~HookThread() {
     // At program exit: let the thread finish what it is doing and close the connection,
     // which releases the grabs; never hold the exit up for long.
     if (thread_.joinable() && thread_.get_id() == std::this_thread::get_id()) {
-        // The process is ending from the library thread itself (Xlib ends it when the
-        // connection to the server breaks).
         thread_.detach();
         return;
     }
@@ -58,10 +58,9 @@ HookThread::~HookThread() {
         quit_ = true;
         const std::uint64_t one = 1;
         [[maybe_unused]] auto n = write(wakeFd_, &one, sizeof one);
-        const bool ended = changed_.wait_for(
-            lock, kAnswerTime, [this] { return state_ == State::Stopped || state_ == State::NoDisplay; });
+        const bool over = changed_.wait_for(lock, kAnswerTime, [this] { return ended(); });
         lock.unlock();
-        if (ended) {
+        if (over) {
             thread_.join();
         } else {
             thread_.detach();
@@ -71,11 +70,11 @@ HookThread::~HookThread() {
     if (wakeFd_ >= 0) close(wakeFd_);
 }
 
-void HookThread::perform(Request request) {
+void HookThread::perform(Order order) {
     std::unique_lock lock(mutex_);
-    if (state_ == State::NoDisplay || state_ == State::Stopped) return;
+    if (ended()) return;
     const std::uint64_t id = ++posted_;
-    queue_.emplace_back(id, request);
+    queue_.emplace_back(id, order);
     const std::uint64_t one = 1;
     [[maybe_unused]] auto n = write(wakeFd_, &one, sizeof one);
     if (!wait(lock, id) && !warnedSlow_) {
@@ -85,9 +84,7 @@ void HookThread::perform(Request request) {
 }
 
 bool HookThread::wait(std::unique_lock<std::mutex>& lock, std::uint64_t id) {
-    return changed_.wait_for(lock, kAnswerTime, [&] {
-        return done_ >= id || state_ == State::NoDisplay || state_ == State::Stopped;
-    });
+    return changed_.wait_for(lock, kAnswerTime, [&] { return done_ >= id || ended(); });
 }
 
 void HookThread::run() {
@@ -105,14 +102,23 @@ void HookThread::run() {
 
     for (;;) {
         session->dispatchPending();
+        if (session->lost()) {
+            // Said once by the session. The program goes on without hooks; its own
+            // connection to the server decides whether it goes on at all.
+            session.reset();
+            std::lock_guard lock(mutex_);
+            state_ = State::Lost;
+            changed_.notify_all();
+            return;
+        }
 
         pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {session->connectionFd(), POLLIN, 0}};
-        poll(fds, 2, session->retryDelayMs());
+        poll(fds, 2, session->nextGrabMs());
         if (fds[0].revents & POLLIN) {
             std::uint64_t count = 0;
             [[maybe_unused]] auto n = read(wakeFd_, &count, sizeof count);
         }
-        session->retryGrabs();
+        session->grabMissingKeyboards();
 
         for (;;) {
             std::unique_lock lock(mutex_);
@@ -124,12 +130,12 @@ void HookThread::run() {
                 changed_.notify_all();
                 return;
             }
-            if (queue_.empty()) break;
-            const auto [id, request] = queue_.front();
+            if (queue_.empty() || session->lost()) break;
+            const auto [id, order] = queue_.front();
             queue_.pop_front();
             lock.unlock();
 
-            apply(*session, request);
+            apply(*session, order);
 
             lock.lock();
             done_ = id;

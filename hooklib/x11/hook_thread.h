@@ -3,6 +3,7 @@
 // are called from the program's user-interface thread: they hand their request over and
 // wait, at most a bounded time, until the thread has put it in force, so that a hook is
 // in effect when its operation returns and the caller can never deadlock on the library.
+// Without a display, or once the connection is lost, the operations do nothing at once.
 
 #include <condition_variable>
 #include <cstdint>
@@ -20,6 +21,16 @@ enum class Request {
     SetHookQualsevolTecla,
     UnHookKeyboard,
     UnHookQualsevolTecla,
+    OwnButton,
+    OwnKey,
+};
+
+// A request and, for the program's own events, which one: a button or a keycode, and
+// whether it is pressed or released.
+struct Order {
+    Request request;
+    unsigned code = 0;
+    bool press = false;
 };
 
 class HookThread {
@@ -28,20 +39,20 @@ public:
     static HookThread& instance();
     ~HookThread();
 
-    // Puts `request` in force and returns when it is, or after two seconds. Without a
-    // display it does nothing.
-    void perform(Request request);
+    // Puts the order in force and returns when it is, or after two seconds.
+    void perform(Order order);
 
 private:
     HookThread();
     void run();
     bool wait(std::unique_lock<std::mutex>& lock, std::uint64_t id);
 
-    enum class State { Starting, Running, NoDisplay, Stopped };
+    enum class State { Starting, Running, NoDisplay, Lost, Stopped };
+    bool ended() const { return state_ == State::NoDisplay || state_ == State::Lost || state_ == State::Stopped; }
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::pair<std::uint64_t, Request>> queue_;
+    std::deque<std::pair<std::uint64_t, Order>> queue_;
     std::uint64_t posted_ = 0;
     std::uint64_t done_ = 0;
     bool quit_ = false;

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end test of libLlibreriaZentavoro.so under Xvfb, with or without a window manager.
 #   hooklib_test.sh <test driver> <test window> <none|openbox>
-# The driver stands for the program (it calls the seven operations and reads the mailbox),
-# two test windows stand for the application and log the presses that reach them, and
-# xdotool plays the user.
-#
-# Every event under Xvfb comes from XTest, the same path as the program's own synthesised
-# input. So the first part runs the library with ZENTAVORO_HOOK_TEST_REPORT_XTEST=1, which
-# makes it take XTest input for the user's, and checks what the hooks report and take;
-# the second part runs it as shipped and checks that XTest input is never reported.
+# The driver stands for the program (it calls the seven operations, reads the mailbox,
+# announces its own synthesised events and counts the library's wake-ups), two test
+# windows stand for the application and log the presses that reach them, and xdotool
+# plays the user: its XTest input is what a software switch sends on a user's desktop.
 set -u
 # Bytes, not characters: the mailbox holds code page 1252, which is not valid UTF-8.
 export LC_ALL=C
@@ -138,8 +134,8 @@ click_on() { # window, button; one connection, so the move is done before the pr
     xdotool mousemove --window "$1" 60 60 click "$2"
 }
 
-# --- The user's input, with XTest standing in for it ---------------------------------
-start_driver ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+# --- The user's input -----------------------------------------------------------------
+start_driver
 
 put CLIC 0
 call SetHookExecucio
@@ -244,35 +240,73 @@ check "without the any-key hook keys reach the application" log_gets "$tmp/a.log
 check "and are not reported" stays CLIC 0
 stop_driver
 
-# --- As shipped: XTest input is the program's own and is never reported --------------
+# --- The program's own input is never reported; everything else is -----------------
+reports() { say reports; echo "${reply#reports }"; }
 start_driver
 put CLIC 0
 put KEYBOARD 0
 call SetHookExecucio
+say "own-button 1"
 click_on "$win_b" 1
-check "a synthesised left press is not reported" stays CLIC 0
-click_on "$win_b" 3
-check "a synthesised right press is not reported" stays CLIC 0
+check "an announced press of the program's own is not reported" stays CLIC 0
+click_on "$win_b" 1
+check "the next press, not announced, is the user's" becomes CLIC 1
+put CLIC 0
 # The program's bracket: unhook, synthesise, hook again.
 call UnHookHook
+say "own-button 1"
 clicks_before=$(log_count "$tmp/b.log" "button 1")
 click_on "$win_b" 1
 call SetHookExecucio
 check "a click synthesised between UnHookHook and SetHookExecucio reaches the application" \
     test "$(log_count "$tmp/b.log" "button 1")" -gt "$clicks_before"
 check "and is not reported" stays CLIC 0
+click_on "$win_b" 1
+check "the user's press right after the bracket is reported: the bracket's announcement is gone" becomes CLIC 1
 call UnHookHook
 
 xdotool windowfocus --sync "$win_a"
 call SetHookKeyboard
+put KEYBOARD 0
+say "own-key a"
 xdotool key a
-check "a synthesised key is not reported" stays KEYBOARD 0
-call SetHookQualsevolTecla
-xdotool key q
-check "a synthesised key passes the any-key hook to the application" log_gets "$tmp/a.log" "key q"
-check "without being reported" stays CLIC 0
-call UnHookQualsevolTecla
+check "an announced key of the program's own is not reported" stays KEYBOARD 0
+xdotool key a
+check "the same key again, not announced, is" becomes KEYBOARD 65
 call UnHookKeyboard
+put CLIC 0
+call SetHookQualsevolTecla
+say "own-key q"
+xdotool key q
+check "the program's own key passes the any-key hook to the application" log_gets "$tmp/a.log" "key q"
+check "without being reported" stays CLIC 0
+sleep 0.3
+xdotool key q
+check "once the program's keys are through, the any-key hook takes keys again" becomes CLIC 1
+check "and the application does not get them" test "$(log_count "$tmp/a.log" "key q")" = 1
+call UnHookQualsevolTecla
+
+# --- Every press once: 20 in a row in each hook mode, one wake-up each ---------------
+presses_reported() { # mode-operation, then the xdotool command of one press
+    local op=$1 before after
+    shift
+    call "$op"
+    sleep 0.2
+    before=$(reports)
+    for _ in $(seq 20); do "$@"; sleep 0.03; done
+    sleep 0.5
+    after=$(reports)
+    echo "    $op: $((after - before)) reports for 20 presses"
+    test $((after - before)) = 20
+}
+xdotool mousemove --window "$win_a" 60 60
+check "recording: 20 presses, 20 reports" presses_reported SetHookGrabacio xdotool click 1
+check "execution: 20 presses, 20 reports" presses_reported SetHookExecucio xdotool click 1
+call UnHookHook
+check "keyboard: 20 keys, 20 reports" presses_reported SetHookKeyboard xdotool key x
+call UnHookKeyboard
+check "any key: 20 keys, 20 reports" presses_reported SetHookQualsevolTecla xdotool key x
+call UnHookQualsevolTecla
 stop_driver
 
 check "every operation answered within two seconds" test "$slow_calls" = 0
@@ -285,7 +319,7 @@ check "the library wrote nothing on stderr with a display" test ! -s "$tmp/drive
 pids+=($!)
 log_gets "$tmp/c.log" "mapped [0-9]*"
 errors=$tmp/refused.err
-start_driver ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+start_driver
 put CLIC 0
 call SetHookExecucio
 click_on "$win_a" 3
@@ -305,6 +339,30 @@ for op in SetHookExecucio SetHookKeyboard UnHookHook; do call "$op"; done
 stop_driver
 check "without a display the library says so once on stderr" \
     test "$(grep -c 'cannot open the X display' "$errors")" = 1
+
+# --- The X server goes away: the library says so once and the program goes on ----------
+errors=$tmp/lost.err
+for _ in $(seq 50); do
+    lost_display=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$lost_display-lock" ] || [ -e "/tmp/.X11-unix/X$lost_display" ] || break
+done
+Xvfb ":$lost_display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+lost_server=$!
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$lost_display" ] && break; sleep 0.1; done
+start_driver DISPLAY=":$lost_display"
+call SetHookExecucio
+call SetHookQualsevolTecla
+kill "$lost_server"
+wait "$lost_server" 2>/dev/null
+sleep 0.5
+for op in UnHookHook SetHookKeyboard UnHookQualsevolTecla; do call "$op"; done
+say reports
+check "after the server went away the program's calls still answer" test "${reply%% *}" = reports
+stop_driver
+status=$?
+check "the driver ended by itself, not by a signal" test "$status" -lt 128
+check "the library said once that the connection is lost" \
+    test "$(grep -c 'connection to the X server is lost' "$errors")" = 1
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "all checks passed"

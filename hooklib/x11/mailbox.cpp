@@ -1,6 +1,7 @@
 #include "mailbox.h"
 
 #include <cstdio>
+#include <mutex>
 
 #include "platform/profile.h"
 
@@ -9,6 +10,10 @@ namespace zv::hooklib {
 namespace {
 
 const char* const kSection = "LlibreriaZentavoro";
+
+std::mutex listenerMutex;
+LzReportListener listener = nullptr;
+void* listenerContext = nullptr;
 
 void write(const char* key, const std::string& value) {
     static bool warned = false;
@@ -19,18 +24,31 @@ void write(const char* key, const std::string& value) {
     }
 }
 
+void wakeTheProgram() {
+    std::lock_guard lock(listenerMutex);
+    if (listener) listener(listenerContext);
+}
+
 }  // namespace
 
 void reportClick(const char* value) {
     write("CLIC", value);
+    wakeTheProgram();
 }
 
 void reportKey(int virtualKey) {
     write("KEYBOARD", std::to_string(virtualKey));
+    wakeTheProgram();
 }
 
 void reportWindowTitle(const std::string& title) {
     write("T\xCDTOL FINESTRA", title);  // "TÍTOL" in code page 1252
+}
+
+void setReportListener(LzReportListener newListener, void* context) {
+    std::lock_guard lock(listenerMutex);
+    listener = newListener;
+    listenerContext = context;
 }
 
 }  // namespace zv::hooklib

@@ -3,8 +3,14 @@
 //   SetHookExecucio ... UnHookQualsevolTecla   call the operation: "ok <name> <ms taken>"
 //   get <key>          the mailbox key (default "<none>"): "value <bytes>"
 //   set <key> <value>  write the mailbox key: "ok set"
+//   own-key <keysym>   announce a press and a release of that key as the program's own
+//   own-button <n>     the same for a button
+//   reports            how many times the library has woken the program: "reports <n>"
 //   quit
 
+#include <X11/Xlib.h>
+
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -25,9 +31,16 @@ const std::map<std::string, void (*)()> kOperations = {
 
 const char* const kSection = "LlibreriaZentavoro";
 
+std::atomic<long> reports{0};
+
+void counted(void*) { ++reports; }
+
 }  // namespace
 
 int main() {
+    LlibreriaZentavoroOnReport(counted, nullptr);
+    // Only to turn key names into keycodes; the library has its own connection.
+    Display* dpy = XOpenDisplay(nullptr);
     std::string line;
     while (std::getline(std::cin, line)) {
         if (line == "quit") break;
@@ -45,10 +58,24 @@ int main() {
             const auto space = rest.rfind(' ');
             zv::profileSet(zv::settingsFilePath(), kSection, rest.substr(0, space), rest.substr(space + 1));
             std::printf("ok set\n");
+        } else if (line.rfind("own-key ", 0) == 0 && dpy) {
+            const unsigned code = XKeysymToKeycode(dpy, XStringToKeysym(line.substr(8).c_str()));
+            LlibreriaZentavoroOwnKey(code, 1);
+            LlibreriaZentavoroOwnKey(code, 0);
+            std::printf("ok own-key %u\n", code);
+        } else if (line.rfind("own-button ", 0) == 0) {
+            const unsigned button = static_cast<unsigned>(std::stoul(line.substr(11)));
+            LlibreriaZentavoroOwnButton(button, 1);
+            LlibreriaZentavoroOwnButton(button, 0);
+            std::printf("ok own-button %u\n", button);
+        } else if (line == "reports") {
+            std::printf("reports %ld\n", reports.load());
         } else {
             std::printf("unknown %s\n", line.c_str());
         }
         std::fflush(stdout);
     }
+    LlibreriaZentavoroOnReport(nullptr, nullptr);
+    // The display is left to the process's end: the server may be gone by now.
     return 0;
 }

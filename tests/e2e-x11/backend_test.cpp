@@ -20,7 +20,7 @@
 
 #include "backends/x11/binding.h"
 #include "backends/x11/conversions.h"
-#include "backends/x11/keys.h"
+#include "backends/x11/key_events.h"
 #include "backends/x11/pictures.h"
 #include "backends/x11/qt_widgets.h"
 #include "backends/x11/x11_platform.h"
@@ -50,21 +50,6 @@ bool waitFor(const std::function<bool()>& done, int ms = 3000) {
 }
 
 // --- Translations ---------------------------------------------------------------------
-
-TEST(KeyTranslation, the_program_keys_go_to_keysyms_and_come_back_as_the_same_codes) {
-    std::vector<uint8_t> codes = {0x09, 0x0D, 0x12, 0x20, 0x25, 0x26, 0x27, 0x28, 0x6B, 0x10, 0x11, 0x1B, 0x08};
-    for (uint8_t c = '0'; c <= '9'; ++c) codes.push_back(c);
-    for (uint8_t c = 'A'; c <= 'Z'; ++c) codes.push_back(c);
-    for (uint8_t c = 0x60; c <= 0x69; ++c) codes.push_back(c);
-    for (uint8_t vk : codes) {
-        const unsigned long ks = keysymForVk(vk);
-        ASSERT_NE(ks, 0u) << int(vk);
-        EXPECT_EQ(vkForKeysym(ks), vk) << int(vk);
-    }
-    EXPECT_EQ(keysymForVk('A'), static_cast<unsigned long>(XK_a));  // the key, not the capital
-    EXPECT_EQ(keysymForVk(0x6B), static_cast<unsigned long>(XK_KP_Add));
-    EXPECT_EQ(keysymForVk(0xFF), 0u);
-}
 
 TEST(KeyTranslation, a_released_key_is_named_as_windows_names_it) {
     // The key of "1" and "!" is "1" whatever the shift state.

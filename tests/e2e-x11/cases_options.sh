@@ -14,7 +14,6 @@ options_menu() { # access key of "&Opciones" / "&Options", keys...
 }
 
 case_options_persist() {
-    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
     start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
     local app
     app=$(window_named '^Aplicacio de prova$')

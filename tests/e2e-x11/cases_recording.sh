@@ -16,7 +16,6 @@ visits() { # point...
 }
 
 case_record_save_load() {
-    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
     search_option_ini
     start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
     local app

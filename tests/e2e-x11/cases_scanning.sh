@@ -31,8 +31,7 @@ case_scan_pace() {
 }
 
 case_scan_switch() {
-    # xdotool's presses are the user's switch here: the hook library reports them.
-    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
+    # xdotool's presses are the user's switch here, as a software switch's would be.
     write_scan_file "$tmp/work/tres.zvo" 200,300 400,450 500,250
     # A step of 1.5 s and a minimum interval of 2 s between two clicks.
     printf '[Zentavoro]\r\n%s=15\r\n%s=20\r\n' "$scan_step_key" "$click_interval_key" >"$ZENTAVORO_INI"
@@ -60,7 +59,6 @@ case_scan_switch() {
 }
 
 case_scan_directed() {
-    export ZENTAVORO_HOOK_TEST_REPORT_XTEST=1
     write_scan_file "$tmp/work/cinc.zvo" 100,200 200,250 300,300 400,350 500,400
     printf '[Zentavoro]\r\n%s=5\r\nESCANEIG DIRIGIT=S\xcd\r\n' "$scan_step_key" >"$ZENTAVORO_INI"
     start_scanning cinc.zvo

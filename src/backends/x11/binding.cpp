@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "backends/x11/keys.h"
+#include "backends/x11/key_events.h"
 #include "backends/x11/pictures.h"
 #include "backends/x11/qt_widgets.h"
 #include "platform/text.h"

@@ -1,9 +1,11 @@
 // Synthesised input through the XTEST extension: it reaches every program as if the
-// user had pressed the button or key.
+// user had pressed the button or key. Each event is announced to the hook library first:
+// it is the program's own, and must not come back as a switch press.
 
 #include "backends/x11/conversions.h"
-#include "backends/x11/keys.h"
 #include "backends/x11/x11_platform.h"
+#include "common/keys.h"
+#include "llibreria_zentavoro.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
 #include <X11/Xlib.h>
@@ -24,10 +26,14 @@ void X11Platform::mouseEvent(uint32_t flags, int dx, int dy) {
     }
     // Without the move flag the coordinates ride along unused: the button acts where the
     // pointer stands.
-    if (flags & LeftDown) XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-    if (flags & LeftUp) XTestFakeButtonEvent(display_, 1, False, CurrentTime);
-    if (flags & RightDown) XTestFakeButtonEvent(display_, 3, True, CurrentTime);
-    if (flags & RightUp) XTestFakeButtonEvent(display_, 3, False, CurrentTime);
+    const auto button = [this](unsigned number, bool press) {
+        announceOwnButton(number, press);
+        XTestFakeButtonEvent(display_, number, press ? True : False, CurrentTime);
+    };
+    if (flags & LeftDown) button(1, true);
+    if (flags & LeftUp) button(1, false);
+    if (flags & RightDown) button(3, true);
+    if (flags & RightUp) button(3, false);
     // Processed by the server before we go on: what the program does next (taking the
     // buttons again through the hook library) must come after the click.
     XSync(display_, False);
@@ -45,6 +51,7 @@ void X11Platform::keyEvent(uint8_t vk, bool up) {
     const KeyCode code = XKeysymToKeycode(display_, keysym);
     if (code == 0) return;
     if (!up && isModifier(vk) && heldModifiers_.empty()) releaseUserModifiers();
+    announceOwnKey(code, !up);
     XTestFakeKeyEvent(display_, code, up ? False : True, CurrentTime);
     XSync(display_, False);
     if (isModifier(vk)) {
@@ -71,6 +78,7 @@ void X11Platform::releaseUserModifiers() {
     for (int i = 0; i < 8 * map->max_keypermod; ++i) {
         const KeyCode code = map->modifiermap[i];
         if (code != 0 && (keys[code / 8] & (1 << (code % 8)))) {
+            announceOwnKey(code, false);
             XTestFakeKeyEvent(display_, code, False, CurrentTime);
             released = true;
         }
@@ -78,6 +86,10 @@ void X11Platform::releaseUserModifiers() {
     XFreeModifiermap(map);
     if (released) XSync(display_, False);
 }
+
+void X11Platform::announceOwnKey(unsigned keycode, bool press) { LlibreriaZentavoroOwnKey(keycode, press ? 1 : 0); }
+
+void X11Platform::announceOwnButton(unsigned button, bool press) { LlibreriaZentavoroOwnButton(button, press ? 1 : 0); }
 
 unsigned long X11Platform::unshiftedKeysym(unsigned keycode) {
     if (keycode == 0 || keycode > 255) return 0;

@@ -26,9 +26,11 @@ namespace zv::x11 {
 X11Platform::X11Platform(Display* display) : display_(display), pictures_(std::make_unique<Pictures>()) {
     installErrorHandler(display_);
     hooks_ = openHookLibrary();
+    listenToHooks();
 }
 
 X11Platform::~X11Platform() {
+    stopListeningToHooks();
     hooks_.reset();
     if (display_) XCloseDisplay(display_);
 }
@@ -84,7 +86,5 @@ void X11Platform::syncToolkit() {
     xcb_connection_t* c = x11->connection();
     free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
-
-HookLibrary& X11Platform::hooks() { return *hooks_; }
 
 }  // namespace zv::x11

@@ -104,6 +104,9 @@ public:
     // created), before we speak about them on our own connection.
     void syncToolkit();
 
+    // The hook library has put a report in the mailbox (on the user-interface thread).
+    void hookReported();
+
     // A name from the system in code page 1252, remembering its real bytes when the code
     // page cannot hold it; and the real bytes of a name the program hands back.
     std::string systemName(const std::string& native);
@@ -111,6 +114,11 @@ public:
 
 private:
     void watchActivation(Application& app);
+    void listenToHooks();
+    void stopListeningToHooks();
+    // Tells the hook library which events are the program's own before it sends them.
+    void announceOwnKey(unsigned keycode, bool press);
+    void announceOwnButton(unsigned button, bool press);
     std::optional<std::string> fileDialog(const FileDialogSpec& spec, bool save);
 
     Display* display_;
@@ -122,7 +130,7 @@ private:
     std::set<uint8_t> heldModifiers_;   // synthesised modifier keys now down
 };
 
-// The companion hook library as this build reaches it: linked in, or opened at start.
+// The companion hook library, linked in.
 std::unique_ptr<HookLibrary> openHookLibrary();
 
 }  // namespace zv::x11
