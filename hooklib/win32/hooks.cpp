@@ -7,9 +7,12 @@
 // - mouse hooks take the left and right presses they report, down and the matching up, so
 //   the application under the pointer sees neither and one switch press is one click;
 // - the keyboard hook only listens; the any-key hook takes the keys it reports;
-// - every physical key press is reported once: auto-repeat while a key is held is not;
-// - input synthesised by a program (ours included) is never reported: the system marks it
-//   injected, and the program's own clicks would otherwise come back as switch presses.
+// - every key press is reported once: auto-repeat while a key is held is not;
+// - input that other programs synthesise (switch adapters, joystick mappers, other
+//   assistive software) is the user's, injected or not; only the program's own events,
+//   which carry its signature in their extra information, pass unreported (its clicks and
+//   its Return would otherwise come back as switch presses);
+// - after each report the program is woken through its listener, which posts a message.
 
 #include <windows.h>
 
@@ -34,13 +37,12 @@ std::bitset<256> g_keyboardDown;
 HHOOK g_anyKeyHook = nullptr;
 std::bitset<256> g_anyKeyDown;
 
-constexpr DWORD kInjectedMouse = LLMHF_INJECTED | LLMHF_LOWER_IL_INJECTED;
-constexpr DWORD kInjectedKey = LLKHF_INJECTED | LLKHF_LOWER_IL_INJECTED;
+bool ours(ULONG_PTR extraInfo) { return extraInfo == LZ_OWN_INPUT_SIGNATURE; }
 
 LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-        if (!(info->flags & kInjectedMouse)) {
+        if (!ours(info->dwExtraInfo)) {
             switch (message) {
             case WM_LBUTTONDOWN:
                 // The title first: once "CLIC" is there the program may read the title.
@@ -105,7 +107,7 @@ bool newPress(std::bitset<256>& down, const KBDLLHOOKSTRUCT& info) {
 LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        if (!(info->flags & kInjectedKey) && newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
+        if (!ours(info->dwExtraInfo) && newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
     }
     return CallNextHookEx(nullptr, code, message, lParam);
 }
@@ -113,7 +115,7 @@ LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
 LRESULT CALLBACK anyKeyProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        if (!(info->flags & kInjectedKey)) {
+        if (!ours(info->dwExtraInfo)) {
             if (newPress(g_anyKeyDown, *info)) lz::reportClick("1");
             return 1;
         }
@@ -134,9 +136,25 @@ void remove(HHOOK& hook) {
 
 void installMouse(MouseMode mode) {
     g_mouseMode = mode;
-    if (!g_mouseHook) {
-        g_tookLeft = g_tookRight = false;
-        install(g_mouseHook, WH_MOUSE_LL, mouseProc);
+    // A press taken before the hook last went keeps its claim on its release.
+    install(g_mouseHook, WH_MOUSE_LL, mouseProc);
+}
+
+// The program removes the mouse hook to click where the user pressed, at once. A press the
+// hook took is let go first (for a bounded time): its release still belongs to the hook, or
+// the application would get a release without a press. The wait serves only the hook
+// callbacks, which come as sent messages: no other handler of the program runs meanwhile,
+// so the pointer stays where the user pressed.
+constexpr DWORD kReleaseWaitMs = 1500;
+
+void awaitTakenReleases() {
+    const DWORD start = GetTickCount();
+    while (g_mouseHook && (g_tookLeft || g_tookRight)) {
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= kReleaseWaitMs) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kReleaseWaitMs - spent, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
@@ -156,7 +174,10 @@ void SetHookExecucio(void) { installMouse(MouseMode::Execucio); }
 
 void SetHookGrabacio(void) { installMouse(MouseMode::Grabacio); }
 
-void UnHookHook(void) { remove(g_mouseHook); }
+void UnHookHook(void) {
+    awaitTakenReleases();
+    remove(g_mouseHook);
+}
 
 void SetHookKeyboard(void) {
     if (!g_keyboardHook) g_keyboardDown.reset();
@@ -171,5 +192,7 @@ void SetHookQualsevolTecla(void) {
 void UnHookKeyboard(void) { remove(g_keyboardHook); }
 
 void UnHookQualsevolTecla(void) { remove(g_anyKeyHook); }
+
+void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) { lz::setReportListener(listener, context); }
 
 }  // extern "C"

@@ -12,6 +12,14 @@ const char* const kSection = "LlibreriaZentavoro";
 // "TÍTOL FINESTRA" in code page 1252.
 const char* const kTitleKey = "T\xCDTOL FINESTRA";
 
+// Set and called on the thread that installed the hooks, which runs their callbacks.
+LzReportListener g_listener = nullptr;
+void* g_listenerContext = nullptr;
+
+void wakeTheProgram() {
+    if (g_listener) g_listener(g_listenerContext);
+}
+
 void write(const char* key, const std::string& value) {
     // Synchronous on purpose: the hook runs on the program's user-interface thread, so this
     // write can never fall between the dispatcher reading "CLIC" and resetting it to "0",
@@ -22,9 +30,20 @@ void write(const char* key, const std::string& value) {
 
 }  // namespace
 
-void reportClick(const char* value) { write("CLIC", value); }
+void reportClick(const char* value) {
+    write("CLIC", value);
+    wakeTheProgram();
+}
 
-void reportKey(unsigned vk) { write("KEYBOARD", std::to_string(vk)); }
+void reportKey(unsigned vk) {
+    write("KEYBOARD", std::to_string(vk));
+    wakeTheProgram();
+}
+
+void setReportListener(LzReportListener listener, void* context) {
+    g_listener = listener;
+    g_listenerContext = context;
+}
 
 void reportWindowTitleAt(long x, long y) {
     POINT pt{x, y};

@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
+#include <poll.h>
 
 #include <cstdio>
 #include <cstring>
@@ -27,6 +28,8 @@ constexpr unsigned kLeft = Button1, kRight = Button3;
 constexpr std::chrono::milliseconds kGrabRetry{200};
 // The XTest keyboard is taken back this long after the program's last key of its own.
 constexpr std::chrono::milliseconds kOwnKeysQuiet{50};
+// How long the buttons wait for the user to let go of a press they took.
+constexpr std::chrono::milliseconds kReleaseWait{1500};
 
 // Xlib's process-wide reaction to a broken connection is to end the process, from
 // whichever thread noticed. The library's connection lives on its own thread: its loss is
@@ -118,11 +121,28 @@ void HookSession::setMouseHook(MouseHook hook) {
         }
         buttonsGrabbed_ = true;
     } else if (hook == MouseHook::Off && buttonsGrabbed_) {
+        awaitTakenReleases();
         for (unsigned button : {kLeft, kRight}) XUngrabButton(dpy_, button, AnyModifier, root_);
         buttonsGrabbed_ = false;
     }
     XSync(dpy_, False);
     takeTrappedError();
+}
+
+void HookSession::awaitTakenReleases() {
+    // The program takes the buttons away to click where the user pressed, at once. While
+    // a press the grab took is held, the grab stays active and a click would come back to
+    // it, and the server ignores a press of a button that is down already: the release
+    // is waited for first, for a bounded time.
+    const auto until = Clock::now() + kReleaseWait;
+    while (!heldButtons_.empty() && !lost_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+        if (left.count() <= 0) break;
+        pollfd fd{connectionFd(), POLLIN, 0};
+        poll(&fd, 1, static_cast<int>(left.count()));
+        dispatchPending();
+    }
+    heldButtons_.clear();
 }
 
 void HookSession::setKeyboardHook(bool on) {
@@ -166,6 +186,11 @@ void HookSession::handle(XEvent& event) {
     if (event.type == ButtonPress || event.type == ButtonRelease) {
         // Only our grab brings button events to this connection.
         const bool press = event.type == ButtonPress;
+        if (press) {
+            heldButtons_.insert(event.xbutton.button);
+        } else {
+            heldButtons_.erase(event.xbutton.button);
+        }
         if (own_.take(Kind::Button, event.xbutton.button, press, Clock::now())) return;
         if (!press || mouseHook_ == MouseHook::Off) return;
         if (event.xbutton.button == kLeft) {

@@ -67,6 +67,7 @@ private:
     explicit HookSession(Display* dpy);
     static void connectionLost(Display* dpy, void* session);
     void catchUp();
+    void awaitTakenReleases();
     void handle(XEvent& event);
     void handleXi(XGenericEventCookie& cookie);
     void keyPressed(int device, unsigned keycode, bool repeat);
@@ -89,6 +90,7 @@ private:
 
     MouseHook mouseHook_ = MouseHook::Off;
     bool buttonsGrabbed_ = false;
+    std::set<unsigned> heldButtons_;   // pressed while the grab brought them, not yet released
     bool warnedButtons_ = false;
     bool keyboardHook_ = false;
     bool anyKeyHook_ = false;

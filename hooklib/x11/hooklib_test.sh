@@ -127,6 +127,13 @@ log_gets() { # log, line: the line arrives in the log within three seconds
     done
     return 1
 }
+log_gets_count() { # log, line, count: that many such lines within three seconds
+    for _ in $(seq 60); do
+        [ "$(log_count "$1" "$2")" -ge "$3" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
 log_lacks() { sleep 0.2; ! grep -q -x -- "$2" "$1"; }
 title=$'T\xcdTOL FINESTRA'
 
@@ -285,6 +292,22 @@ xdotool key q
 check "once the program's keys are through, the any-key hook takes keys again" becomes CLIC 1
 check "and the application does not get them" test "$(log_count "$tmp/a.log" "key q")" = 1
 call UnHookQualsevolTecla
+
+# A switch held down while the program takes the buttons away to click: the library waits
+# for the release, or the grab the press started would take the program's click.
+call SetHookExecucio
+put CLIC 0
+xdotool mousemove --window "$win_b" 60 60 mousedown 1
+check "a held press is reported at once" becomes CLIC 1
+(sleep 0.5; xdotool mouseup 1) &
+say UnHookHook
+held_ms=${reply##* }
+check "taking the buttons away waits for the release of the held press ($held_ms ms)" \
+    test "$held_ms" -ge 400 -a "$held_ms" -lt 1500
+clicks_before=$(log_count "$tmp/b.log" "button 1")
+xdotool click 1
+check "and the click that follows reaches the application" \
+    log_gets_count "$tmp/b.log" "button 1" $((clicks_before + 1))
 
 # --- Every press once: 20 in a row in each hook mode, one wake-up each ---------------
 presses_reported() { # mode-operation, then the xdotool command of one press

@@ -41,16 +41,27 @@ Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance), pictures
 
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = ownerProc;
     wc.hInstance = instance_;
     wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
     wc.lpszClassName = kOwnerClass;
     RegisterClassExW(&wc);
     // No title: the program looks for its own windows by title and must not find this one.
     owner_ = CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+    SetWindowLongPtrW(owner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    listenToHooks();
+}
+
+LRESULT CALLBACK Win32Platform::ownerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kHookReportMessage) {
+        if (auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) self->hookReported();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 Win32Platform::~Win32Platform() {
+    stopListeningToHooks();
     for (auto& [key, font] : fonts_) DeleteObject(font);
     if (owner_) DestroyWindow(owner_);
 }

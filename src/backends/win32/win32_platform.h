@@ -79,7 +79,15 @@ public:
     // activation per change.
     void applicationActivated(Application& app, bool active);
 
+    // What the hook library's wake-up posts to the owner window.
+    static constexpr UINT kHookReportMessage = WM_APP + 1;
+    void hookReported();
+
 private:
+    static LRESULT CALLBACK ownerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void listenToHooks();
+    void stopListeningToHooks();
+
     HINSTANCE instance_;
     HWND owner_ = nullptr;
     Application* app_ = nullptr;

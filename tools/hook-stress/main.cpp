@@ -1,0 +1,125 @@
+// zentavoro-hook-stress MODE COUNT READY-FILE
+//
+// Stands for the program in the "every press once" runs: installs the hook library's hook
+// of one mode (recording, execution, keyboard or anykey), writes READY-FILE once the hook is
+// in force, and then, as the program's poll does, reads and resets the mailbox at every
+// wake-up of the library. It ends when COUNT wake-ups have come, or 3 s after the last one
+// (20 s when none came), and prints:
+//   reports <wake-ups> mailbox <presses read from the mailbox>
+// The presses themselves come from outside (xdotool), as a user's or a software switch's.
+// On Windows it shows a window of its own, "zentavoro-hook-stress", at (100, 100), 300 x
+// 200: under Wine only input that reaches a Wine window passes the hooks.
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "llibreria_zentavoro.h"
+#include "platform/profile.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+const char* const kSection = "LlibreriaZentavoro";
+
+std::atomic<long> wakeUps{0};
+long fromMailbox = 0;
+bool keyMode = false;
+
+#ifdef _WIN32
+DWORD mainThread = 0;
+void woken(void*) {
+    ++wakeUps;
+    PostThreadMessageW(mainThread, WM_APP, 0, 0);
+}
+#else
+void woken(void*) { ++wakeUps; }
+#endif
+
+// What the program's poll does with the mailbox: read, and reset what it read.
+void poll() {
+    const std::string file = zv::settingsFilePath();
+    const char* key = keyMode ? "KEYBOARD" : "CLIC";
+    const std::string value = zv::profileGet(file, kSection, key, "0", 50).value;
+    if (value != "0") {
+        ++fromMailbox;
+        zv::profileSet(file, kSection, key, "0");
+    }
+}
+
+void waitAWhile(int ms) {
+#ifdef _WIN32
+    // Low-level hooks are called on this thread while it takes its messages.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms), QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_APP) poll();
+        DispatchMessageW(&msg);
+    }
+#else
+    const long before = wakeUps.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    for (long n = wakeUps.load(); n > before; --n) poll();
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: zentavoro-hook-stress recording|execution|keyboard|anykey COUNT READY-FILE\n");
+        return 2;
+    }
+    const std::string mode = argv[1];
+    const long count = std::stol(argv[2]);
+#ifdef _WIN32
+    mainThread = GetCurrentThreadId();
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // this thread has a queue from now on
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = L"ZentavoroHookStress";
+    RegisterClassW(&wc);
+    HWND pad = CreateWindowExW(0, wc.lpszClassName, L"zentavoro-hook-stress", WS_POPUP | WS_VISIBLE | WS_BORDER, 100, 100,
+                               300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(pad);
+    waitAWhile(200);
+#endif
+    LlibreriaZentavoroOnReport(woken, nullptr);
+    keyMode = mode == "keyboard";
+    if (mode == "recording") SetHookGrabacio();
+    else if (mode == "execution") SetHookExecucio();
+    else if (mode == "keyboard") SetHookKeyboard();
+    else if (mode == "anykey") SetHookQualsevolTecla();
+    else return 2;
+    zv::profileSet(zv::settingsFilePath(), kSection, keyMode ? "KEYBOARD" : "CLIC", "0");
+
+    if (FILE* ready = std::fopen(argv[3], "w")) std::fclose(ready);
+    using Clock = std::chrono::steady_clock;
+    auto last = Clock::now();
+    long seen = 0;
+    while (wakeUps.load() < count) {
+        waitAWhile(20);
+        if (wakeUps.load() != seen) {
+            seen = wakeUps.load();
+            last = Clock::now();
+        }
+        const auto quiet = Clock::now() - last;
+        if (quiet > std::chrono::seconds(seen == 0 ? 20 : 3)) break;
+    }
+    waitAWhile(300);  // anything more than COUNT would come now
+    UnHookHook();
+    UnHookKeyboard();
+    UnHookQualsevolTecla();
+    LlibreriaZentavoroOnReport(nullptr, nullptr);
+    std::printf("reports %ld mailbox %ld\n", wakeUps.load(), fromMailbox);
+    return 0;
+}
