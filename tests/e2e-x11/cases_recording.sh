@@ -98,3 +98,27 @@ case_window_matching() {
     check "Alfa in front again scans Alfa's file again" visits 100,200 150,250 100,200
     check "no click was made" [ "$(($(presses_in "$tmp/alfa.log") + $(presses_in "$tmp/beta.log")))" -eq 0 ]
 }
+
+case_twenty_recordings() {
+    start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    local i clicks stopped=0
+    for i in $(seq 20); do
+        activate "$main" || break
+        xdotool key --clearmodifiers ctrl+b
+        sleep 0.5
+        # A recorded press, then the right button.
+        xdotool mousemove 300 300 click 1
+        sleep 0.2
+        xdotool click 3
+        sleep 0.3
+        # Stopped: the buttons are no longer taken, a press reaches the application again.
+        clicks=$(presses_in "$tmp/target.log")
+        xdotool mousemove 320 320 click 1
+        wait_until 3 test "$(presses_in "$tmp/target.log")" -gt "$clicks" || break
+        stopped=$((stopped + 1))
+    done
+    check "twenty recordings in a row, each stopped by the right button ($stopped stopped)" [ "$stopped" -eq 20 ]
+    check "no right press reached the application" [ "$(grep -c '^press 3' "$tmp/target.log")" -eq 0 ]
+}

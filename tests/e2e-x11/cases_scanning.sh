@@ -110,3 +110,24 @@ case_frame_colour() {
     check "outside the frame the application is untouched" pixels_are "$png" FFFFFF \
         331,450 469,450 400,381 400,519
 }
+
+case_tabs_and_return_one_per_press() {
+    # Directed scanning reads the keys the hook reports: the program's own Return reported
+    # back would press Return again, for ever, with no minimum interval to stop it.
+    write_scan_file "$tmp/work/dos.zvo" 200,300 400,450
+    printf '[Zentavoro]\r\nESCANEIG DIRIGIT=S\xcd\r\nENVIAR TABS I RETURN=S\xcd\r\n%s=0\r\n' "$click_interval_key" \
+        >"$ZENTAVORO_INI"
+    start_scanning dos.zvo
+    check "the first step sends a Tab to the application" wait_until 10 grep -q '^key Tab ' "$tmp/target.log"
+    activate "$app"
+    xdotool mousemove 300 400
+    local n
+    for n in 1 2 3; do
+        xdotool click 1
+        check "press $n sends one Return" wait_until 3 test "$(grep -c '^key Return ' "$tmp/target.log")" -ge "$n"
+        sleep 0.4
+    done
+    sleep 1
+    check "three presses, three Returns" [ "$(grep -c '^key Return ' "$tmp/target.log")" -eq 3 ]
+    check "the switch's presses did not reach the application" [ "$(grep -c '^press' "$tmp/target.log")" -eq 0 ]
+}
