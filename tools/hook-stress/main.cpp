@@ -11,6 +11,8 @@
 // 200: under Wine only input that reaches a Wine window passes the hooks.
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -39,7 +41,15 @@ void woken(void*) {
     PostThreadMessageW(mainThread, WM_APP, 0, 0);
 }
 #else
-void woken(void*) { ++wakeUps; }
+std::mutex wakeMutex;
+std::condition_variable wakeSignal;
+void woken(void*) {
+    {
+        std::lock_guard lock(wakeMutex);
+        ++wakeUps;
+    }
+    wakeSignal.notify_one();
+}
 #endif
 
 // What the program's poll does with the mailbox: read, and reset what it read.
@@ -63,9 +73,13 @@ void waitAWhile(int ms) {
         DispatchMessageW(&msg);
     }
 #else
-    const long before = wakeUps.load();
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    for (long n = wakeUps.load(); n > before; --n) poll();
+    // As the program does: the mailbox is read as soon as the library says it wrote.
+    static long handled = 0;
+    std::unique_lock lock(wakeMutex);
+    wakeSignal.wait_for(lock, std::chrono::milliseconds(ms), [] { return wakeUps.load() > handled; });
+    const long now = wakeUps.load();
+    lock.unlock();
+    for (; handled < now; ++handled) poll();
 #endif
 }
 
