@@ -78,6 +78,8 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuEnEscaneigFerSonarUnBeep(this, "MenuEnEscaneigFerSonarUnBeep", "En escaneig fer sonar un Beep", &MenuOpciones),
       N9(this, "N9", "-", &MenuOpciones),
       MenuIntercambiarBotonesMouse(this, "MenuIntercambiarBotonesMouse", "Intercambiar botones mouse", &MenuOpciones),
+      N13(this, "N13", "-", &MenuOpciones),
+      MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200) {

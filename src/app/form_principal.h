@@ -58,6 +58,9 @@ public:
         MenuColor, MenuTamanyo;
     MenuItem MenuPequenyo, MenuMediano, MenuGrande, MenuEscogerTamanyo;
     MenuItem N11, MenuEnEscaneigFerSonarUnBeep, N9, MenuIntercambiarBotonesMouse;
+    // The program's own options, beyond those above: each off by default, in this submenu
+    // at the end of the Options menu.
+    MenuItem N13, MenuMasOpciones;
 
     // --- Timers ---
     Timer TimerEscaneig;

@@ -70,6 +70,17 @@ const Column kFrench = {
     "Activer le cadre de suivi de la souris", "Couleur", "Taille", "Petite", "Moyenne", "Grande", "Choisir la taille",
     "Lors du balayage, faire sonner un beep", "Clic en appuyant sur n'importe quelle touche"};
 
+// Catalan, Spanish, Basque, Galician, Portuguese, English, French.
+struct MoreRow {
+    const char* name;
+    const char* texts[LanguageCount];
+};
+const MoreRow kMore[] = {
+    {"MenuMasOpciones",
+     {"&Més opcions", "&Más opciones", "Aukera &gehiago", "&Máis opcións", "&Mais opções", "M&ore options",
+      "&Plus d'options"}},
+};
+
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};
 
 const char* const kSettingsValues[LanguageCount] = {"Català", "Castellà", "Euskera", "Galego", "Portugues", "English", "Frances"};
@@ -94,6 +105,19 @@ const std::array<std::string, kTranslatedEntries>& captions(Language language) {
         return out;
     }();
     return tables[language];
+}
+
+const std::vector<MoreEntry>& moreEntries() {
+    static const auto entries = [] {
+        std::vector<MoreEntry> out;
+        for (const MoreRow& row : kMore) {
+            MoreEntry e{row.name, {}};
+            for (int l = 0; l < LanguageCount; ++l) e.captions[l] = utf8ToCp1252(row.texts[l]);
+            out.push_back(e);
+        }
+        return out;
+    }();
+    return entries;
 }
 
 std::string settingsValue(Language language) { return utf8ToCp1252(kSettingsValues[language]); }

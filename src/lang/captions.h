@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zv::lang {
 
@@ -15,6 +16,15 @@ const std::array<const char*, kTranslatedEntries>& translatedEntries();
 
 // The captions of one language, code page 1252, in the order of translatedEntries().
 const std::array<std::string, kTranslatedEntries>& captions(Language language);
+
+// The program's own entries beyond the twenty-six above (the submenu of further options
+// and what it holds): each with its caption in every language, code page 1252. The
+// Spanish caption is the one the entry carries before any language is applied.
+struct MoreEntry {
+    const char* name;
+    std::array<std::string, LanguageCount> captions;
+};
+const std::vector<MoreEntry>& moreEntries();
 
 // The value written to "Llengua" for each language, code page 1252.
 std::string settingsValue(Language language);

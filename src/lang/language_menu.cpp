@@ -15,6 +15,7 @@ void FormPrincipal::applyLanguage(int language) {
     const auto& names = lang::translatedEntries();
     const auto& texts = lang::captions(static_cast<lang::Language>(language));
     for (int i = 0; i < lang::kTranslatedEntries; ++i) find(names[i])->setCaption(texts[i]);
+    for (const lang::MoreEntry& entry : lang::moreEntries()) find(entry.name)->setCaption(entry.captions[language]);
     settings::write(keys::kSectionOptions, keys::kLanguage, lang::settingsValue(static_cast<lang::Language>(language)));
 }
 
