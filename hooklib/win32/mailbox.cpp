@@ -2,15 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/mailbox_keys.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
 namespace lz {
 namespace {
 
-const char* const kSection = "LlibreriaZentavoro";
-// "TÍTOL FINESTRA" in code page 1252.
-const char* const kTitleKey = "T\xCDTOL FINESTRA";
 
 // Set and called on the thread that installed the hooks, which runs their callbacks.
 LzReportListener g_listener = nullptr;
@@ -25,18 +23,18 @@ void write(const char* key, const std::string& value) {
     // write can never fall between the dispatcher reading "CLIC" and resetting it to "0",
     // which a writer thread could, losing the press. A write takes a few milliseconds, far
     // below the system's low-level hook timeout.
-    zv::profileSet(zv::settingsFilePath(), kSection, key, value);
+    zv::profileSet(zv::settingsFilePath(), zv::mailbox_keys::kSection, key, value);
 }
 
 }  // namespace
 
 void reportClick(const char* value) {
-    write("CLIC", value);
+    write(zv::mailbox_keys::kClick, value);
     wakeTheProgram();
 }
 
 void reportKey(unsigned vk) {
-    write("KEYBOARD", std::to_string(vk));
+    write(zv::mailbox_keys::kKeyboard, std::to_string(vk));
     wakeTheProgram();
 }
 
@@ -54,7 +52,7 @@ void reportWindowTitleAt(long x, long y) {
         int n = GetWindowTextW(w, buf, 256);
         if (n > 0) title = zv::utf16ToCp1252(std::u16string(reinterpret_cast<const char16_t*>(buf), static_cast<size_t>(n)));
     }
-    write(kTitleKey, title);
+    write(zv::mailbox_keys::kWindowTitle, title);
 }
 
 }  // namespace lz

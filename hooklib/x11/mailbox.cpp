@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/mailbox_keys.h"
 #include "platform/profile.h"
 
 namespace zv::hooklib {
 
 namespace {
-
-const char* const kSection = "LlibreriaZentavoro";
 
 std::mutex listenerMutex;
 LzReportListener listener = nullptr;
@@ -18,7 +17,7 @@ void* listenerContext = nullptr;
 void write(const char* key, const std::string& value) {
     static bool warned = false;
     const std::string file = settingsFilePath();
-    if (!profileSet(file, kSection, key, value) && !warned) {
+    if (!profileSet(file, mailbox_keys::kSection, key, value) && !warned) {
         warned = true;
         std::fprintf(stderr, "LlibreriaZentavoro: cannot write the settings file %s\n", file.c_str());
     }
@@ -32,17 +31,17 @@ void wakeTheProgram() {
 }  // namespace
 
 void reportClick(const char* value) {
-    write("CLIC", value);
+    write(mailbox_keys::kClick, value);
     wakeTheProgram();
 }
 
 void reportKey(int virtualKey) {
-    write("KEYBOARD", std::to_string(virtualKey));
+    write(mailbox_keys::kKeyboard, std::to_string(virtualKey));
     wakeTheProgram();
 }
 
 void reportWindowTitle(const std::string& title) {
-    write("T\xCDTOL FINESTRA", title);  // "TÍTOL" in code page 1252
+    write(mailbox_keys::kWindowTitle, title);
 }
 
 void setReportListener(LzReportListener newListener, void* context) {

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "llibreria_zentavoro.h"
+#include "platform/mailbox_keys.h"
 #include "platform/profile.h"
 
 namespace {
@@ -29,7 +30,7 @@ const std::map<std::string, void (*)()> kOperations = {
     {"UnHookQualsevolTecla", UnHookQualsevolTecla},
 };
 
-const char* const kSection = "LlibreriaZentavoro";
+const char* const kSection = zv::mailbox_keys::kSection;
 
 std::atomic<long> reports{0};
 

@@ -2,10 +2,12 @@
 // Every section and key of the settings file, in code page 1252 bytes. Escapes are split
 // from the letters that follow them so that no hexadecimal escape swallows a letter.
 
+#include "platform/mailbox_keys.h"
+
 namespace zv::keys {
 
 inline constexpr const char* kSectionOptions = "Zentavoro";
-inline constexpr const char* kSectionLibrary = "LlibreriaZentavoro";
+inline constexpr const char* kSectionLibrary = mailbox_keys::kSection;
 inline constexpr const char* kSectionWindow = "Posicio Finestra";
 
 // Section "Zentavoro".
@@ -30,9 +32,9 @@ inline constexpr const char* kFrameWidth = "GRANDARIAX";
 inline constexpr const char* kFrameHeight = "GRANDARIAY";
 inline constexpr const char* kColorRead = "Color";
 inline constexpr const char* kColorWritten = "COLOR";
-inline constexpr const char* kClick = "CLIC";
-inline constexpr const char* kKeyboard = "KEYBOARD";
-inline constexpr const char* kWindowTitle = "T\xCD" "TOL FINESTRA";
+inline constexpr const char* kClick = mailbox_keys::kClick;
+inline constexpr const char* kKeyboard = mailbox_keys::kKeyboard;
+inline constexpr const char* kWindowTitle = mailbox_keys::kWindowTitle;
 
 // Section "Posicio Finestra".
 inline constexpr const char* kWidth = "Width";

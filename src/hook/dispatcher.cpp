@@ -5,12 +5,9 @@
 #include "hook/mailbox.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 namespace zv {
-
-namespace {
-constexpr int kTab = 9, kReturn = 13, kSpace = 32, kRight = 39, kNumpadAdd = 107;
-}
 
 void FormPrincipal::stopRecordingAndOfferSave() {
     TimerMouseHook.setOn(false);
@@ -24,7 +21,7 @@ void FormPrincipal::stopRecordingAndOfferSave() {
 void FormPrincipal::TimerMouseHookTimer() {
     // Stage 1: the stop keys.
     const std::string stopKey = mailbox::readKeyboard();
-    if (stopKey == "32" || stopKey == "18") {
+    if (stopKey == vk::text(vk::Space) || stopKey == vk::text(vk::Alt)) {
         if (mode == Mode::Recording) {
             stopRecordingAndOfferSave();
         } else if (mode == Mode::Executing) {
@@ -47,16 +44,16 @@ void FormPrincipal::TimerMouseHookTimer() {
             ScanStep();
             if (MenuClicAutomticoAlAccederPorTeclado.checked()) switchValue = "1";
         };
-        if (k >= '0' && k <= '9') {
-            jump(k - 48);
-        } else if (k >= 'A' && k <= 'Z') {
-            jump(k - 55);
-        } else if (k == kReturn) {
+        if (k >= vk::Digit0 && k <= vk::Digit9) {
+            jump(k - vk::Digit0);
+        } else if (k >= vk::LetterA && k <= vk::LetterZ) {
+            jump(k - vk::LetterA + 10);
+        } else if (k == vk::Return) {
             switchValue = "1";
-        } else if (k == kTab || k == kRight || k == kNumpadAdd) {
+        } else if (k == vk::Tab || k == vk::Right || k == vk::NumpadAdd) {
             // The hook libraries report each press once, so every report makes a step.
             if (!MenuEnviarTabsYReturn.checked()) ScanStep();
-        } else if (k == kSpace) {
+        } else if (k == vk::Space) {
             MenuPararClick();
         }
     }

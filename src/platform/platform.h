@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/hook_library.h"
+#include "platform/virtual_keys.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -41,12 +42,6 @@ struct FileDialogSpec {
     bool hideReadOnly = true;
     bool noReadOnlyResult = false;
 };
-
-// Flags of the mouse-event call, as the Windows API numbers them.
-namespace mouseflags {
-constexpr uint32_t Move = 0x0001, LeftDown = 0x0002, LeftUp = 0x0004, RightDown = 0x0008, RightUp = 0x0010,
-                   Absolute = 0x8000;
-}
 
 class Platform {
 public:

@@ -1,5 +1,7 @@
 #include "record/form_mouse.h"
 
+#include "platform/virtual_keys.h"
+
 #include "app/form_principal.h"
 #include "platform/platform.h"
 #include "scan/synthesis.h"
@@ -46,15 +48,15 @@ void FormMouse::jumpTo(int index) {
     if (principal_.MenuClicAutomticoAlAccederPorTeclado.checked()) ClickThrough();
 }
 
-void FormMouse::FormKeyUp(int vk) {
+void FormMouse::FormKeyUp(int key) {
     principal_.TimerPosicioMouse.setOn(false);
-    if (vk == 0x27 || vk == 0x09)
+    if (key == vk::Right || key == vk::Tab)
         principal_.ScanStep();
-    else if (vk >= 0x30 && vk <= 0x39)
-        jumpTo(vk - 0x30);
-    else if (vk >= 0x41 && vk <= 0x5A)
-        jumpTo(vk - 0x41 + 10);
-    else if (vk == 0x0D)
+    else if (key >= vk::Digit0 && key <= vk::Digit9)
+        jumpTo(key - vk::Digit0);
+    else if (key >= vk::LetterA && key <= vk::LetterZ)
+        jumpTo(key - vk::LetterA + 10);
+    else if (key == vk::Return)
         ClickThrough();
     bringBothToFront();
     principal_.TimerPosicioMouse.setOn(true);

@@ -12,7 +12,7 @@ class FormMouse : public Form {
 public:
     FormMouse(Application& app, FormPrincipal& principal);
     void FormMouseDown(MouseButton button);
-    void FormKeyUp(int vk);
+    void FormKeyUp(int key);
     void ClickThrough();
     // Hidden, moved so that its centre is on the point, and shown again.
     void placeAt(int x, int y);

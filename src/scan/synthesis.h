@@ -7,8 +7,4 @@ namespace zv {
 // product in extended precision, rounded to the nearest with ties to even.
 int32_t absoluteCoordinate(int32_t pixel, int32_t screenExtent);
 
-namespace vk {
-inline constexpr uint8_t Tab = 9, Return = 13, Alt = 18;
-}
-
 }  // namespace zv

@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "llibreria_zentavoro.h"
+#include "platform/mailbox_keys.h"
 #include "platform/profile.h"
 
 #ifdef _WIN32
@@ -28,7 +29,7 @@
 
 namespace {
 
-const char* const kSection = "LlibreriaZentavoro";
+const char* const kSection = zv::mailbox_keys::kSection;
 
 std::atomic<long> wakeUps{0};
 long fromMailbox = 0;
@@ -55,7 +56,7 @@ void woken(void*) {
 // What the program's poll does with the mailbox: read, and reset what it read.
 void poll() {
     const std::string file = zv::settingsFilePath();
-    const char* key = keyMode ? "KEYBOARD" : "CLIC";
+    const char* key = keyMode ? zv::mailbox_keys::kKeyboard : zv::mailbox_keys::kClick;
     const std::string value = zv::profileGet(file, kSection, key, "0", 50).value;
     if (value != "0") {
         ++fromMailbox;
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
     else if (mode == "keyboard") SetHookKeyboard();
     else if (mode == "anykey") SetHookQualsevolTecla();
     else return 2;
-    zv::profileSet(zv::settingsFilePath(), kSection, keyMode ? "KEYBOARD" : "CLIC", "0");
+    zv::profileSet(zv::settingsFilePath(), kSection, keyMode ? zv::mailbox_keys::kKeyboard : zv::mailbox_keys::kClick, "0");
 
     if (FILE* ready = std::fopen(argv[3], "w")) std::fclose(ready);
     using Clock = std::chrono::steady_clock;

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "backends/sim/trace.h"
+#include "platform/mailbox_keys.h"
 #include "platform/profile.h"
+#include "platform/virtual_keys.h"
 
 namespace zv::sim {
 
 namespace {
 constexpr int kKeyboard = 1, kAnyKey = 2;
-constexpr const char* kMailbox = "LlibreriaZentavoro";
-constexpr const char* kWindowTitleKey = "T\xCDTOL FINESTRA";
 }  // namespace
 
 void SimHooks::called(const char* name) {
@@ -19,7 +19,7 @@ void SimHooks::called(const char* name) {
 }
 
 void SimHooks::write(const std::string& key, const std::string& value) {
-    profileSet(settingsFilePath(), kMailbox, key, value);
+    profileSet(settingsFilePath(), mailbox_keys::kSection, key, value);
     trace_("hook library writes " + key + " = \"" + value + "\"");
     reported_ = true;
 }
@@ -81,8 +81,8 @@ std::vector<std::string> SimHooks::installed() const {
 
 bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
     if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
-    if (mouse_ == MouseHook::Recording) write(kWindowTitleKey, titleUnderPointer);
-    write("CLIC", button == MouseButton::Left ? "1" : "2");
+    if (mouse_ == MouseHook::Recording) write(mailbox_keys::kWindowTitle, titleUnderPointer);
+    write(mailbox_keys::kClick, button == MouseButton::Left ? "1" : "2");
     return true;
 }
 
@@ -90,9 +90,9 @@ bool SimHooks::userKey(uint8_t vk) {
     if (!processRunning_) return false;
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
-            write("KEYBOARD", std::to_string(vk));
+            write(mailbox_keys::kKeyboard, vk::text(vk));
         } else {
-            write("CLIC", "1");
+            write(mailbox_keys::kClick, "1");
             return true;
         }
     }

@@ -12,7 +12,6 @@ namespace zv::sim {
 
 namespace {
 
-constexpr uint8_t kAlt = 18, kTab = 9;
 
 const char* buttonName(MouseButton b) {
     switch (b) {
@@ -76,14 +75,14 @@ void InputRouter::mouseEvent(uint32_t flags, int dx, int dy) {
     }
     if (flags & mouseflags::LeftDown) press(MouseButton::Left, false);
     if (flags & mouseflags::RightDown) press(MouseButton::Right, false);
-    if (flags & 0x0020) press(MouseButton::Middle, false);
+    if (flags & mouseflags::MiddleDown) press(MouseButton::Middle, false);
 }
 
 void InputRouter::keyEvent(uint8_t vk, bool up) {
     records_.push_back("key " + std::to_string(vk) + (up ? " up" : " down"));
     trace_("keybd_event " + std::to_string(vk) + (up ? " up" : " down"));
     // Alt+Tab belongs to the system: Alt waits to see whether Tab follows.
-    if (vk == kAlt) {
+    if (vk == vk::Alt) {
         if (!up) {
             altDown_ = true;
             tabInChord_ = false;
@@ -93,11 +92,11 @@ void InputRouter::keyEvent(uint8_t vk, bool up) {
         if (tabInChord_) {
             altTab();
         } else {
-            keyToFront(kAlt, false);
+            keyToFront(vk::Alt, false);
         }
         return;
     }
-    if (vk == kTab && altDown_) {
+    if (vk == vk::Tab && altDown_) {
         if (!up) tabInChord_ = true;
         return;
     }
