@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "backends/win32/binding.h"
 #include "backends/win32/dpi.h"
 #include "backends/win32/tests/fixture.h"
@@ -145,6 +147,25 @@ TEST_F(ScaleTest, laid_out_without_a_suggestion_the_client_area_and_the_bars_sca
     static_cast<Win32Binding*>(catcher.binding())->rescale(192, nullptr);
     EXPECT_EQ(catcher.width(), 1);
     EXPECT_EQ(catcher.height(), 1);
+}
+
+TEST(Manifest, the_program_declares_itself_aware_of_each_screens_resolution) {
+    // Zentavoro.exe lies beside the tests; its manifest is resource 1 of type 24.
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring program = path;
+    program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"Zentavoro.exe";
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!module) GTEST_SKIP() << "no Zentavoro.exe beside the tests";
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr) << "Zentavoro.exe has no manifest";
+    const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const std::string manifest(text, SizeofResource(module, found));
+    FreeLibrary(module);
+    // Windows 10 and later: per monitor, version 2 first; Windows 8.1: per monitor; before: the system's.
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
 }
 
 TEST_F(ScaleTest, greyed_picture_keeps_its_shape_in_greys_on_the_ground) {
