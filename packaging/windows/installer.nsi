@@ -111,7 +111,12 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 !macroend
 
 Function .onInit
+  ; A folder given with /D= comes first; choosing the mode would replace it.
+  StrCpy $1 $INSTDIR
   !insertmacro MULTIUSER_INIT
+  ${If} $1 != ""
+    StrCpy $INSTDIR $1
+  ${EndIf}
   !insertmacro REFUSE_WHILE_RUNNING
 FunctionEnd
 

@@ -163,5 +163,24 @@ case_silent_install_for_one_user_runs_from_its_folder_and_uninstalls_completely(
     [ -f "$(env_path APPDATA)/Zentavoro/Zentavoro.ini" ] || fail "the user's settings went"
 }
 
+case_silent_install_into_the_folder_given_and_back_out() {
+    fresh_prefix
+    local before; before=$(files_of_drive_c)
+    # As typed at a command prompt: /D= takes the rest of the line, blanks included.
+    wine cmd /c "$(wine winepath -w "$SETUP" 2>/dev/null | tr -d '\r') /S /D=C:\Apps\Zentavoro Dos" >>"$WORK/wine.log" 2>&1 ||
+        fail "the installer ended with $?"
+    local folder; folder=$(unix_path 'C:\Apps\Zentavoro Dos')
+    [ -f "$folder/Zentavoro.exe" ] && [ -f "$folder/LlibreriaZentavoro.dll" ] || fail "not installed in the folder given: $(ls "$folder" 2>&1)"
+    [ ! -e "$(unix_path 'C:\Program Files\Zentavoro')" ] || fail "installed in Program Files all the same"
+    [ "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentavoro' InstallLocation)" = 'C:\Apps\Zentavoro Dos' ] ||
+        fail "the uninstall entry names another folder"
+    uninstall "$folder" "$folder/Uninstall.exe" /S
+    [ ! -e "$folder" ] || fail "the folder given is still there: $(ls -A "$folder")"
+    # The parent folder was made by the installer for its folder; empty, it is the user's
+    # to remove or keep, as the system leaves it.
+    local left; left=$(left_since "$before" | grep -vx './Apps')
+    [ -z "$left" ] || fail "left behind: $left"
+}
+
 begin_case
 "case_$1"
