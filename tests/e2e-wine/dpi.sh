@@ -85,8 +85,7 @@ drawn_at_scale() {
     within "$red" $(( expected * 8 / 10 )) $(( expected * 12 / 10 )) || fail "$red red pixels on the toolbar, not about $expected"
 
     # The About box: its client area is 305 x 385 at 96, with the OK button at its foot.
-    xdotool windowactivate --sync "$w" >/dev/null 2>&1; sleep 0.3
-    xdotool key --window "$w" alt+a
+    key_to "$w" alt+a
     sleep 0.5
     xdotool key c
     wait_for 10 eval '[ -n "$(xdotool search --onlyvisible --name "^[0-9]+-[0-9]+-" 2>/dev/null | head -1)" ]' || fail "the About box did not open"
@@ -115,8 +114,7 @@ case_points_recorded_and_scanned_at_144_dpi_are_the_pixels_clicked() {
     zv_start
     zv_wait_toolbar
     local w; w=$(toolbar_window)
-    xdotool windowactivate --sync "$w" >/dev/null 2>&1; sleep 0.3
-    xdotool key --window "$w" ctrl+b
+    key_to "$w" ctrl+b
     sleep 1
     local p
     for p in "251 221" "613 457"; do
@@ -125,8 +123,8 @@ case_points_recorded_and_scanned_at_144_dpi_are_the_pixels_clicked() {
     xdotool click 3
     wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
     local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
-    xdotool windowactivate --sync "$dialog" 2>/dev/null; sleep 0.5
-    xdotool key --window "$dialog" Return
+    sleep 0.3
+    key_to "$dialog" Return
     wait_for 10 test -f "$WORK/$title.zvo" || fail "no '$title.zvo' after the save: $(ls "$WORK")"
     local expected
     expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 2\r\n251,221\r\n613,457\r\n')

@@ -62,9 +62,7 @@ start_from_menu() {
 # Scanning finds the scan file named in the target's title in the folder the program was
 # started from.
 scans_from_its_folder() {
-    local toolbar; toolbar=$(toolbar_window)
-    xdotool windowactivate --sync "$toolbar" >/dev/null 2>&1; sleep 0.3
-    xdotool key --window "$toolbar" ctrl+e
+    key_to "$(toolbar_window)" ctrl+e
     wait_pointer_at 30 333 222 || fail "scanning did not find Tablero.zvo in the entry's folder"
     xdotool click 3
     zv_wait_toolbar
