@@ -23,7 +23,7 @@ fresh_prefix() {
 
 # The Unix path of a Windows path in the prefix.
 unix_path() { wine winepath -u "$1" 2>/dev/null | tr -d '\r'; }
-# A folder of the shell, as the installer sees it: known_folder APPDATA
+# The Unix path of a folder that a Windows environment variable names: env_path APPDATA
 env_path() { unix_path "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
 
 # Every file and folder of the prefix's drive C but the system's own.
@@ -56,7 +56,18 @@ start_from_menu() {
     (cd "$WORK" && exec wine start /wait "$1" >>"$WORK/wine.log" 2>&1) &
     ZV_PID=$!
     zv_wait_toolbar
-    pgrep -af 'Zentavoro.exe' | grep -qF "$2" || fail "the running program is not the installed one: $(pgrep -af Zentavoro.exe)"
+    running_in_this_prefix "$2" || fail "the running program is not the installed one: $(pgrep -af Zentavoro.exe)"
+}
+
+# A process of this case's prefix (other programs may run under Wine meanwhile) whose
+# command line holds the text given.
+running_in_this_prefix() {
+    local pid
+    for pid in $(pgrep -f 'Zentavoro.exe'); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null &&
+            tr '\0' ' ' <"/proc/$pid/cmdline" | grep -qF "$1" && return 0
+    done
+    return 1
 }
 
 # Scanning finds the scan file named in the target's title in the folder the program was
