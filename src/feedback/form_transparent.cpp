@@ -12,7 +12,8 @@ FormTransparent::FormTransparent(Application& app)
       Shape1(this, "Shape1", Shape::Align::Left),
       Shape2(this, "Shape2", Shape::Align::Right),
       Shape3(this, "Shape3", Shape::Align::Top),
-      Shape4(this, "Shape4", Shape::Align::Bottom) {
+      Shape4(this, "Shape4", Shape::Align::Bottom),
+      bar_(kBar) {
     border = BorderStyle::None;
     topmost = true;
     takesFocus = false;
@@ -25,6 +26,7 @@ FormTransparent::FormTransparent(Application& app)
 }
 
 void FormTransparent::FormCreate() {
+    bar_ = Shape3.height();
     ColorQuadre = 255;
     GrandariaBase = width();
     GrandariaX = 100;
@@ -35,10 +37,10 @@ void FormTransparent::FormCreate() {
 
 void FormTransparent::layOutBars() {
     const int w = width(), h = height();
-    Shape3.setBounds({0, 0, w, kBar});
-    Shape4.setBounds({0, h - kBar, w, kBar});
-    Shape1.setBounds({0, kBar, kBar, h - 2 * kBar});
-    Shape2.setBounds({w - kBar, kBar, kBar, h - 2 * kBar});
+    Shape3.setBounds({0, 0, w, bar_});
+    Shape4.setBounds({0, h - bar_, w, bar_});
+    Shape1.setBounds({0, bar_, bar_, h - 2 * bar_});
+    Shape2.setBounds({w - bar_, bar_, bar_, h - 2 * bar_});
 }
 
 void FormTransparent::setFrameSize(int w, int h) {

@@ -27,6 +27,8 @@ public:
 
 private:
     void layOutBars();
+    // As thick as the window was made: the desktop scales the design to its screen.
+    int bar_;
 };
 
 }  // namespace zv

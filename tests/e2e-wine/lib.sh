@@ -152,17 +152,32 @@ zv_running() { [ -n "$ZV_PID" ] && kill -0 "$ZV_PID" 2>/dev/null; }
 zv_ended() { ! zv_running; }
 
 # Closes the toolbar as the user does (Alt+F4 on it) and waits for the program to end.
+# The keys go through the X server (XTEST) to the toolbar once it is the active window:
+# sent to the window itself (XSendEvent), the release of F4 met a window already closed
+# and was lost, and Wine, whose key state all its programs share, went on taking F4 or Alt
+# for held, so that a later Alt+F4 was ignored or closed the next window to come up.
 zv_close() {
     local w
     wait_for 10 has_toolbar "${1:-$MARKER}" || fail "no toolbar to close"
     w=$(toolbar_window "${1:-$MARKER}")
     xdotool windowactivate --sync "$w" >/dev/null 2>&1
+    wait_for 5 is_active "$w" || fail "the toolbar did not become the active window"
     sleep 0.3
-    # Through the X server, as a keyboard types it: keys sent to the window itself lose
-    # their release once the window is gone, and Wine then holds Alt and F4 down for good
-    # (the next program's window closes too).
     xdotool key alt+F4
     wait_for 15 zv_ended || fail "the program did not end after closing its window"
+}
+
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# key_to WINDOW KEYS...: keys pressed on a window as a user presses them, through the X
+# server once the window is the active one (see zv_close).
+key_to() {
+    local w=$1
+    shift
+    xdotool windowactivate --sync "$w" >/dev/null 2>&1
+    wait_for 5 is_active "$w" || fail "window $w did not become the active one"
+    sleep 0.2
+    xdotool key "$@"
 }
 
 # Geometry of a window in screen pixels: sets WX WY WW WH. With the window manager

@@ -29,8 +29,8 @@ case_recording_is_saved_under_the_title_and_found_again() {
     xdotool click 3
     wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
     local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
-    xdotool windowactivate --sync "$dialog" 2>/dev/null; sleep 0.5
-    xdotool key --window "$dialog" Return
+    sleep 0.3
+    key_to "$dialog" Return
     wait_for 10 test -f "$WORK/$TITLE.zvo" || fail "no '$TITLE.zvo' after the save: $(ls "$WORK")"
     local expected
     expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 3\r\n250,220\r\n420,330\r\n610,260\r\n')

@@ -430,6 +430,40 @@ TEST_F(Binding, a_snapshot_holds_the_screen_pixels_and_images_show_pictures) {
     EXPECT_FALSE(gPlatform->pictures().has(name));
 }
 
+class ToolbarForm : public Form {
+public:
+    explicit ToolbarForm(Application& app) : Form(app, "ToolbarForm"), Record(this, "Record") {
+        border = BorderStyle::None;
+        setBounds({400, 300, 100, 60});
+        Record.setBounds({25, 2, 25, 25});
+        Record.picture = "grabar";
+    }
+    ToolButton Record;
+};
+
+TEST(ToolButtonPicture, a_disabled_tool_button_shows_its_picture_greyed_not_a_blank_square) {
+    if (!gPlatform) GTEST_SKIP() << "no X display";
+    Application app(*gPlatform);
+    ToolbarForm form(app);
+    app.create(form);
+    form.show();
+    auto* button = dynamic_cast<QWidget*>(static_cast<QtBinding*>(form.binding())->native(form.Record));
+    ASSERT_TRUE(button);
+    auto centreAndCorner = [&] {
+        const QImage drawn = button->grab().toImage();
+        return std::make_pair(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), drawn.pixelColor(1, 1));
+    };
+    // The red disc of "Grabar" at the button's centre.
+    EXPECT_EQ(centreAndCorner().first, QColor(255, 0, 0));
+    form.Record.setEnabled(false);
+    const auto [disc, ground] = centreAndCorner();
+    EXPECT_LE(std::abs(disc.red() - disc.green()), 2) << disc.name().toStdString();
+    EXPECT_LE(std::abs(disc.green() - disc.blue()), 2) << disc.name().toStdString();
+    EXPECT_NE(disc, ground) << "the disabled picture is a blank square";
+    form.Record.setEnabled(true);
+    EXPECT_EQ(centreAndCorner().first, QColor(255, 0, 0));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

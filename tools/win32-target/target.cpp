@@ -69,6 +69,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 2;
     }
     g_log = _wfopen(argv[2], L"ab");
+    // The log is in the screen's own pixels at any scale, as the tests see the screen.
+    using SetAwarenessFn = BOOL(WINAPI*)(HANDLE);
+    if (auto setAwareness = reinterpret_cast<SetAwarenessFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext"))))
+        setAwareness(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));  // per monitor, version 2
     int left = 100, top = 100, width = 600, height = 400;
     if (argc >= 7) {
         left = _wtoi(argv[3]);

@@ -69,7 +69,7 @@ Win32Binding* Win32Binding::of(HWND hwnd) {
 }
 
 Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
-    formFont_ = platform_.font(form_.font.family, form_.font.height, form_.font.bold);
+    formFont_ = scaledFont(form_.font.family, form_.font.height, form_.font.bold);
     background_ = CreateSolidBrush(formColor());
     createWindow();
     alignShapes();  // before the bars become windows, so that they are made in place
@@ -84,6 +84,8 @@ Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(plat
         }
     }
     platform_.added(this);
+    // Made as designed; then laid out for the screen it is on.
+    rescale(dpiOfWindow(hwnd_), nullptr);
 }
 
 Win32Binding::~Win32Binding() {
@@ -110,7 +112,11 @@ COLORREF Win32Binding::colorBehind(HWND) const { return formColor(); }
 HFONT Win32Binding::fontOf(const FontSpec& font) const {
     const std::string& family = font.family.empty() ? form_.font.family : font.family;
     const int height = font.height == 0 ? form_.font.height : font.height;
-    return platform_.font(family, height, font.bold);
+    return scaledFont(family, height, font.bold);
+}
+
+HFONT Win32Binding::scaledFont(const std::string& family, int height, bool bold) const {
+    return platform_.font(family, scaled(height), bold);
 }
 
 DWORD Win32Binding::style() const {
@@ -147,7 +153,7 @@ void Win32Binding::createWindow() {
     Rect b = form_.bounds();
     if (form_.designClientWidth > 0 && form_.designClientHeight > 0) {
         RECT r{0, 0, form_.designClientWidth, form_.designClientHeight};
-        AdjustWindowRectEx(&r, st, menu != nullptr, ex);
+        adjustWindowRect(r, st, menu != nullptr, ex, dpi_);
         b.width = r.right - r.left;
         b.height = r.bottom - r.top;
     }
@@ -210,7 +216,7 @@ std::pair<int, int> Win32Binding::clientSize() const {
 
 void Win32Binding::setClientSize(int width, int height) {
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, style(), GetMenu(hwnd_) != nullptr, exStyle());
+    adjustWindowRect(r, style(), GetMenu(hwnd_) != nullptr, exStyle(), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps onto a second line takes more than the adjustment assumed.
     auto [cw, ch] = clientSize();
@@ -470,6 +476,10 @@ LRESULT Win32Binding::formMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         syncFormBounds();
         alignShapes();
         break;
+    case WM_DPICHANGED:
+        // Moved to a screen of another resolution, or the user changed the scale.
+        rescale(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         break;
     }

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "backends/win32/dpi.h"
 #include "backends/win32/menus.h"
 #include "widgets/application.h"
 #include "widgets/form.h"
@@ -57,14 +58,24 @@ public:
     Control* control(HWND hwnd);
     void dispatch(const std::function<void()>& handler) { form_.app().dispatch(handler); }
     Win32Platform& platform() const { return platform_; }
+    // Fonts are designed in pixels at 96 per inch and made for the window's screen.
     HFONT fontOf(const FontSpec& font) const;
     HFONT formFont() const { return formFont_; }
+    // The resolution of the window's screen, and a designed length on it.
+    unsigned dpi() const { return dpi_; }
+    int scaled(int designPixels) const { return rescaled(designPixels, kDesignDpi, dpi_); }
+    // Lays the form out again for a screen of another resolution: the widgets' bounds and
+    // fonts, and the window's size (the one suggested, or its client area scaled).
+    void rescale(unsigned dpi, const RECT* suggested);
     COLORREF formColor() const;
     COLORREF colorBehind(HWND child) const;
 
 private:
     void createWindow();
     void createControl(Widget& w);
+    HFONT controlFont(Widget& w) const;
+    HFONT scaledFont(const std::string& family, int height, bool bold) const;
+    bool laysOut() const;
     HWND parentOf(Widget& w) const;
     void applyBounds(Control& c);
     void applyText(Control& c);
@@ -83,6 +94,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HFONT formFont_ = nullptr;
+    unsigned dpi_ = kDesignDpi;
     HBRUSH background_ = nullptr;
     MenuBar menus_;
     std::map<Widget*, Control> controls_;

@@ -53,14 +53,10 @@ void Win32Binding::createControl(Widget& w) {
         return CreateWindowExW(ex, cls, text.c_str(), base | style, b.left, b.top, b.width, b.height, parent,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(c.id)), inst, nullptr);
     };
-    HFONT font = formFont_;
     switch (w.kind()) {
-    case WidgetKind::Label: {
-        auto& label = static_cast<Label&>(w);
+    case WidgetKind::Label:
         c.hwnd = make(0, L"STATIC", widen(w.caption()), SS_OWNERDRAW | SS_NOTIFY);
-        font = fontOf(label.font);
         break;
-    }
     case WidgetKind::Image:
         c.hwnd = make(0, kImageClass, L"", 0);
         break;
@@ -75,15 +71,11 @@ void Win32Binding::createControl(Widget& w) {
         auto& memo = static_cast<Memo&>(w);
         c.hwnd = make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | (memo.wordWrap ? 0 : ES_AUTOHSCROLL));
         c.background = CreateSolidBrush(memo.background & 0xFFFFFF);
-        font = fontOf(memo.font);
         break;
     }
-    case WidgetKind::Button: {
-        auto& button = static_cast<Button&>(w);
+    case WidgetKind::Button:
         c.hwnd = make(0, L"BUTTON", widen(w.caption()), BS_PUSHBUTTON | WS_TABSTOP);
-        if (button.bold) font = platform_.font(form_.font.family, form_.font.height, true);
         break;
-    }
     case WidgetKind::ToolButton:
         c.hwnd = make(0, L"BUTTON", L"", BS_OWNERDRAW);
         break;
@@ -91,7 +83,6 @@ void Win32Binding::createControl(Widget& w) {
         auto& spin = static_cast<SpinEdit&>(w);
         // Arrows only: the edit shows the value and takes no typing.
         c.hwnd = make(WS_EX_CLIENTEDGE, L"EDIT", widen(spin.text()), ES_READONLY | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP);
-        font = platform_.font(form_.font.family, spin.fontHeight, false);
         c.spin = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
                                  WS_CHILD | (w.visible() ? WS_VISIBLE : 0) | (w.enabled() ? 0 : WS_DISABLED) | UDS_ALIGNRIGHT |
                                      UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK,
@@ -105,7 +96,7 @@ void Win32Binding::createControl(Widget& w) {
         return;  // forms, menu entries and timers are not child windows
     }
     if (!c.hwnd) return;
-    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont(w)), FALSE);
     // Later widgets lie above earlier ones, as they were designed.
     SetWindowPos(c.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (c.spin) SetWindowPos(c.spin, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -116,6 +107,21 @@ void Win32Binding::createControl(Widget& w) {
     if (w.kind() == WidgetKind::Label && (b.width <= 0 || b.height <= 0)) applyBounds(stored);
     if (w.kind() == WidgetKind::Memo) applyText(stored);
     applyHint(stored);
+}
+
+HFONT Win32Binding::controlFont(Widget& w) const {
+    switch (w.kind()) {
+    case WidgetKind::Label:
+        return fontOf(static_cast<Label&>(w).font);
+    case WidgetKind::Memo:
+        return fontOf(static_cast<Memo&>(w).font);
+    case WidgetKind::Button:
+        return static_cast<Button&>(w).bold ? scaledFont(form_.font.family, form_.font.height, true) : formFont_;
+    case WidgetKind::SpinEdit:
+        return scaledFont(form_.font.family, static_cast<SpinEdit&>(w).fontHeight, false);
+    default:
+        return formFont_;
+    }
 }
 
 void Win32Binding::applyBounds(Control& c) {

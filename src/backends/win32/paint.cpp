@@ -19,26 +19,50 @@ void fillRect(HDC dc, const RECT& r, COLORREF color) {
     DeleteObject(brush);
 }
 
-// Transparent pictures take the colour of their bottom-left pixel as the see-through one.
-void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, bool transparent) {
-    BITMAP bm{};
-    GetObjectW(bitmap, sizeof bm, &bm);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    if (transparent) {
-        const COLORREF key = GetPixel(memory, 0, bm.bmHeight - 1);
-        TransparentBlt(dc, x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, bm.bmWidth, bm.bmHeight, key);
-    } else {
-        BitBlt(dc, x, y, bm.bmWidth, bm.bmHeight, memory, 0, 0, SRCCOPY);
-    }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-}
-
 SIZE bitmapSize(HBITMAP bitmap) {
     BITMAP bm{};
     GetObjectW(bitmap, sizeof bm, &bm);
     return {bm.bmWidth, bm.bmHeight};
+}
+
+// Transparent pictures take the colour of their bottom-left pixel as the see-through one.
+// A picture drawn larger than it is (on a screen of more than 96 pixels per inch) is first
+// laid on its ground at its own size and then smoothed up, so that the see-through colour
+// leaves no fringe.
+void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, bool transparent, COLORREF ground) {
+    const SIZE s = bitmapSize(bitmap);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (width == s.cx && height == s.cy) {
+        if (transparent) {
+            const COLORREF key = GetPixel(memory, 0, s.cy - 1);
+            TransparentBlt(dc, x, y, s.cx, s.cy, memory, 0, 0, s.cx, s.cy, key);
+        } else {
+            BitBlt(dc, x, y, s.cx, s.cy, memory, 0, 0, SRCCOPY);
+        }
+    } else {
+        HDC laid = CreateCompatibleDC(dc);
+        HBITMAP laidBitmap = CreateCompatibleBitmap(dc, s.cx, s.cy);
+        HGDIOBJ oldLaid = SelectObject(laid, laidBitmap);
+        if (transparent) {
+            fillRect(laid, RECT{0, 0, s.cx, s.cy}, ground);
+            const COLORREF key = GetPixel(memory, 0, s.cy - 1);
+            TransparentBlt(laid, 0, 0, s.cx, s.cy, memory, 0, 0, s.cx, s.cy, key);
+        } else {
+            BitBlt(laid, 0, 0, s.cx, s.cy, memory, 0, 0, SRCCOPY);
+        }
+        const int oldMode = SetStretchBltMode(dc, HALFTONE);
+        POINT oldOrigin;
+        SetBrushOrgEx(dc, 0, 0, &oldOrigin);
+        StretchBlt(dc, x, y, width, height, laid, 0, 0, s.cx, s.cy, SRCCOPY);
+        SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+        SetStretchBltMode(dc, oldMode);
+        SelectObject(laid, oldLaid);
+        DeleteObject(laidBitmap);
+        DeleteDC(laid);
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
 }
 
 void drawLabel(Win32Binding& b, const DRAWITEMSTRUCT& di, Label& label) {
@@ -56,35 +80,39 @@ void drawLabel(Win32Binding& b, const DRAWITEMSTRUCT& di, Label& label) {
 void drawToolButton(Win32Binding& b, const DRAWITEMSTRUCT& di, ToolButton& button) {
     HDC dc = di.hDC;
     RECT r = di.rcItem;
-    fillRect(dc, r, b.formColor());
+    const COLORREF ground = b.formColor();
+    fillRect(dc, r, ground);
     const bool pressed = di.itemState & ODS_SELECTED;
     const bool disabled = di.itemState & ODS_DISABLED;
     // Flat: an edge only while it is being pressed.
     if (pressed) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    HBITMAP picture = b.platform().pictures().find(button.picture);
+    // A disabled button shows its picture greyed, as the system's own buttons do.
+    Pictures& pictures = b.platform().pictures();
+    HBITMAP picture = disabled ? pictures.greyed(button.picture, ground) : pictures.find(button.picture);
     if (!picture) return;
     const SIZE s = bitmapSize(picture);
-    const int x = (r.right - r.left - s.cx) / 2 + (pressed ? 1 : 0);
-    const int y = (r.bottom - r.top - s.cy) / 2 + (pressed ? 1 : 0);
-    if (disabled)
-        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(picture), 0, x, y, s.cx, s.cy, DST_BITMAP | DSS_DISABLED);
-    else
-        drawBitmap(dc, picture, x, y, true);
+    const int width = b.scaled(s.cx), height = b.scaled(s.cy);
+    const int x = (r.right - r.left - width) / 2 + (pressed ? 1 : 0);
+    const int y = (r.bottom - r.top - height) / 2 + (pressed ? 1 : 0);
+    drawBitmap(dc, picture, x, y, width, height, !disabled, ground);
 }
 
 void paintImage(Win32Binding& b, HDC dc, HWND hwnd, Image& image) {
     RECT r;
     GetClientRect(hwnd, &r);
-    fillRect(dc, r, b.colorBehind(hwnd));
-    HBITMAP picture = b.platform().pictures().find(image.picture());
+    const COLORREF ground = b.colorBehind(hwnd);
+    fillRect(dc, r, ground);
+    Pictures& pictures = b.platform().pictures();
+    HBITMAP picture = pictures.find(image.picture());
     if (!picture) return;
-    const SIZE s = bitmapSize(picture);
+    SIZE s = bitmapSize(picture);
+    if (!pictures.isSnapshot(image.picture())) s = {b.scaled(s.cx), b.scaled(s.cy)};
     int x = 0, y = 0;
     if (image.centred) {
         x = (r.right - s.cx) / 2;
         y = (r.bottom - s.cy) / 2;
     }
-    drawBitmap(dc, picture, x, y, image.transparent);
+    drawBitmap(dc, picture, x, y, s.cx, s.cy, image.transparent, ground);
 }
 
 void paintPanel(Win32Binding& b, HDC dc, HWND hwnd, Widget& w) {
