@@ -69,7 +69,8 @@ echo "$depends" > "$work/depends"
 for binary in "$work/root/usr/bin/zentavoro" "$work/root$libdir/libLlibreriaZentavoro.so"; do
     for needed in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         [ "$needed" = libLlibreriaZentavoro.so ] && continue
-        path=$(ldd "$binary" | awk -v lib="$needed" '$1 == lib { print $3 }')
+        # The dynamic loader is listed by its path, the others by name then path.
+        path=$(ldd "$binary" | awk -v lib="$needed" '$1 == lib { print $3 } $1 ~ ("/" lib "$") { print $1 }' | head -1)
         owner=$(dpkg -S "$(realpath "$path")" 2>/dev/null | head -1 | cut -d: -f1)
         [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1)
         check "$(basename "$binary") needs $needed: its package ${owner:-?} is a dependency" grep -qx "${owner:-none}" "$work/depends"
