@@ -197,6 +197,12 @@ void FormPrincipal::FormCreate() {
     setCaption(fullTitle());
 }
 
+void FormPrincipal::enableStarts(bool enabled) {
+    for (Widget* w : std::initializer_list<Widget*>{&MenuAbrir, &MenuGuardar, &MenuEjecutar, &MenuGrabar, &ButtonEjecutar,
+                                                    &ButtonGrabar})
+        w->setEnabled(enabled);
+}
+
 void FormPrincipal::putOnTop() { placeTopmost(); }
 
 void FormPrincipal::FormShow() { putOnTop(); }

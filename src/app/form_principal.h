@@ -103,6 +103,9 @@ public:
     void SpinDelay(uint32_t ms);
     void putOnTop();
     void showInfo(const std::string& text);
+    // What starts a recording or a scan, opens or saves a file: usable while the program is
+    // idle, not while it records or scans.
+    void enableStarts(bool enabled);
 
     // --- Options menu (app/options_menu.cpp) ---
     void toggleAndSave(MenuItem& entry, const char* key);

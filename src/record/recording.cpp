@@ -16,12 +16,7 @@ void FormPrincipal::appendPointerPosition() {
 }
 
 void FormPrincipal::MenuGrabarClick() {
-    MenuAbrir.setEnabled(false);
-    MenuGuardar.setEnabled(false);
-    MenuEjecutar.setEnabled(false);
-    MenuGrabar.setEnabled(false);
-    ButtonEjecutar.setEnabled(false);
-    ButtonGrabar.setEnabled(false);
+    enableStarts(false);
     MenuPararGrabacion.setEnabled(true);
 
     points.PointCount = 0;
@@ -57,12 +52,7 @@ void FormPrincipal::MenuGrabarClick() {
 void FormPrincipal::MenuPararGrabacionClick() {
     platform().hooks().UnHookHook();
     HookInstalled = false;
-    MenuAbrir.setEnabled(true);
-    MenuGuardar.setEnabled(true);
-    MenuEjecutar.setEnabled(true);
-    MenuGrabar.setEnabled(true);
-    ButtonEjecutar.setEnabled(true);
-    ButtonGrabar.setEnabled(true);
+    enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
     setCaption(kPlainTitle);
 }

@@ -38,13 +38,8 @@ void FormPrincipal::MenuEjecutarClick() {
     FirstStep = true;
     lastPlaced.reset();
 
-    ButtonEjecutar.setEnabled(false);
-    ButtonGrabar.setEnabled(false);
-    MenuEjecutar.setEnabled(false);
-    MenuGrabar.setEnabled(false);
+    enableStarts(false);
     MenuParar.setEnabled(true);
-    MenuAbrir.setEnabled(false);
-    MenuGuardar.setEnabled(false);
 
     const bool vista = vistaVariant();
     if (!vista) {
@@ -85,12 +80,7 @@ void FormPrincipal::MenuPararClick() {
     if (ShowOnStop) show();
     ShowOnStop = true;
     MenuParar.setEnabled(false);
-    MenuAbrir.setEnabled(true);
-    MenuGuardar.setEnabled(true);
-    MenuEjecutar.setEnabled(true);
-    MenuGrabar.setEnabled(true);
-    ButtonEjecutar.setEnabled(true);
-    ButtonGrabar.setEnabled(true);
+    enableStarts(true);
 }
 
 void FormPrincipal::ApplicationActivate() {
