@@ -1,5 +1,7 @@
 #include "feedback/form_transparent.h"
 
+#include "widgets/layout.h"
+
 namespace zv {
 
 namespace {
@@ -36,11 +38,12 @@ void FormTransparent::FormCreate() {
 }
 
 void FormTransparent::layOutBars() {
-    const int w = width(), h = height();
-    Shape3.setBounds({0, 0, w, bar_});
-    Shape4.setBounds({0, h - bar_, w, bar_});
-    Shape1.setBounds({0, bar_, bar_, h - 2 * bar_});
-    Shape2.setBounds({w - bar_, bar_, bar_, h - 2 * bar_});
+    // Each bar keeps the thickness the frame was made with; alignment does the rest.
+    Shape3.setHeight(bar_);
+    Shape4.setHeight(bar_);
+    Shape1.setWidth(bar_);
+    Shape2.setWidth(bar_);
+    for (auto& [bar, bounds] : alignedShapeBounds(*this, width(), height())) bar->setBounds(bounds);
 }
 
 void FormTransparent::setFrameSize(int w, int h) {

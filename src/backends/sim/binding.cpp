@@ -1,6 +1,7 @@
 #include "backends/sim/binding.h"
 
 #include "backends/sim/platform.h"
+#include "widgets/layout.h"
 
 namespace zv::sim {
 
@@ -79,6 +80,7 @@ std::pair<int, int> SimBinding::clientSize() const {
 void SimBinding::setClientSize(int width, int height) {
     const FrameInsets f = frameInsets(form_);
     form_.setBounds({form_.left(), form_.top(), width + f.left + f.right, height + f.top + f.bottom});
+    alignShapes(form_);
 }
 
 }  // namespace zv::sim

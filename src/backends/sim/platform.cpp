@@ -2,6 +2,7 @@
 
 #include "backends/sim/binding.h"
 #include "widgets/application.h"
+#include "widgets/layout.h"
 
 namespace zv::sim {
 
@@ -163,8 +164,7 @@ void SimPlatform::formShown(Form& form, WindowId id, bool visible) {
     if (form.maximised) {
         form.setBounds({0, 0, screen.width, screen.height});
     } else if (form.centred) {
-        form.setBounds({(screen.width - form.width()) / 2, (screen.height - form.height()) / 2, form.width(),
-                        form.height()});
+        form.setBounds(centredOn(form.bounds(), screen.width, screen.height));
     }
     desktop_.show(id);
     // The main window takes the front whenever it is shown; the others only when the

@@ -2,6 +2,7 @@
 // the form itself receives, menu commands and shortcuts, and timers.
 
 #include "backends/win32/binding.h"
+#include "widgets/layout.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -161,10 +162,7 @@ void Win32Binding::createWindow() {
         b.width = b.width > 0 ? b.width : 320;
         b.height = b.height > 0 ? b.height : 240;
     }
-    if (form_.centred) {
-        b.left = (GetSystemMetrics(SM_CXSCREEN) - b.width) / 2;
-        b.top = (GetSystemMetrics(SM_CYSCREEN) - b.height) / 2;
-    }
+    if (form_.centred) b = centredOn(b, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     HWND owner = isMain ? nullptr : platform_.ownerWindow();
     hwnd_ = CreateWindowExW(ex, kFormClass, widen(form_.caption()).c_str(), st, b.left, b.top, b.width, b.height, owner, menu,
                             platform_.instance(), this);
@@ -253,8 +251,9 @@ void Win32Binding::applyVisible() {
     if (form_.centred && !form_.maximised) {
         RECT r;
         GetWindowRect(hwnd_, &r);
-        SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const Rect at = centredOn({r.left, r.top, r.right - r.left, r.bottom - r.top}, GetSystemMetrics(SM_CXSCREEN),
+                                  GetSystemMetrics(SM_CYSCREEN));
+        SetWindowPos(hwnd_, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (form_.maximised && form_.border == BorderStyle::None) {
         // A borderless window maximised is the whole primary screen; placing it there

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "backends/win32/binding.h"
+#include "widgets/layout.h"
 #include "backends/win32/classes.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
@@ -187,39 +188,8 @@ void Win32Binding::applyHint(Control& c) {
 }
 
 void Win32Binding::alignShapes() {
-    // Bars aligned to an edge follow the client area: top and bottom ones span the whole
-    // width, left and right ones the height left between them.
     auto [cw, ch] = clientSize();
-    int x0 = 0, y0 = 0, x1 = cw, y1 = ch;
-    auto place = [](Widget& w, const Rect& r) { w.setBounds(r); };
-    for (Shape::Align phase : {Shape::Align::Top, Shape::Align::Bottom, Shape::Align::Left, Shape::Align::Right}) {
-        for (Widget* w : form_.widgets()) {
-            if (w->kind() != WidgetKind::Shape || w->parent()) continue;
-            auto* s = static_cast<Shape*>(w);
-            if (s->align != phase) continue;
-            const Rect& b = s->bounds();
-            switch (phase) {
-            case Shape::Align::Top:
-                place(*s, {x0, y0, x1 - x0, b.height});
-                y0 += b.height;
-                break;
-            case Shape::Align::Bottom:
-                place(*s, {x0, y1 - b.height, x1 - x0, b.height});
-                y1 -= b.height;
-                break;
-            case Shape::Align::Left:
-                place(*s, {x0, y0, b.width, y1 - y0});
-                x0 += b.width;
-                break;
-            case Shape::Align::Right:
-                place(*s, {x1 - b.width, y0, b.width, y1 - y0});
-                x1 -= b.width;
-                break;
-            default:
-                break;
-            }
-        }
-    }
+    for (auto& [shape, bounds] : alignedShapeBounds(form_, cw, ch)) shape->setBounds(bounds);
 }
 
 }  // namespace zv::win32

@@ -1,4 +1,5 @@
 #include "backends/x11/binding.h"
+#include "widgets/layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -599,10 +600,7 @@ void QtBinding::setClientSize(int width, int height) { applyClientSize(width, he
 void QtBinding::show() {
     if (form_.centred && !form_.maximised) {
         const ScreenSize s = platform_.primaryScreenSize();
-        Rect r = form_.bounds();
-        r.left = (s.width - r.width) / 2;
-        r.top = (s.height - r.height) / 2;
-        form_.setBounds(r);
+        form_.setBounds(centredOn(form_.bounds(), s.width, s.height));
     }
     if (form_.maximised) {
         window_->showFullScreen();
@@ -638,27 +636,8 @@ void QtBinding::reconcileGeometry() {
 }
 
 void QtBinding::layoutAlignedShapes() {
-    // Shapes aligned to an edge keep to it at their thickness when the window changes size:
-    // top ones first, then bottom, left and right in the space between.
     const auto [cw, ch] = clientSize();
-    int top = 0, bottom = ch, left = 0, right = cw;
-    std::vector<std::pair<Shape*, Rect>> placed;
-    for (Shape::Align a : {Shape::Align::Top, Shape::Align::Bottom, Shape::Align::Left, Shape::Align::Right}) {
-        for (Widget* w : form_.widgets()) {
-            if (w->kind() != WidgetKind::Shape || !w->visible()) continue;
-            auto* s = static_cast<Shape*>(w);
-            if (s->align != a) continue;
-            Rect r = s->bounds();
-            switch (a) {
-            case Shape::Align::Top: r = {0, top, cw, r.height}; top += r.height; break;
-            case Shape::Align::Bottom: r = {0, bottom - r.height, cw, r.height}; bottom -= r.height; break;
-            case Shape::Align::Left: r = {left, top, r.width, bottom - top}; left += r.width; break;
-            case Shape::Align::Right: r = {right - r.width, top, r.width, bottom - top}; right -= r.width; break;
-            case Shape::Align::None: break;
-            }
-            placed.emplace_back(s, r);
-        }
-    }
+    const auto placed = alignedShapeBounds(form_, cw, ch);
     const bool wasSyncing = syncing_;
     syncing_ = true;
     for (auto& [s, r] : placed) {
