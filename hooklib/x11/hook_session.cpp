@@ -11,10 +11,10 @@
 #include <atomic>
 #include <mutex>
 
+#include "common/errors.h"
 #include "common/keys.h"
 #include "mailbox.h"
 #include "window_title.h"
-#include "x_errors.h"
 
 namespace zv::hooklib {
 
@@ -57,7 +57,7 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
     hookDisplay = dpy_;
     std::call_once(ioHandlerOnce, [] { previousIoHandler = XSetIOErrorHandler(onIoError); });
     XSetIOErrorExitHandler(dpy_, connectionLost, this);
-    trapErrors(dpy_);
+    x11::trapErrors(dpy_);
 
     int event = 0, error = 0, major = 2, minor = 2;
     if (XQueryExtension(dpy_, "XInputExtension", &xiOpcode_, &event, &error) &&
@@ -78,7 +78,7 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
         std::fprintf(stderr, "LlibreriaZentavoro: the X server has no XInput 2.1; the keyboard hooks do nothing\n");
     }
     XSync(dpy_, False);
-    takeTrappedError();
+    x11::takeTrappedError(dpy_);
 }
 
 HookSession::~HookSession() {
@@ -114,7 +114,7 @@ void HookSession::setMouseHook(MouseHook hook) {
             XGrabButton(dpy_, button, AnyModifier, root_, False, mask, GrabModeAsync, GrabModeAsync, None, None);
             XSync(dpy_, False);
             // Refused when another program has a grab of its own on that button of the root.
-            if (int error = takeTrappedError(); error && !warnedButtons_) {
+            if (int error = x11::takeTrappedError(dpy_); error && !warnedButtons_) {
                 warnedButtons_ = true;
                 std::fprintf(stderr, "LlibreriaZentavoro: cannot take mouse button %u (X error %d)\n", button, error);
             }
@@ -126,7 +126,7 @@ void HookSession::setMouseHook(MouseHook hook) {
         buttonsGrabbed_ = false;
     }
     XSync(dpy_, False);
-    takeTrappedError();
+    x11::takeTrappedError(dpy_);
 }
 
 void HookSession::awaitTakenReleases() {
@@ -326,7 +326,7 @@ void HookSession::grabKeyboards(bool physicalToo) {
         if (status == Success) grabbedKeyboards_.insert(id);
     }
     XSync(dpy_, False);
-    takeTrappedError();
+    x11::takeTrappedError(dpy_);
 }
 
 void HookSession::releaseSyntheticKeyboards() {
@@ -338,7 +338,7 @@ void HookSession::releaseSyntheticKeyboards() {
     }
     if (released) {
         XSync(dpy_, False);
-        takeTrappedError();
+        x11::takeTrappedError(dpy_);
     }
 }
 
@@ -346,7 +346,7 @@ void HookSession::ungrabKeyboards() {
     for (int id : grabbedKeyboards_) XIUngrabDevice(dpy_, id, CurrentTime);
     grabbedKeyboards_.clear();
     XSync(dpy_, False);
-    takeTrappedError();
+    x11::takeTrappedError(dpy_);
 }
 
 int HookSession::virtualKey(unsigned keycode) {

@@ -17,14 +17,14 @@
 #include "widgets/application.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
-#include "backends/x11/xprops.h"
+#include "common/errors.h"
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
 
 namespace zv::x11 {
 
 X11Platform::X11Platform(Display* display) : display_(display), pictures_(std::make_unique<Pictures>()) {
-    installErrorHandler(display_);
+    trapErrors(display_);
     hooks_ = openHookLibrary();
     listenToHooks();
 }

@@ -8,7 +8,9 @@
 #include "platform/text.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
-#include "backends/x11/xprops.h"
+#include "common/errors.h"
+#include "common/properties.h"
+#include "common/text.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -17,43 +19,6 @@
 namespace zv::x11 {
 
 namespace {
-
-std::string latin1ToUtf8(const std::string& s) {
-    std::string out;
-    for (unsigned char c : s) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-// A text property of any of the encodings X allows, in UTF-8.
-std::optional<std::string> textProperty(Display* d, Window w, const char* name) {
-    Atom type = None;
-    auto bytes = propertyBytes(d, w, name, &type);
-    if (!bytes) return std::nullopt;
-    if (type == atom(d, "UTF8_STRING")) return *bytes;
-    if (type == XA_STRING) return latin1ToUtf8(*bytes);
-    // Compound text and the rest: Xlib knows how to turn it into UTF-8.
-    XTextProperty prop{};
-    prop.value = reinterpret_cast<unsigned char*>(bytes->data());
-    prop.encoding = type;
-    prop.format = 8;
-    prop.nitems = bytes->size();
-    char** list = nullptr;
-    int count = 0;
-    std::string out;
-    if (Xutf8TextPropertyToTextList(d, &prop, &list, &count) >= Success && list) {
-        for (int i = 0; i < count; ++i) out += list[i];
-        XFreeStringList(list);
-        return out;
-    }
-    return latin1ToUtf8(*bytes);
-}
 
 std::string firstChars(const std::string& cp1252, int maxChars) {
     if (maxChars <= 0) return {};
@@ -86,8 +51,7 @@ WindowId X11Platform::foregroundWindow() {
 
 std::string X11Platform::windowText(WindowId w, int maxChars) {
     if (w == 0) return {};
-    auto text = textProperty(display_, w, "_NET_WM_NAME");
-    if (!text) text = textProperty(display_, w, "WM_NAME");
+    auto text = windowTitleUtf8(display_, w);
     return text ? firstChars(utf8ToCp1252(*text), maxChars) : std::string();
 }
 

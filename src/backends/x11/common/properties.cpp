@@ -1,14 +1,22 @@
-#include "backends/x11/xprops.h"
+#include "common/properties.h"
 
 #include <map>
+#include <mutex>
+
+#include "common/errors.h"
+#include "common/text.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 namespace zv::x11 {
 
 Atom atom(Display* d, const char* name) {
+    // One server, one set of atoms, asked for from more than one thread.
+    static std::mutex mutex;
     static std::map<std::string, Atom> cache;
+    std::lock_guard lock(mutex);
     auto it = cache.find(name);
     if (it != cache.end()) return it->second;
     Atom a = XInternAtom(d, name, False);
@@ -120,35 +128,37 @@ Window clientWindowOf(Display* d, Window w) {
 }
 
 namespace {
-Display* gOurDisplay = nullptr;
-bool gErrorSeen = false;
-int (*gPreviousHandler)(Display*, XErrorEvent*) = nullptr;
 
-// Windows of other programs come and go while we look at them: an error on our own
-// connection is noted and the request given up, never the end of the program.
-int recordError(Display* d, XErrorEvent* e) {
-    if (d == gOurDisplay) {
-        gErrorSeen = true;
-        return 0;
+// A text property of any of the encodings X allows, in UTF-8.
+std::optional<std::string> textProperty(Display* d, Window w, const char* name) {
+    Atom type = None;
+    auto bytes = propertyBytes(d, w, name, &type);
+    if (!bytes) return std::nullopt;
+    if (type == atom(d, "UTF8_STRING")) return *bytes;
+    if (type == XA_STRING) return latin1ToUtf8(*bytes);
+    // Compound text and the rest: Xlib knows how to turn it into UTF-8.
+    XTextProperty prop{};
+    prop.value = reinterpret_cast<unsigned char*>(bytes->data());
+    prop.encoding = type;
+    prop.format = 8;
+    prop.nitems = bytes->size();
+    char** list = nullptr;
+    int count = 0;
+    std::string out;
+    if (Xutf8TextPropertyToTextList(d, &prop, &list, &count) >= Success && list) {
+        for (int i = 0; i < count; ++i) out += list[i];
+        XFreeStringList(list);
+        return out;
     }
-    return gPreviousHandler ? gPreviousHandler(d, e) : 0;
+    return latin1ToUtf8(*bytes);
 }
+
 }  // namespace
 
-void installErrorHandler(Display* d) {
-    gOurDisplay = d;
-    int (*previous)(Display*, XErrorEvent*) = XSetErrorHandler(recordError);
-    if (previous != recordError) gPreviousHandler = previous;
-}
-
-ErrorTrap::ErrorTrap(Display* d) : d_(d) {
-    XSync(d_, False);
-    gErrorSeen = false;
-}
-
-bool ErrorTrap::failed() {
-    XSync(d_, False);
-    return gErrorSeen;
+std::optional<std::string> windowTitleUtf8(Display* d, Window w) {
+    auto text = textProperty(d, w, "_NET_WM_NAME");
+    if (!text) text = textProperty(d, w, "WM_NAME");
+    return text;
 }
 
 }  // namespace zv::x11

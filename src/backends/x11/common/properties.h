@@ -1,5 +1,6 @@
 #pragma once
-// Reading window properties and talking to the window manager over our Xlib connection.
+// Window properties and the window manager, over any Xlib connection of ours: the
+// desktop's and the hook library's.
 
 #include <optional>
 #include <string>
@@ -28,18 +29,8 @@ void sendRootMessage(Display* d, Window w, const char* type, long a0, long a1 = 
 // none and is not one.
 Window clientWindowOf(Display* d, Window w);
 
-// Errors on our connection are recorded instead of ending the process (Xlib's default);
-// other connections' errors go to the handler that was there before.
-void installErrorHandler(Display* d);
-
-// Whether the server reported an error for what we asked since the trap was set.
-class ErrorTrap {
-public:
-    explicit ErrorTrap(Display* d);
-    bool failed();
-
-private:
-    Display* d_;
-};
+// The title of a window in UTF-8: its EWMH name when it has one, else its ICCCM name in
+// whatever encoding that was set; nothing when it has neither.
+std::optional<std::string> windowTitleUtf8(Display* d, Window w);
 
 }  // namespace zv::x11
