@@ -16,6 +16,7 @@ public:
     void SetHookQualsevolTecla() override { ::SetHookQualsevolTecla(); }
     void UnHookKeyboard() override { ::UnHookKeyboard(); }
     void UnHookQualsevolTecla() override { ::UnHookQualsevolTecla(); }
+    void holdReports(bool hold) override { LlibreriaZentavoroHoldReports(hold ? 1 : 0); }
 };
 
 }  // namespace zv

@@ -34,6 +34,10 @@ LZ_EXPORT void UnHookQualsevolTecla(void);
 typedef void (*LzReportListener)(void* context);
 LZ_EXPORT void LlibreriaZentavoroOnReport(LzReportListener listener, void* context);
 
+/* Holds the reports back (1) or lets them go on (0): the program reads a mailbox key and
+   resets it with no report written between the two. Only across that read and reset. */
+LZ_EXPORT void LlibreriaZentavoroHoldReports(int hold);
+
 #if defined(_WIN32)
 /* The extra information that the mouse and key events the program synthesises carry:
    the hooks let them through unreported. Input other programs synthesise is the user's. */

@@ -195,4 +195,8 @@ void UnHookQualsevolTecla(void) { remove(g_anyKeyHook); }
 
 void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) { lz::setReportListener(listener, context); }
 
+// The hooks write their reports on the program's own thread while it takes its messages,
+// never between two of its statements: there is nothing to hold.
+void LlibreriaZentavoroHoldReports(int) {}
+
 }  // extern "C"

@@ -23,6 +23,8 @@ void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) {
     zv::hooklib::setReportListener(listener, context);
 }
 
+void LlibreriaZentavoroHoldReports(int hold) { zv::hooklib::holdReports(hold != 0); }
+
 void LlibreriaZentavoroOwnButton(unsigned button, int pressed) {
     HookThread::instance().perform({Request::OwnButton, button, pressed != 0});
 }

@@ -10,6 +10,9 @@ namespace zv::hooklib {
 
 namespace {
 
+// Held by the program across its read and reset of a key (see holdReports).
+std::mutex reportsMutex;
+
 std::mutex listenerMutex;
 LzReportListener listener = nullptr;
 void* listenerContext = nullptr;
@@ -31,13 +34,31 @@ void wakeTheProgram() {
 }  // namespace
 
 void reportClick(const char* value) {
-    write(mailbox_keys::kClick, value);
+    {
+        std::lock_guard hold(reportsMutex);
+        write(mailbox_keys::kClick, value);
+    }
     wakeTheProgram();
 }
 
 void reportKey(int virtualKey) {
-    write(mailbox_keys::kKeyboard, std::to_string(virtualKey));
+    {
+        std::lock_guard hold(reportsMutex);
+        write(mailbox_keys::kKeyboard, std::to_string(virtualKey));
+    }
     wakeTheProgram();
+}
+
+void holdReports(bool hold) {
+    // Called by the program's thread, which holds and lets go in turn.
+    static thread_local bool holding = false;
+    if (hold == holding) return;
+    holding = hold;
+    if (hold) {
+        reportsMutex.lock();
+    } else {
+        reportsMutex.unlock();
+    }
 }
 
 void reportWindowTitle(const std::string& title) {

@@ -17,6 +17,9 @@ void reportKey(int virtualKey);
 // to. Written before the click it belongs to, and wakes nobody by itself.
 void reportWindowTitle(const std::string& title);
 
+// Reports wait while the program reads a key and resets it.
+void holdReports(bool hold);
+
 // Who is woken after each report (called on the library's thread).
 void setReportListener(LzReportListener listener, void* context);
 

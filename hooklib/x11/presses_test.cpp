@@ -1,7 +1,16 @@
-// What decides that a press is reported: one report per press, none for the program's own.
+// What decides that a press is reported: one report per press, none for the program's
+// own, none lost between the program's read of the mailbox and its reset.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "mailbox.h"
 #include "own_input.h"
+#include "platform/profile.h"
 #include "press_filter.h"
 
 namespace zv::hooklib {
@@ -66,6 +75,36 @@ TEST(OwnInput, forgetting_the_buttons_keeps_the_keys) {
     own.forget(Kind::Button);
     EXPECT_FALSE(own.take(Kind::Button, 1, true, t));
     EXPECT_TRUE(own.take(Kind::Key, kKeyA, true, t));
+}
+
+}  // namespace
+}  // namespace zv::hooklib
+
+// --- The mailbox: a report never falls between the program's read and reset -----------
+
+namespace zv::hooklib {
+namespace {
+
+TEST(Mailbox, a_report_made_while_the_program_holds_the_mailbox_waits_for_its_reset) {
+    const auto folder = std::filesystem::temp_directory_path() / ("zv-mailbox-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string ini = (folder / "Zentavoro.ini").string();
+    ::setenv("ZENTAVORO_INI", ini.c_str(), 1);
+    auto clic = [&] { return profileGet(ini, "LlibreriaZentavoro", "CLIC", "0", 50).value; };
+
+    holdReports(true);
+    const std::string read = clic();
+    std::thread library([] { reportClick("1"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The press has not overwritten the mailbox between the read and the reset...
+    EXPECT_EQ(clic(), "0");
+    profileSet(ini, "LlibreriaZentavoro", "CLIC", "0");
+    holdReports(false);
+    library.join();
+    // ...it is there for the next read.
+    EXPECT_EQ(read, "0");
+    EXPECT_EQ(clic(), "1");
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -31,12 +31,10 @@ void FormPrincipal::TimerMouseHookTimer() {
     }
 
     // Stage 2: the switch value and keyboard access.
-    std::string switchValue = mailbox::readClick();
+    std::string switchValue = mailbox::takeClick(platform().hooks());
     if (switchValue == "1") SkipNextReport = false;
-    mailbox::writeClick("0");
     if (switchValue == "0" && MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing) {
-        const std::string keyText = mailbox::readKeyboard();
-        mailbox::resetKeyboard();
+        const std::string keyText = mailbox::takeKeyboard(platform().hooks());
         const int32_t k = strToInt(keyText);
         auto jump = [&](int32_t n) {
             if (n >= points.PointCount) return;

@@ -14,6 +14,11 @@ public:
     virtual void SetHookQualsevolTecla() = 0;
     virtual void UnHookKeyboard() = 0;
     virtual void UnHookQualsevolTecla() = 0;
+
+    // While held, the library's reports wait: the program reads a mailbox key and resets it
+    // with nothing written between the two, so no press falls between them and is lost.
+    // Held only across such a read and reset, with no operation of the library between.
+    virtual void holdReports(bool hold) = 0;
 };
 
 }  // namespace zv

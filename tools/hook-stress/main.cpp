@@ -57,11 +57,11 @@ void woken(void*) {
 void poll() {
     const std::string file = zv::settingsFilePath();
     const char* key = keyMode ? zv::mailbox_keys::kKeyboard : zv::mailbox_keys::kClick;
+    LlibreriaZentavoroHoldReports(1);
     const std::string value = zv::profileGet(file, kSection, key, "0", 50).value;
-    if (value != "0") {
-        ++fromMailbox;
-        zv::profileSet(file, kSection, key, "0");
-    }
+    if (value != "0") zv::profileSet(file, kSection, key, "0");
+    LlibreriaZentavoroHoldReports(0);
+    if (value != "0") ++fromMailbox;
 }
 
 void waitAWhile(int ms) {

@@ -29,6 +29,8 @@ public:
     void SetHookQualsevolTecla() override;
     void UnHookKeyboard() override;
     void UnHookQualsevolTecla() override;
+    // The user acts between the program's commands, never inside a read and reset.
+    void holdReports(bool) override {}
 
     MouseHook mouseHook() const { return mouse_; }
     bool keyboardHook() const { return keyboard_; }
