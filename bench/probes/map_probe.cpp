@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
     const pid_t child = fork();
     if (child == 0) {
         setpgid(0, 0);
+        dup2(2, 1);  // our standard output carries the figure alone
         execvp(argv[3], argv + 3);
         _exit(127);
     }

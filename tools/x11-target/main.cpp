@@ -1,9 +1,11 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
 //   press BUTTON X Y TIME   (the pointer's root coordinates, the server's time)
 //   key KEYSYM TIME         (the keysym's name, e.g. "Return", "Tab", "a")
+//   motion X Y TIME         (with --motion yes: every pointer move over the window, as
+//                            the benchmarks time the scan steps by them)
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
@@ -25,7 +27,7 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes]\n");
     return 2;
 }
 
@@ -33,6 +35,7 @@ int usage() {
 
 int main(int argc, char** argv) {
     std::string title = "zentavoro-target", logPath;
+    bool motion = false;
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -49,6 +52,8 @@ int main(int argc, char** argv) {
             if (mask & YValue) y = gy;
         } else if (opt == "--log") {
             logPath = argv[i + 1];
+        } else if (opt == "--motion") {
+            motion = std::string(argv[i + 1]) == "yes";
         } else {
             return usage();
         }
@@ -70,7 +75,8 @@ int main(int argc, char** argv) {
     const int screen = DefaultScreen(d);
     const Window win = XCreateSimpleWindow(d, RootWindow(d, screen), x, y, w, h, 0, BlackPixel(d, screen),
                                            WhitePixel(d, screen));
-    XSelectInput(d, win, ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask);
+    XSelectInput(d, win,
+                 ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask | (motion ? PointerMotionMask : 0));
 
     XStoreName(d, win, title.c_str());
     XChangeProperty(d, win, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 8,
@@ -115,6 +121,10 @@ int main(int argc, char** argv) {
             const KeySym ks = XLookupKeysym(&e.xkey, 0);
             const char* name = XKeysymToString(ks);
             std::fprintf(log, "key %s %lu\n", name ? name : "NoSymbol", static_cast<unsigned long>(e.xkey.time));
+            std::fflush(log);
+        } else if (e.type == MotionNotify) {
+            std::fprintf(log, "motion %d %d %lu\n", e.xmotion.x_root, e.xmotion.y_root,
+                         static_cast<unsigned long>(e.xmotion.time));
             std::fflush(log);
         } else if (e.type == ClientMessage && static_cast<Atom>(e.xclient.data.l[0]) == deleteWindow) {
             break;
