@@ -21,7 +21,8 @@ def read(files, fields):
     for name in files:
         with open(name) as f:
             for line in f:
-                parts = line.strip().split(",")
+                # Labels may hold commas: the numbers are the last fields.
+                parts = line.strip().rsplit(",", fields - 1)
                 if len(parts) != fields:
                     continue
                 data.setdefault(parts[0], []).append(tuple(float(v) for v in parts[1:]))

@@ -44,6 +44,17 @@ print("met" if (v <= g if op == "<=" else v >= g) else "**missed**")' "$@"
 # A virtual screen with openbox, as the end-to-end tests use: bench_x_start sets DISPLAY.
 BENCH_XVFB_PID="" BENCH_OPENBOX_PID=""
 bench_x_start() {
+    local attempt
+    for attempt in 1 2 3; do
+        bench_x_try_start && return 0
+        bench_note "the virtual screen did not start (attempt $attempt)"
+        bench_x_stop
+        sleep 2
+    done
+    return 1
+}
+
+bench_x_try_start() {
     local fifo number
     fifo=$(mktemp -u /tmp/zentavoro-bench-displayfd.XXXXXX)
     mkfifo "$fifo"

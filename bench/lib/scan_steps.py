@@ -3,10 +3,16 @@
 
   scan_steps.py MOTION_LOG PERIOD_MS LABEL POINT... > SUMMARY (one JSON line)
 
+MOTION_LOG holds lines "motion X Y SERVER_MS US", from the target window's events or from
+zentavoro-pointer-probe (whose server time is 0).
+
 Every placement moves the pointer onto the point, one pixel down and right, and back;
 a step begins with the first move onto a point that does not come from its one-pixel
-nudge. The times are the X server's. Writes LABEL's per-step errors (period minus the
-set period, ms) as CSV lines "label,step,error" to MOTION_LOG.csv.
+nudge. The times are those at which the moves were seen (microseconds of the monotonic
+clock; the X server's own are whole milliseconds, too coarse for errors of a fraction of
+one); the server's, where the log has them, serve as a check. Writes LABEL's per-step
+errors (period minus the set period, ms) as CSV lines "label,step,error" to
+MOTION_LOG.csv.
 """
 import json
 import statistics
@@ -26,19 +32,26 @@ def percentile(values, p):
 def main():
     log, period, label = sys.argv[1], float(sys.argv[2]), sys.argv[3]
     points = {tuple(int(v) for v in p.split(",")) for p in sys.argv[4:]}
-    starts = []
+    starts, server_starts = [], []
     previous = None
-    with open(log) as f:
+    try:
+        f = open(log)
+    except OSError:
+        print(json.dumps({"label": label, "steps": 0}))
+        return
+    with f:
         for line in f:
             parts = line.split()
-            if len(parts) != 4 or parts[0] != "motion":
+            if len(parts) != 5 or parts[0] != "motion":
                 continue
-            x, y, t = int(parts[1]), int(parts[2]), int(parts[3])
+            x, y, server, received = int(parts[1]), int(parts[2]), int(parts[3]), int(parts[4])
             if (x, y) in points and previous != (x + 1, y + 1) and previous != (x, y):
-                starts.append(t)
+                starts.append(received / 1000.0)
+                server_starts.append(server)
             previous = (x, y)
+    periods = [b - a for a, b in zip(starts, starts[1:])]
     # The server's time is 32-bit milliseconds.
-    periods = [((b - a) % (1 << 32)) for a, b in zip(starts, starts[1:])]
+    server_periods = [((b - a) % (1 << 32)) for a, b in zip(server_starts, server_starts[1:])]
     errors = [p - period for p in periods]
     with open(log + ".csv", "w") as out:
         for i, e in enumerate(errors, 1):
@@ -48,7 +61,7 @@ def main():
         absolute = [abs(e) for e in errors]
         # Drift: the lateness of step k against the first step and k set periods; its
         # least-squares slope, times 100, is how far a run of 100 steps wanders.
-        lateness = [((s - starts[0]) % (1 << 32)) - k * period for k, s in enumerate(starts)]
+        lateness = [(s - starts[0]) - k * period for k, s in enumerate(starts)]
         n = len(lateness)
         mean_k = (n - 1) / 2
         mean_l = sum(lateness) / n
@@ -62,6 +75,8 @@ def main():
             "drift_per_100": 100 * num / den,
             "end_lateness": lateness[-1],
         })
+        if any(server_starts):
+            summary["server_median_abs"] = statistics.median(abs(p - period) for p in server_periods)
     print(json.dumps(summary))
 
 

@@ -57,6 +57,7 @@ int main() {
         Scratch s("matching");
         fillScanFolder(s.folder(), count);
         measure("windowMatching", count, [&] { (void)matchWindow(s.folder()); });
+        if (count == 10000) measure("windowMatchingListing", count, [&] { (void)listScanFiles(s.folder()); });
     }
     for (int points : {10, 1001}) {
         const std::string bytes = scanFileBytes(points, 0);

@@ -399,7 +399,7 @@ ProfileRead profileGet(const std::string& file, const std::string& section, cons
     // does one too large to be a settings file.
     std::string bytes;
     if (readFile(file, bytes) != ReadOutcome::read) bytes.clear();
-    return ProfileDocument::parse(bytes).get(section, key, defaultValue, bufsize);
+    return ProfileDocument::lookup(bytes, section, key, defaultValue, bufsize);
 }
 
 bool profileSet(const std::string& file, const std::string& section, const std::string& key,

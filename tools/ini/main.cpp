@@ -7,6 +7,8 @@
 //   raw HEX                          -> replaces the whole file by these bytes; raw
 //   dump                             -> the whole file in hex, or missing when there is
 //                                       no file to read (a folder, for one)
+//   readonly                         -> takes the write permission away, as a carer who
+//                                       locks the settings does; readonly
 // Hex is two lower-case digits per byte, nothing for no bytes. The same scripts run
 // through the Windows functions under Wine (tests/wine-profile), and the outputs must match.
 
@@ -24,6 +26,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 #include "platform/profile.h"
@@ -93,6 +98,14 @@ std::optional<std::string> readWhole(const std::string& file) {
     return bytes.str();
 }
 
+bool makeReadOnly(const std::string& file) {
+#ifdef _WIN32
+    return SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    return chmod(file.c_str(), 0444) == 0;
+#endif
+}
+
 std::string run(const std::string& file, const std::vector<std::string>& f) {
     const std::string& op = f[0];
     if (op == "get" && f.size() == 5) {
@@ -109,6 +122,7 @@ std::string run(const std::string& file, const std::vector<std::string>& f) {
         out << bytes;
         return out.flush() ? "raw" : "raw failed";
     }
+    if (op == "readonly" && f.size() == 1) return makeReadOnly(file) ? "readonly" : "readonly failed";
     if (op == "dump" && f.size() == 1) {
         const std::optional<std::string> bytes = readWhole(file);
         return bytes ? hex(*bytes) : "missing";

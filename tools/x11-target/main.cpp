@@ -4,8 +4,10 @@
 // press and key press that reaches it is appended to the log at once, one line each:
 //   press BUTTON X Y TIME   (the pointer's root coordinates, the server's time)
 //   key KEYSYM TIME         (the keysym's name, e.g. "Return", "Tab", "a")
-//   motion X Y TIME         (with --motion yes: every pointer move over the window, as
-//                            the benchmarks time the scan steps by them)
+//   motion X Y TIME US      (with --motion yes: every pointer move over the window, and
+//                            when it arrived in microseconds of the monotonic clock: the
+//                            benchmarks time the scan steps by them, finer than the
+//                            server's milliseconds)
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
@@ -15,6 +17,7 @@
 #include <sys/select.h>
 
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -123,8 +126,11 @@ int main(int argc, char** argv) {
             std::fprintf(log, "key %s %lu\n", name ? name : "NoSymbol", static_cast<unsigned long>(e.xkey.time));
             std::fflush(log);
         } else if (e.type == MotionNotify) {
-            std::fprintf(log, "motion %d %d %lu\n", e.xmotion.x_root, e.xmotion.y_root,
-                         static_cast<unsigned long>(e.xmotion.time));
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::fprintf(log, "motion %d %d %lu %lld\n", e.xmotion.x_root, e.xmotion.y_root,
+                         static_cast<unsigned long>(e.xmotion.time),
+                         static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
             std::fflush(log);
         } else if (e.type == ClientMessage && static_cast<Atom>(e.xclient.data.l[0]) == deleteWindow) {
             break;
