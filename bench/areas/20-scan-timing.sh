@@ -63,7 +63,7 @@ fi
     echo "over 100+ steps of automatic scanning of four points over our target window. The moves are"
     echo "seen by asking the X server for the pointer every quarter of a millisecond; as a check, the"
     echo "target window's pointer events carry the server's own times (whole milliseconds; none"
-    echo "reach it from the Windows build, as Wine holds the pointer while the hook is installed)."
+    echo "reach it from the Windows build under Wine, which is why the server is asked)."
     echo "Goal: median |error| <= 1 ms, p99 <= 5 ms, no drift (a run of 100 steps wanders <= 5 ms)."
     echo
     "$BENCH_PY" - "$out.json" <<'PY'
