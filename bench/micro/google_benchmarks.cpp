@@ -35,7 +35,7 @@ void settingsRead(benchmark::State& state) {
     Scratch scratch("read");
     const std::string file = scratch.file("Zentavoro.ini");
     writeSettingsFile(file, static_cast<int>(state.range(0)));
-    for (auto _ : state) readOption(file);
+    for (auto _ : state) readLastKey(file);
 }
 BENCHMARK(settingsRead)->Arg(25)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 

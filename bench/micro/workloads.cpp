@@ -73,7 +73,7 @@ void reportPress(const std::string& file) { (void)profileSet(file, kMailbox, "CL
 
 void tickTakingThePress(const std::string& file) { idleTick(file); }
 
-void readOption(const std::string& file) { (void)profileGet(file, kOptions, "MenuWindowsVista", "NO", 50); }
+void readLastKey(const std::string& file) { (void)profileGet(file, kMailbox, "T\xCDTOL FINESTRA", "", 50); }
 
 void switchOption(const std::string& file, bool on) { (void)profileSet(file, kOptions, "BEEP", on ? "S\xCD" : "NO"); }
 

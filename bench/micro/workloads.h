@@ -35,8 +35,9 @@ void idleTick(const std::string& file);
 void reportPress(const std::string& file);
 void tickTakingThePress(const std::string& file);
 
-// Reading one option, and switching one (a write that changes the file).
-void readOption(const std::string& file);
+// Reading the key that stands after all the others (the window title of the mailbox), and
+// switching an option (a write that changes the file).
+void readLastKey(const std::string& file);
 void switchOption(const std::string& file, bool on);
 
 // A folder of `count` scan files, none of them matching the title used below.

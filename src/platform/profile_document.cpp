@@ -15,6 +15,14 @@ namespace zv {
 
 namespace {
 
+// Where the line starting at `from` ends: its CR or LF, or the end. (find_first_of asks
+// memchr about the two characters at every byte, several times slower on large files.)
+size_t lineEnd(std::string_view bytes, size_t from) {
+    for (size_t i = from; i < bytes.size(); ++i)
+        if (bytes[i] == '\r' || bytes[i] == '\n') return i;
+    return std::string_view::npos;
+}
+
 bool isBlank(char c) {
     // ^Z counts too: old DOS editors left it at the end of files.
     return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A;
@@ -45,7 +53,7 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     Section* section = &doc.sections_.front();
     size_t start = 0;
     while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
+        size_t end = lineEnd(bytes, start);
         if (end == std::string_view::npos) end = bytes.size();
         const std::string_view line = trim(bytes.substr(start, end - start));
         start = end + 1;
@@ -174,7 +182,7 @@ ProfileRead ProfileDocument::lookup(std::string_view bytes, const std::string& s
     std::optional<std::string_view> found;
     size_t start = 0;
     while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
+        size_t end = lineEnd(bytes, start);
         if (end == std::string_view::npos) end = bytes.size();
         const std::string_view line = trim(bytes.substr(start, end - start));
         start = end + 1;

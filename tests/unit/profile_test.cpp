@@ -229,26 +229,27 @@ TEST_F(ProfileService, a_file_beyond_the_size_bound_reads_as_missing_and_is_neve
     EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");
 }
 
-#ifndef _WIN32
-
 TEST_F(ProfileService, a_read_only_file_is_never_rewritten_not_even_by_root) {
     ASSERT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "NO"));
     const std::string locked = readRaw();
-    ASSERT_EQ(chmod(file_.c_str(), 0444), 0);
+    // No write permission: the read-only attribute on Windows.
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(file_, writable, fs::perm_options::remove);
+    const auto lockedPermissions = fs::status(file_).permissions();
     EXPECT_FALSE(profileSet(file_, "Zentavoro", "BEEP", "S\xCD"));
     EXPECT_FALSE(profileSet(file_, "Zentavoro", "BEEP", "NO"));  // the same value: refused too
     EXPECT_FALSE(profileSet(file_, "Zentavoro", "Llengua", "English"));
     EXPECT_EQ(readRaw(), locked);
-    EXPECT_EQ(fs::status(file_).permissions() & fs::perms::all, fs::perms(0444));
+    EXPECT_EQ(fs::status(file_).permissions(), lockedPermissions);
     EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");  // reading goes on as before
     EXPECT_TRUE(strayFiles().empty());
 
-    ASSERT_EQ(chmod(file_.c_str(), 0644), 0);
+    fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "S\xCD"));
     EXPECT_EQ(get("Zentavoro", "BEEP"), "S\xCD");
 }
 
-TEST_F(ProfileService, temporary_files_of_killed_writers_are_removed_by_the_next_writer) {
+TEST_F(ProfileService, temporary_files_left_by_dead_writers_are_removed_by_the_next_write) {
     const auto touch = [&](const std::string& name) { std::ofstream(dir_ / name) << "left"; };
     touch("Zentavoro.ini.tmp.99999.3");
     touch("Zentavoro.ini.tmp.1.0");
@@ -258,9 +259,11 @@ TEST_F(ProfileService, temporary_files_of_killed_writers_are_removed_by_the_next
     std::vector<std::string> stray = strayFiles();
     std::sort(stray.begin(), stray.end());
     EXPECT_EQ(stray, (std::vector<std::string>{"Other.ini.tmp.5.5", "Zentavoro.ini.tmp.notes"}));
-    fs::remove(dir_ / "Other.ini.tmp.5.5");
-    fs::remove(dir_ / "Zentavoro.ini.tmp.notes");
+}
 
+#ifndef _WIN32
+
+TEST_F(ProfileService, temporary_files_of_killed_writers_are_removed_by_the_next_writer) {
     // Writers killed at any moment: a large file keeps each one busy long enough to be
     // caught between writing its temporary file and renaming it.
     std::string padding = "[Padding]\r\n";
