@@ -114,6 +114,7 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
         CloseHandle(h);
         return ReadOutcome::tooLarge;
     }
+    bytes.reserve(static_cast<size_t>(size.QuadPart));
     char chunk[65536];
     DWORD got = 0;
     bool ok = true;
@@ -246,6 +247,7 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
         close(fd);
         return ReadOutcome::tooLarge;
     }
+    bytes.reserve(static_cast<size_t>(st.st_size));
     char chunk[65536];
     for (;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
