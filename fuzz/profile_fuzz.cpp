@@ -44,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The one-pass reading answers as the document does.
     const zv::ProfileRead looked = zv::ProfileDocument::lookup(file, section, key, value, bufsize);
     check(looked.ret == read.ret && looked.value == read.value);
+    // So does the one-pass check that a write would change nothing.
+    zv::ProfileDocument changed = doc;
+    check(zv::ProfileDocument::stores(file, section, key, value) == !changed.set(section, key, value));
     check(bufsize == 0 ? read.ret == 0 : read.value.size() < bufsize);
 
     if (storable(section, false) && storable(key, false) && storable(value, true)) {

@@ -406,6 +406,13 @@ ProfileRead profileGet(const std::string& file, const std::string& section, cons
 
 bool profileSet(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value) {
+    // The poll stores what is there already ten times a second: a complete version of the
+    // file that holds the value makes the write done, without waiting for the lock.
+    if (readOnly(file)) return false;
+    std::string current;
+    if (readFile(file, current) == ReadOutcome::read && ProfileDocument::stores(current, section, key, value))
+        return true;
+
     if (!makeParentFolders(file)) return false;
     ProcessWriteLock inProcess;
     ExclusiveLock lock(file + ".lock");

@@ -171,15 +171,14 @@ ProfileRead ProfileDocument::get(const std::string& section, const std::string& 
     return answer(found, defaultValue, bufsize);
 }
 
-ProfileRead ProfileDocument::lookup(std::string_view bytes, const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, unsigned bufsize) {
+ProfileDocument::Found ProfileDocument::find(std::string_view bytes, const std::string& section,
+                                             const std::string& key) {
     // The lines as parse() reads them; only the first section of the name counts, and
     // in it the first entry of the key.
     const std::string wantedSection(trim(section));
     const std::string wantedKey(trim(key));
     const bool keyIsComment = isComment(wantedKey);
     bool inside = wantedSection.empty();  // the lines before any header form a nameless section
-    std::optional<std::string_view> found;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = lineEnd(bytes, start);
@@ -201,10 +200,23 @@ ProfileRead ProfileDocument::lookup(std::string_view bytes, const std::string& s
         const std::string_view name = equals == std::string_view::npos ? line : trimRight(line.substr(0, equals));
         if (!name.empty() && name.front() == ';') continue;
         if (!sameName(name, wantedKey)) continue;
-        if (equals != std::string_view::npos) found = trimLeft(line.substr(equals + 1));
-        break;
+        Found found;
+        found.entry = true;
+        if (equals != std::string_view::npos) found.value = trimLeft(line.substr(equals + 1));
+        return found;
     }
-    return answer(found, defaultValue, bufsize);
+    return {};
+}
+
+ProfileRead ProfileDocument::lookup(std::string_view bytes, const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, unsigned bufsize) {
+    return answer(find(bytes, section, key).value, defaultValue, bufsize);
+}
+
+bool ProfileDocument::stores(std::string_view bytes, const std::string& section, const std::string& key,
+                             const std::string& value) {
+    const Found found = find(bytes, section, key);
+    return found.entry && found.value && *found.value == trimLeft(value);
 }
 
 bool ProfileDocument::set(const std::string& section, const std::string& key, const std::string& value) {

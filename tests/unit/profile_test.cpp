@@ -210,6 +210,24 @@ TEST_F(ProfileService, a_write_waits_for_the_lock_held_by_another_writer) {
     EXPECT_EQ(get("s", "k"), "after");
 }
 
+TEST_F(ProfileService, writing_the_stored_value_never_waits_for_another_writer) {
+    // The poll resets the mailbox ten times a second: while the hook library holds the
+    // lock, a reset of what is already there must not stall the user interface.
+    ASSERT_TRUE(profileSet(file_, "LlibreriaZentavoro", "CLIC", "0"));
+    const int fd = open((file_ + ".lock").c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    std::atomic<bool> done{false};
+    std::thread poll([&] {
+        EXPECT_TRUE(profileSet(file_, "llibreriazentavoro", "clic", "0"));
+        done = true;
+    });
+    for (int i = 0; i < 100 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(done.load());
+    close(fd);
+    poll.join();
+}
+
 #endif
 
 TEST_F(ProfileService, a_file_beyond_the_size_bound_reads_as_missing_and_is_never_rewritten) {
