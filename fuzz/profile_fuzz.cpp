@@ -1,5 +1,6 @@
 // libFuzzer target for the settings file parser: any bytes must parse, rewrite to a
-// text that parses back to itself, read within the buffer, and keep what was written.
+// text that parses back to itself, read within the buffer (the one-pass reading as the
+// document reads), and keep what was written.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -40,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const zv::ProfileRead read = doc.get(section, key, value, bufsize);
     check(read.ret == static_cast<int>(read.value.size()));
+    // The one-pass reading answers as the document does.
+    const zv::ProfileRead looked = zv::ProfileDocument::lookup(file, section, key, value, bufsize);
+    check(looked.ret == read.ret && looked.value == read.value);
+    // So does the one-pass check that a write would change nothing.
+    zv::ProfileDocument changed = doc;
+    check(zv::ProfileDocument::stores(file, section, key, value) == !changed.set(section, key, value));
     check(bufsize == 0 ? read.ret == 0 : read.value.size() < bufsize);
 
     if (storable(section, false) && storable(key, false) && storable(value, true)) {

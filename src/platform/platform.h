@@ -3,6 +3,7 @@
 // (simulated, Win32, X11) implements all of it; the compiler checks it is complete.
 // Every text crossing this interface is code page 1252 bytes.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -99,7 +100,8 @@ public:
     // whose names match "*.zvo", in any order.
     virtual std::vector<std::string> listScanFiles(const std::string& folder) = 0;
     // Whole-file reading and writing; a relative name is taken from the current directory.
-    virtual std::optional<std::string> readFile(const std::string& name) = 0;
+    // Reading fails, without reading it whole, for a file of more than maxBytes bytes.
+    virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;
     virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
 
     // The companion hook library.

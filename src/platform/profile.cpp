@@ -13,6 +13,7 @@
 #include <mutex>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -24,14 +25,17 @@
 // process. A write therefore takes an exclusive lock on a side file (the settings file
 // itself is replaced by every write, so it cannot carry the lock), reads the file afresh,
 // and puts the new text in place by renaming a complete temporary file over it: a reader
-// sees the old file or the new one, never a part, and a crash leaves at most a stray
-// temporary file.
+// sees the old file or the new one, never a part. A writer killed before its rename
+// leaves its temporary file behind; since temporary files only exist while their writer
+// holds the lock, whoever holds it next may remove every one it finds.
 
 namespace zv {
 
 namespace {
 
-enum class ReadOutcome { read, missing, failed };
+enum class ReadOutcome { read, missing, failed, tooLarge };
+
+constexpr const char* kTemporaryInfix = ".tmp.";
 
 std::string temporaryName(const std::string& file) {
     static std::atomic<unsigned> counter{0};
@@ -40,8 +44,23 @@ std::string temporaryName(const std::string& file) {
 #else
     const unsigned long pid = static_cast<unsigned long>(getpid());
 #endif
-    return file + ".tmp." + std::to_string(pid) + "." + std::to_string(counter++);
+    return file + kTemporaryInfix + std::to_string(pid) + "." + std::to_string(counter++);
 }
+
+// Whether a name in the settings file's folder is one of temporaryName's for that file:
+// the file's name, the infix, digits, a point, digits.
+bool isTemporaryOf(const std::string& name, const std::string& base) {
+    const std::string prefix = base + kTemporaryInfix;
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+    const std::string rest = name.substr(prefix.size());
+    const size_t point = rest.find('.');
+    if (point == 0 || point == std::string::npos || point + 1 == rest.size()) return false;
+    return std::all_of(rest.begin(), rest.end(), [&](char c) { return (c >= '0' && c <= '9') || c == '.'; }) &&
+           rest.find('.', point + 1) == std::string::npos;
+}
+
+// Splits a path into its folder ("" for the current one) and its name.
+std::pair<std::string, std::string> folderAndName(const std::string& file);
 
 bool isSeparator(char c) {
 #ifdef _WIN32
@@ -90,12 +109,41 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
                                                                               : ReadOutcome::failed;
     }
     bytes.clear();
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(h, &size) && static_cast<unsigned long long>(size.QuadPart) > kLargestSettingsFile) {
+        CloseHandle(h);
+        return ReadOutcome::tooLarge;
+    }
+    bytes.reserve(static_cast<size_t>(size.QuadPart));
     char chunk[65536];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) bytes.append(chunk, got);
+    while ((ok = ReadFile(h, chunk, sizeof chunk, &got, nullptr)) && got > 0) {
+        bytes.append(chunk, got);
+        if (bytes.size() > kLargestSettingsFile) break;  // it grew while we read
+    }
     CloseHandle(h);
-    return ok ? ReadOutcome::read : ReadOutcome::failed;
+    if (!ok) return ReadOutcome::failed;
+    return bytes.size() > kLargestSettingsFile ? ReadOutcome::tooLarge : ReadOutcome::read;
+}
+
+bool readOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+void removeTemporaryFiles(const std::string& file) {
+    const auto [folder, base] = folderAndName(file);
+    const std::string prefix = folder.empty() ? "" : folder + "\\";
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(wide(prefix + base + kTemporaryInfix + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::u16string name16(found.cFileName, found.cFileName + wcslen(found.cFileName));
+        const std::string name = utf16ToCp1252(name16);
+        if (isTemporaryOf(name, base)) DeleteFileW(wide(prefix + name).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 bool isDirectory(const std::string& path) {
@@ -194,11 +242,21 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::missing : ReadOutcome::failed;
     bytes.clear();
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && st.st_size > static_cast<off_t>(kLargestSettingsFile)) {
+        close(fd);
+        return ReadOutcome::tooLarge;
+    }
+    bytes.reserve(static_cast<size_t>(st.st_size));
     char chunk[65536];
     for (;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got > 0) {
             bytes.append(chunk, static_cast<size_t>(got));
+            if (bytes.size() > kLargestSettingsFile) {  // it grew while we read
+                close(fd);
+                return ReadOutcome::tooLarge;
+            }
         } else if (got == 0) {
             break;
         } else if (errno != EINTR) {
@@ -217,10 +275,53 @@ bool isDirectory(const std::string& path) {
 
 void makeDirectory(const std::string& path) { mkdir(path.c_str(), 0777); }
 
+// A carer locks the settings by taking away the write permission: that holds for root as
+// well, who may write anything, and for a user who is not the file's owner.
+bool readOnly(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+void removeTemporaryFiles(const std::string& file) {
+    const auto [folder, base] = folderAndName(file);
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    const std::string prefix = folder.empty() ? "" : folder + "/";
+    while (const dirent* entry = readdir(dir))
+        if (isTemporaryOf(entry->d_name, base)) unlink((prefix + entry->d_name).c_str());
+    closedir(dir);
+}
+
+// The lock file holds nothing: a read-only descriptor carries the lock as well, so any
+// user who may read the file can lock it, whoever created it.
+int openLockFile(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        fchmod(fd, 0644);  // whatever this writer's umask
+        return fd;
+    }
+    if (errno != EEXIST) return -1;
+    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 || errno != EACCES) return fd;
+    // Made by another user under a strict umask: put a readable one in its place. A writer
+    // holding the old one at this very moment is not waited for, once.
+    const std::string fresh = temporaryName(path);
+    const int made = open(fresh.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (made < 0) return -1;
+    fchmod(made, 0644);
+    close(made);
+    if (rename(fresh.c_str(), path.c_str()) != 0) {
+        unlink(fresh.c_str());
+        return -1;
+    }
+    return open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
 class ExclusiveLock {
 public:
     explicit ExclusiveLock(const std::string& path) {
-        fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        fd_ = openLockFile(path);
         if (fd_ < 0) return;
         int result;
         while ((result = flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
@@ -268,6 +369,12 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
 
 #endif
 
+std::pair<std::string, std::string> folderAndName(const std::string& file) {
+    for (size_t i = file.size(); i-- > 0;)
+        if (isSeparator(file[i])) return {file.substr(0, i == 0 ? 1 : i), file.substr(i + 1)};
+    return {"", file};
+}
+
 // Creates the folders above the file that do not exist yet; true when the file's own
 // folder is there afterwards.
 bool makeParentFolders(const std::string& file) {
@@ -290,26 +397,40 @@ bool makeParentFolders(const std::string& file) {
 ProfileRead profileGet(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& defaultValue, unsigned bufsize) {
     // No lock: the file is only ever replaced whole, so what is read is one complete
-    // version of it. An unreadable file reads like a missing one, as on Windows.
+    // version of it. An unreadable file reads like a missing one, as on Windows, and so
+    // does one too large to be a settings file.
     std::string bytes;
     if (readFile(file, bytes) != ReadOutcome::read) bytes.clear();
-    return ProfileDocument::parse(bytes).get(section, key, defaultValue, bufsize);
+    return ProfileDocument::lookup(bytes, section, key, defaultValue, bufsize);
 }
 
 bool profileSet(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value) {
+    // The poll stores what is there already ten times a second: a complete version of the
+    // file that holds the value makes the write done, without waiting for the lock.
+    if (readOnly(file)) return false;
+    std::string current;
+    if (readFile(file, current) == ReadOutcome::read && ProfileDocument::stores(current, section, key, value))
+        return true;
+
     if (!makeParentFolders(file)) return false;
     ProcessWriteLock inProcess;
     ExclusiveLock lock(file + ".lock");
     if (!lock.held()) return false;
 
+    // Renaming over a read-only file would succeed: it is refused first, even when the
+    // value is already stored, as the Windows functions refuse to open it for writing.
+    if (readOnly(file)) return false;
     std::string bytes;
     const ReadOutcome outcome = readFile(file, bytes);
     // A file that exists but cannot be read must not be replaced by one holding only
-    // the new key.
-    if (outcome == ReadOutcome::failed) return false;
+    // the new key; one too large is left alone too.
+    if (outcome == ReadOutcome::failed || outcome == ReadOutcome::tooLarge) return false;
     ProfileDocument doc = ProfileDocument::parse(bytes);
     if (!doc.set(section, key, value)) return true;  // already stored: the file stays as it is
+    // Only real changes look through the folder: the poll's writes mostly store what is
+    // there already.
+    removeTemporaryFiles(file);
     return replaceFile(file, doc.text());
 }
 

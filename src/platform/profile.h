@@ -5,9 +5,14 @@
 // and replaces it atomically, so that the program and the hook library, writing at the
 // same time, never lose an update and a crash never leaves half a file.
 
+#include <cstddef>
 #include <string>
 
 namespace zv {
+
+// A settings file larger than this is not read (every key reads as missing) nor written:
+// no real settings file comes near it, and one that does would stall every poll.
+inline constexpr size_t kLargestSettingsFile = size_t{16} << 20;
 
 struct ProfileRead {
     int ret = 0;           // characters copied, as GetPrivateProfileString returns it
@@ -21,7 +26,8 @@ ProfileRead profileGet(const std::string& file, const std::string& section, cons
                        const std::string& defaultValue, unsigned bufsize);
 
 // WritePrivateProfileStringA for one key: creates or replaces it, creating the section
-// and the file as needed. False when the file could not be written.
+// and the file as needed. False when the file could not be written; a read-only file
+// (no write permission bits, or none for this user) is never changed, as on Windows.
 bool profileSet(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value);
 

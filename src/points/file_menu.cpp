@@ -28,16 +28,16 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
         if (!chosen) return;
         path = *chosen;
     }
-    auto bytes = platform().readFile(path);
+    // A file too large to be a scan file is refused unread, as one that cannot be read.
+    auto bytes = platform().readFile(path, kLargestScanFile);
     if (!bytes) {
         showInfo(messages::kCannotOpen);
         return;
     }
-    std::vector<std::string> lines = splitLines(*bytes);
+    LoadedLines loaded = loadLines(*bytes);
     bytes.reset();
-    MemoPelFitxer.setLines(lines);
-    dropComments(lines);
-    switch (readScanFile(lines, points)) {
+    MemoPelFitxer.setText(std::move(loaded.text));
+    switch (readScanFile(loaded.lines, points)) {
         case ScanFileError::Header: showInfo(messages::kNotOurFile); return;
         case ScanFileError::Label: showInfo(messages::kBadLabel); return;
         case ScanFileError::CountNotPositive: showInfo(messages::kCountNotPositive); return;
@@ -60,8 +60,9 @@ void FormPrincipal::MenuGuardarClick() {
     spec.noReadOnlyResult = true;
     auto chosen = platform().saveFileDialog(spec);
     if (!chosen) return;
-    MemoPelFitxer.setLines(scanFileLines(points));
-    if (!platform().writeFile(*chosen, joinLines(MemoPelFitxer.lines()))) showInfo(messages::kCannotWrite);
+    const std::vector<std::string> lines = scanFileLines(points);
+    MemoPelFitxer.setLines(lines);
+    if (!platform().writeFile(*chosen, joinLines(lines))) showInfo(messages::kCannotWrite);
 }
 
 }  // namespace zv

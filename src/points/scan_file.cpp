@@ -1,26 +1,59 @@
 #include "points/scan_file.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/numbers.h"
 
 namespace zv {
 
+namespace {
+
+// Where the line starting at `from` ends: its CR or LF, or the end. (find_first_of asks
+// memchr about the two characters at every byte, several times slower on large files.)
+size_t lineEnd(std::string_view bytes, size_t from) {
+    for (size_t i = from; i < bytes.size(); ++i)
+        if (bytes[i] == '\r' || bytes[i] == '\n') return i;
+    return std::string_view::npos;
+}
+
+// Calls take(line) for every line of the bytes, as splitLines cuts them.
+template <typename Take>
+void forEachLine(const std::string& bytes, Take take) {
+    size_t start = 0;
+    const size_t n = bytes.size();
+    while (start < n) {
+        size_t end = lineEnd(bytes, start);
+        if (end == std::string::npos) {
+            take(std::string_view(bytes).substr(start));
+            return;
+        }
+        take(std::string_view(bytes).substr(start, end - start));
+        start = end + (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n' ? 2 : 1);
+    }
+}
+
+bool isComment(std::string_view line) { return line.substr(0, 2) == "//"; }
+
+}  // namespace
+
 std::vector<std::string> splitLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(std::move(line));
+    forEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+LoadedLines loadLines(const std::string& bytes) {
+    constexpr size_t kReachable = static_cast<size_t>(PointSet::kCapacity) + 2;
+    LoadedLines loaded;
+    bool first = true;
+    forEachLine(bytes, [&](std::string_view line) {
+        if (!first) loaded.text += "\r\n";
+        loaded.text += line;
+        if (loaded.lines.size() < kReachable && (first || !isComment(line))) loaded.lines.emplace_back(line);
+        first = false;
+    });
+    return loaded;
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -34,8 +67,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 void dropComments(std::vector<std::string>& lines) {
     if (lines.size() <= 1) return;
-    const auto kept = std::remove_if(lines.begin() + 1, lines.end(),
-                                     [](const std::string& l) { return l.compare(0, 2, "//") == 0; });
+    const auto kept = std::remove_if(lines.begin() + 1, lines.end(), [](const std::string& l) { return isComment(l); });
     lines.erase(kept, lines.end());
 }
 

@@ -21,6 +21,23 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
+std::optional<std::string> firstMatchingScanFile(const std::vector<std::string>& candidates, const std::string& title) {
+    // The first of the sorted list that fits is the least of those that fit, the earliest
+    // listed among equals: no need to sort a folder of thousands of files.
+    const std::string* best = nullptr;
+    std::string key;
+    for (const std::string& name : candidates) {
+        if (name.size() <= 4) continue;
+        key.assign(name, 0, name.size() - 4);
+        for (char& c : key)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (title.find(key) == std::string::npos) continue;
+        if (!best || lessIgnoringCase(name, *best)) best = &name;
+    }
+    if (!best) return std::nullopt;
+    return *best;
+}
+
 WindowId FindWindowByTitle(Platform& platform, const std::string& text) {
     if (text.empty()) return 0;
     for (WindowId w : platform.topLevelWindows()) {
@@ -39,14 +56,7 @@ std::optional<std::string> FormPrincipal::MatchScanFile() {
     LastWindowTitle = title;
     if (!platform().setCurrentDirectory(startupDirectory))
         throw ProgramError("Cannot change to the folder " + startupDirectory);
-    std::vector<std::string> candidates = platform().listScanFiles(startupDirectory);
-    std::stable_sort(candidates.begin(), candidates.end(), lessIgnoringCase);
-    for (const std::string& name : candidates) {
-        if (name.size() < 4) continue;
-        const std::string key = upperAscii(name.substr(0, name.size() - 4));
-        if (!key.empty() && title.find(key) != std::string::npos) return name;
-    }
-    return std::nullopt;
+    return firstMatchingScanFile(platform().listScanFiles(startupDirectory), title);
 }
 
 }  // namespace zv

@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "widgets/form.h"
 
@@ -10,5 +12,10 @@ class Platform;
 // The first top-level window, in the system's enumeration order, whose title contains
 // the text (case by case); 0 when none does or the text is empty.
 WindowId FindWindowByTitle(Platform& platform, const std::string& text);
+
+// The scan file of the candidates (names with their 4-character extension) that belongs
+// to a window of this title (already in capitals a to z): the first, taken in the order
+// of their names without regard to case, whose name without the extension stands in it.
+std::optional<std::string> firstMatchingScanFile(const std::vector<std::string>& candidates, const std::string& title);
 
 }  // namespace zv

@@ -1,5 +1,8 @@
 // One scan step: the pointer goes to the current point and the next point becomes current.
 
+#include <cstdint>
+#include <limits>
+
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
 #include "platform/platform.h"
@@ -7,6 +10,12 @@
 #include "scan/synthesis.h"
 
 namespace zv {
+
+namespace {
+int32_t nudged(int32_t coordinate) {
+    return coordinate == std::numeric_limits<int32_t>::max() ? coordinate : coordinate + 1;
+}
+}  // namespace
 
 void FormPrincipal::TimerEscaneigTimer() {
     if (MenuEnEscaneigFerSonarUnBeep.checked()) platform().messageBeep(0);
@@ -65,7 +74,9 @@ void FormPrincipal::ScanStep() {
     placingPointer = true;
     platform().setCursorPos(x, y);
     PumpDelay(10);
-    platform().setCursorPos(x + 1, y + 1);
+    // A point at the very end of the coordinate range would overflow: the nudge stays
+    // on it, and the system keeps the pointer on the screen as always.
+    platform().setCursorPos(nudged(x), nudged(y));
     PumpDelay(10);
     platform().setCursorPos(x, y);
     placingPointer = wasPlacing;

@@ -3,8 +3,10 @@
 
 #include "scan/synthesis.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 #include "app/form_principal.h"
 #include "platform/platform.h"
@@ -15,8 +17,11 @@ namespace zv {
 int32_t absoluteCoordinate(int32_t pixel, int32_t screenExtent) {
     if (screenExtent <= 0) return 0;
     const long double scale = 65535.0L / static_cast<long double>(screenExtent);
-    const long double product = scale * static_cast<long double>(pixel);
-    return static_cast<int32_t>(std::nearbyint(product));
+    const long double product = std::nearbyint(scale * static_cast<long double>(pixel));
+    // A pointer far off the primary screen (a second monitor, a wild point) must not
+    // overflow the conversion: the event saturates as the system clamps it anyway.
+    constexpr long double lowest = std::numeric_limits<int32_t>::min(), highest = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::clamp(product, lowest, highest));
 }
 
 void FormPrincipal::SendClick() {

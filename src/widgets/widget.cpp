@@ -122,4 +122,23 @@ void Timer::restart() {
     if (on()) changed(Prop::Period);
 }
 
+std::vector<std::string> Memo::lines() const {
+    std::vector<std::string> out;
+    if (text_.empty()) return out;
+    size_t start = 0;
+    for (size_t end; (end = text_.find("\r\n", start)) != std::string::npos; start = end + 2)
+        out.push_back(text_.substr(start, end - start));
+    out.push_back(text_.substr(start));
+    return out;
+}
+
+void Memo::setLines(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) joined += "\r\n";
+        joined += lines[i];
+    }
+    setText(std::move(joined));
+}
+
 }  // namespace zv

@@ -209,17 +209,20 @@ public:
 class Memo : public Widget {
 public:
     Memo(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Memo, parent) {}
-    const std::vector<std::string>& lines() const { return lines_; }
-    void setLines(std::vector<std::string> l) { lines_ = std::move(l); changed(Prop::Lines); }
-    void clear() { setLines({}); }
-    void add(const std::string& line) { lines_.push_back(line); changed(Prop::Lines); }
+    // The text as a multi-line edit holds it: the lines joined by CR LF. Kept as one text
+    // rather than a list, so that a file of a million empty lines costs two bytes each.
+    const std::string& text() const { return text_; }
+    void setText(std::string t) { text_ = std::move(t); changed(Prop::Lines); }
+    std::vector<std::string> lines() const;
+    void setLines(const std::vector<std::string>& lines);
+    void clear() { setText({}); }
     bool readOnly = false;
     bool wordWrap = true;
     FontSpec font;
     uint32_t background = 0xFFFFFF;
 
 private:
-    std::vector<std::string> lines_;
+    std::string text_;
 };
 
 }  // namespace zv

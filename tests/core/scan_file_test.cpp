@@ -120,3 +120,31 @@ TEST(PointSetCapacity, appending_stops_at_the_capacity) {
     EXPECT_FALSE(p.append(5, 5));
     EXPECT_EQ(p.PointCount, PointSet::kCapacity);
 }
+
+TEST(ScanFileLoading, keeps_the_text_of_every_line_and_only_the_lines_reading_can_reach) {
+    const std::string bytes = std::string(kHeader) + "\r// note\nN\xFAmero de puntos = 2\r\n\r\n//x\r5,6\n\n";
+    const LoadedLines loaded = loadLines(bytes);
+    EXPECT_EQ(loaded.text, std::string(kHeader) + "\r\n// note\r\nN\xFAmero de puntos = 2\r\n\r\n//x\r\n5,6\r\n");
+    auto all = splitLines(bytes);
+    dropComments(all);
+    EXPECT_EQ(loaded.lines, all);
+
+    // A file of a hundred thousand point lines: reading never looks past the largest set.
+    std::string many = std::string(kHeader) + "\r\n// a comment first\r\nN\xFAmero de puntos = 1001\r\n";
+    for (int i = 0; i < 100000; ++i) many += "1,2\r\n";
+    const LoadedLines bounded = loadLines(many);
+    ASSERT_EQ(bounded.lines.size(), static_cast<size_t>(PointSet::kCapacity) + 2);
+    EXPECT_EQ(bounded.lines[1], "N\xFAmero de puntos = 1001");
+    PointSet p;
+    EXPECT_EQ(readScanFile(bounded.lines, p), ScanFileError::None);
+    EXPECT_EQ(p.PointCount, 1001);
+    EXPECT_EQ(bounded.text.size(), many.size() - 2);  // every line end kept but the last
+}
+
+TEST(ScanFileLoading, a_first_line_that_looks_like_a_comment_is_still_the_first_line) {
+    const LoadedLines loaded = loadLines("// a\r\n// b\r\nc");
+    EXPECT_EQ(loaded.lines, file({"// a", "c"}));
+    EXPECT_EQ(loaded.text, "// a\r\n// b\r\nc");
+    EXPECT_TRUE(loadLines("").lines.empty());
+    EXPECT_EQ(loadLines("\r\r").text, "\r\n");
+}

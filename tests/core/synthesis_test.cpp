@@ -22,3 +22,9 @@ TEST(AbsoluteCoordinates, quotient_first_then_the_extended_product) {
     for (int x : {1, 683, 1000, 1365}) EXPECT_EQ(absoluteCoordinate(x, 1366), static_cast<int>(std::nearbyint(q * x)));
     EXPECT_EQ(absoluteCoordinate(5, 0), 0);
 }
+
+TEST(AbsoluteCoordinates, a_pointer_far_off_the_screen_saturates_instead_of_overflowing) {
+    EXPECT_EQ(absoluteCoordinate(2147483647, 1024), 2147483647);
+    EXPECT_EQ(absoluteCoordinate(-2147483647 - 1, 1024), -2147483647 - 1);
+    EXPECT_EQ(absoluteCoordinate(2048, 1024), 131070);  // a second monitor: kept as it is
+}

@@ -120,6 +120,21 @@ TEST(Conversions, file_dialog_filters_become_qt_name_filters) {
     EXPECT_EQ(f[2], QString::fromUtf8("Imágenes (*.bmp *.png)"));
 }
 
+TEST(Pointer, a_far_position_stays_on_the_screen_instead_of_wrapping_round) {
+    if (!gPlatform) GTEST_SKIP() << "no X server";
+    const ScreenSize s = gPlatform->primaryScreenSize();
+    ASSERT_GT(s.width, 100);
+    // 65636 is 100 in the protocol's 16 bits.
+    gPlatform->setCursorPos(65636, 300);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{s.width - 1, 300}));
+    gPlatform->setCursorPos(2147483647, 1);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{s.width - 1, 1}));
+    gPlatform->setCursorPos(-65436, 70000);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{0, s.height - 1}));
+    gPlatform->setCursorPos(40, 50);
+    EXPECT_EQ(gPlatform->cursorPos(), (ScreenPoint{40, 50}));
+}
+
 TEST(Pictures, names_are_found_by_their_base_name_and_snapshots_are_held_until_released) {
     EXPECT_EQ(pictureKey("assets/pictures/Ejecutar.BMP"), "ejecutar");
     EXPECT_EQ(pictureKey("grabar"), "grabar");

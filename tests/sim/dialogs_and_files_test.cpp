@@ -91,14 +91,17 @@ TEST(Files, the_program_cannot_write_a_read_only_file_but_the_world_can) {
     world.platform.files().setReadOnly("carta.zvo");
     EXPECT_FALSE(world.platform.writeFile("carta.zvo", "dos"));
     EXPECT_FALSE(world.platform.writeFile((world.folder / "carta.zvo").string(), "dos"));
-    EXPECT_EQ(world.platform.readFile("carta.zvo"), std::optional<std::string>("uno"));
+    EXPECT_EQ(world.platform.readFile("carta.zvo", 100), std::optional<std::string>("uno"));
     EXPECT_TRUE(SimFiles::writeAnyway("carta.zvo", "tres"));
-    EXPECT_EQ(world.platform.readFile("carta.zvo"), std::optional<std::string>("tres"));
-    EXPECT_EQ(world.platform.readFile("otra.zvo"), std::nullopt);
+    EXPECT_EQ(world.platform.readFile("carta.zvo", 100), std::optional<std::string>("tres"));
+    EXPECT_EQ(world.platform.readFile("otra.zvo", 100), std::nullopt);
     // The world makes the folders it needs; the program does not.
     EXPECT_FALSE(world.platform.writeFile("nueva/carta.zvo", "x"));
     EXPECT_TRUE(SimFiles::writeAnyway("nueva/carta.zvo", "x"));
-    EXPECT_EQ(world.platform.readFile("nueva/carta.zvo"), std::optional<std::string>("x"));
+    EXPECT_EQ(world.platform.readFile("nueva/carta.zvo", 100), std::optional<std::string>("x"));
+    // A file larger than the reader will take is not read at all.
+    EXPECT_EQ(world.platform.readFile("carta.zvo", 4), std::optional<std::string>("tres"));
+    EXPECT_EQ(world.platform.readFile("carta.zvo", 3), std::nullopt);
 }
 
 TEST(Files, scan_files_are_listed_by_extension_in_any_case_with_code_page_names) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -15,7 +16,9 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -205,6 +208,147 @@ TEST_F(ProfileService, a_write_waits_for_the_lock_held_by_another_writer) {
     close(fd);
     writer.join();
     EXPECT_EQ(get("s", "k"), "after");
+}
+
+TEST_F(ProfileService, writing_the_stored_value_never_waits_for_another_writer) {
+    // The poll resets the mailbox ten times a second: while the hook library holds the
+    // lock, a reset of what is already there must not stall the user interface.
+    ASSERT_TRUE(profileSet(file_, "LlibreriaZentavoro", "CLIC", "0"));
+    const int fd = open((file_ + ".lock").c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    std::atomic<bool> done{false};
+    std::thread poll([&] {
+        EXPECT_TRUE(profileSet(file_, "llibreriazentavoro", "clic", "0"));
+        done = true;
+    });
+    for (int i = 0; i < 100 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(done.load());
+    close(fd);
+    poll.join();
+}
+
+#endif
+
+TEST_F(ProfileService, a_file_beyond_the_size_bound_reads_as_missing_and_is_never_rewritten) {
+    std::string huge = "[Zentavoro]\r\nBEEP=S\xCD\r\n[Padding]\r\n";
+    const std::string line = "Key=" + std::string(1000, 'p') + "\r\n";
+    while (huge.size() <= zv::kLargestSettingsFile) huge += line;
+    writeRaw(huge);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "none");
+    EXPECT_FALSE(profileSet(file_, "Zentavoro", "BEEP", "NO"));
+    EXPECT_EQ(fs::file_size(file_), huge.size());
+
+    // Just within the bound, the file is an ordinary one.
+    huge.resize(zv::kLargestSettingsFile - 40);
+    writeRaw(huge);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "S\xCD");
+    EXPECT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "NO"));
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");
+}
+
+TEST_F(ProfileService, a_read_only_file_is_never_rewritten_not_even_by_root) {
+    ASSERT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "NO"));
+    const std::string locked = readRaw();
+    // No write permission: the read-only attribute on Windows.
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(file_, writable, fs::perm_options::remove);
+    const auto lockedPermissions = fs::status(file_).permissions();
+    EXPECT_FALSE(profileSet(file_, "Zentavoro", "BEEP", "S\xCD"));
+    EXPECT_FALSE(profileSet(file_, "Zentavoro", "BEEP", "NO"));  // the same value: refused too
+    EXPECT_FALSE(profileSet(file_, "Zentavoro", "Llengua", "English"));
+    EXPECT_EQ(readRaw(), locked);
+    EXPECT_EQ(fs::status(file_).permissions(), lockedPermissions);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");  // reading goes on as before
+    EXPECT_TRUE(strayFiles().empty());
+
+    fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "S\xCD"));
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "S\xCD");
+}
+
+TEST_F(ProfileService, temporary_files_left_by_dead_writers_are_removed_by_the_next_write) {
+    const auto touch = [&](const std::string& name) { std::ofstream(dir_ / name) << "left"; };
+    touch("Zentavoro.ini.tmp.99999.3");
+    touch("Zentavoro.ini.tmp.1.0");
+    touch("Zentavoro.ini.tmp.notes");  // not one of ours
+    touch("Other.ini.tmp.5.5");         // another file's
+    ASSERT_TRUE(profileSet(file_, "s", "k", "v"));
+    std::vector<std::string> stray = strayFiles();
+    std::sort(stray.begin(), stray.end());
+    EXPECT_EQ(stray, (std::vector<std::string>{"Other.ini.tmp.5.5", "Zentavoro.ini.tmp.notes"}));
+}
+
+#ifndef _WIN32
+
+TEST_F(ProfileService, temporary_files_of_killed_writers_are_removed_by_the_next_writer) {
+    // Writers killed at any moment: a large file keeps each one busy long enough to be
+    // caught between writing its temporary file and renaming it.
+    std::string padding = "[Padding]\r\n";
+    for (int i = 0; i < 4000; ++i) padding += "Key" + std::to_string(i) + "=" + std::string(100, 'p') + "\r\n";
+    writeRaw(padding);
+    for (int round = 0; round < 30; ++round) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int i = 0;; ++i) profileSet(file_, "Zentavoro", "N", std::to_string(i));
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(3000 + 977 * round % 5000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    // The next process that writes cleans up after them.
+    const pid_t next = fork();
+    ASSERT_GE(next, 0);
+    if (next == 0) _exit(profileSet(file_, "Zentavoro", "Done", "1") ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(next, &status, 0), next);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(strayFiles().empty());
+    EXPECT_EQ(get("Zentavoro", "Done"), "1");
+    EXPECT_EQ(profileGet(file_, "Padding", "Key3999", "", 200).value, std::string(100, 'p'));
+}
+
+// Runs one write as another user (nobody), as a second person sharing the folder would.
+int writeAsAnotherUser(const std::string& file, const std::string& value) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+        _exit(profileSet(file, "Zentavoro", "BEEP", value) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 4;
+}
+
+TEST_F(ProfileService, a_lock_file_made_by_another_user_never_locks_out_the_next_one) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+    ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+    // Root writes first, under a strict umask, as "sudo" with a private umask would.
+    const mode_t saved = umask(077);
+    const bool written = profileSet(file_, "Zentavoro", "BEEP", "NO");
+    umask(saved);
+    ASSERT_TRUE(written);
+    ASSERT_EQ(chmod(file_.c_str(), 0666), 0);  // the settings file itself is shared on purpose
+    EXPECT_EQ(writeAsAnotherUser(file_, "S\xCD"), 0);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "S\xCD");
+
+    // A lock file left unreadable to others by an earlier program is put right.
+    ASSERT_EQ(chmod((file_ + ".lock").c_str(), 0600), 0);
+    ASSERT_EQ(chmod(file_.c_str(), 0666), 0);
+    EXPECT_EQ(writeAsAnotherUser(file_, "NO"), 0);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");
+    EXPECT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "S\xCD"));  // and root still can
+    EXPECT_TRUE(strayFiles().empty());
+}
+
+TEST_F(ProfileService, a_file_that_another_user_may_not_write_is_not_replaced_behind_his_back) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+    ASSERT_EQ(chmod(dir_.c_str(), 0777), 0);
+    ASSERT_TRUE(profileSet(file_, "Zentavoro", "BEEP", "NO"));
+    ASSERT_EQ(chmod(file_.c_str(), 0644), 0);  // root's own, readable by all
+    EXPECT_EQ(writeAsAnotherUser(file_, "S\xCD"), 1);
+    EXPECT_EQ(get("Zentavoro", "BEEP"), "NO");
 }
 
 #endif

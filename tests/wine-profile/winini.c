@@ -8,6 +8,7 @@
  *   set SECTION KEY VALUE            -> ok=1 / ok=0
  *   raw HEX                          -> replaces the whole file; prints raw
  *   dump                             -> the whole file in hex, or missing
+ *   readonly                         -> makes the file read-only; prints readonly
  */
 #include <windows.h>
 #include <fcntl.h>
@@ -123,6 +124,8 @@ int main(int argc, char **argv)
         else if (!strcmp(field[0], "set")) do_set(field, count);
         else if (!strcmp(field[0], "raw")) do_raw(field, count);
         else if (!strcmp(field[0], "dump")) do_dump();
+        else if (!strcmp(field[0], "readonly"))
+            printf(SetFileAttributesA(file_name, FILE_ATTRIBUTE_READONLY) ? "readonly\n" : "readonly failed\n");
         else printf("error\n");
         fflush(stdout);
     }

@@ -5,20 +5,30 @@
 //   get SECTION KEY DEFAULT BUFSIZE  -> ret=N TAB the value in hex
 //   set SECTION KEY VALUE            -> ok=1 or ok=0
 //   raw HEX                          -> replaces the whole file by these bytes; raw
-//   dump                             -> the whole file in hex, or missing
+//   dump                             -> the whole file in hex, or missing when there is
+//                                       no file to read (a folder, for one)
+//   readonly                         -> takes the write permission away, as a carer who
+//                                       locks the settings does; readonly
 // Hex is two lower-case digits per byte, nothing for no bytes. The same scripts run
 // through the Windows functions under Wine (tests/wine-profile), and the outputs must match.
 
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 #include "platform/profile.h"
@@ -75,6 +85,27 @@ bool parseSize(const std::string& text, unsigned& size) {
     return true;
 }
 
+// The file's bytes, or nothing when it cannot be read as a file: Windows will not open a
+// folder as a file at all, and the C++ library throws where the read fails instead.
+std::optional<std::string> readWhole(const std::string& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return bytes.str();
+}
+
+bool makeReadOnly(const std::string& file) {
+#ifdef _WIN32
+    return SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    return chmod(file.c_str(), 0444) == 0;
+#endif
+}
+
 std::string run(const std::string& file, const std::vector<std::string>& f) {
     const std::string& op = f[0];
     if (op == "get" && f.size() == 5) {
@@ -91,10 +122,10 @@ std::string run(const std::string& file, const std::vector<std::string>& f) {
         out << bytes;
         return out.flush() ? "raw" : "raw failed";
     }
+    if (op == "readonly" && f.size() == 1) return makeReadOnly(file) ? "readonly" : "readonly failed";
     if (op == "dump" && f.size() == 1) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in) return "missing";
-        return hex(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+        const std::optional<std::string> bytes = readWhole(file);
+        return bytes ? hex(*bytes) : "missing";
     }
     return "error";
 }
@@ -112,9 +143,14 @@ int main(int argc, char** argv) {
 #endif
     const std::string file = argv[1];
     std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::cout << run(file, fields(line)) << '\n' << std::flush;
+    try {
+        while (std::getline(std::cin, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::cout << run(file, fields(line)) << '\n' << std::flush;
+        }
+    } catch (const std::exception& e) {
+        std::cerr << "zentavoro-ini: " << e.what() << "\n";
+        return 1;
     }
     return 0;
 }

@@ -1,12 +1,15 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
 //   press BUTTON X Y TIME   (the pointer's root coordinates, the server's time)
 //   key KEYSYM TIME         (the keysym's name, e.g. "Return", "Tab", "a")
-// With --watch (for the benchmarks) it also logs, in the order the server sent them:
-//   motion X Y TIME         the pointer moving over the window
-//   raw BUTTON TIME         any button press anywhere on the screen, whoever receives it
+// For the benchmarks, in the order the server sent them:
+//   motion X Y TIME US      (with --motion yes or --watch) every pointer move over the
+//                           window, and when it arrived in microseconds of the monotonic
+//                           clock, finer than the server's milliseconds
+//   raw BUTTON TIME         (with --watch) any button press anywhere on the screen,
+//                           whoever receives it
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
@@ -20,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -29,7 +33,7 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch]\n");
     return 2;
 }
 
@@ -39,7 +43,7 @@ int main(int argc, char** argv) {
     std::string title = "zentavoro-target", logPath;
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
-    bool watch = false;
+    bool watch = false, motion = false;
     for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
         if (opt == "--watch") {
@@ -58,6 +62,8 @@ int main(int argc, char** argv) {
             if (mask & HeightValue) h = gh;
             if (mask & XValue) x = gx;
             if (mask & YValue) y = gy;
+        } else if (opt == "--motion") {
+            motion = std::string(argv[i + 1]) == "yes";
         } else if (opt == "--log") {
             logPath = argv[i + 1];
         } else {
@@ -81,7 +87,7 @@ int main(int argc, char** argv) {
     const int screen = DefaultScreen(d);
     const Window win = XCreateSimpleWindow(d, RootWindow(d, screen), x, y, w, h, 0, BlackPixel(d, screen),
                                            WhitePixel(d, screen));
-    XSelectInput(d, win, ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask | (watch ? PointerMotionMask : 0));
+    XSelectInput(d, win, ButtonPressMask | KeyPressMask | ExposureMask | StructureNotifyMask | (watch || motion ? PointerMotionMask : 0));
     int xiOpcode = -1;
     if (watch) {
         int event = 0, error = 0, major = 2, minor = 2;
@@ -138,8 +144,11 @@ int main(int argc, char** argv) {
             }
             XFreeEventData(d, &e.xcookie);
         } else if (e.type == MotionNotify) {
-            std::fprintf(log, "motion %d %d %lu\n", e.xmotion.x_root, e.xmotion.y_root,
-                         static_cast<unsigned long>(e.xmotion.time));
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::fprintf(log, "motion %d %d %lu %lld\n", e.xmotion.x_root, e.xmotion.y_root,
+                         static_cast<unsigned long>(e.xmotion.time),
+                         static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
             std::fflush(log);
         } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,

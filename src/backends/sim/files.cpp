@@ -33,10 +33,11 @@ void SimFiles::setReadOnly(const std::string& name) { readOnly_.insert(key(name)
 
 bool SimFiles::readOnly(const std::string& name) const { return readOnly_.count(key(name)) > 0; }
 
-std::optional<std::string> SimFiles::read(const std::string& name) const {
+std::optional<std::string> SimFiles::read(const std::string& name, size_t maxBytes) const {
     std::error_code ec;
     const fs::path p = nativePath(name);
     if (!fs::is_regular_file(p, ec)) return std::nullopt;
+    if (const auto size = fs::file_size(p, ec); ec || size > maxBytes) return std::nullopt;
     std::ifstream in(p, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream bytes;

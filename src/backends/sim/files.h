@@ -3,6 +3,7 @@
 // the port are code page 1252 and are stored as UTF-8 on disk. Read-only is kept by the
 // simulation itself: the tests run as root, for whom no file is read-only.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -18,7 +19,8 @@ public:
     void setReadOnly(const std::string& name);
     bool readOnly(const std::string& name) const;
 
-    std::optional<std::string> read(const std::string& name) const;
+    // Nothing for a file of more than maxBytes bytes, which is not read.
+    std::optional<std::string> read(const std::string& name, size_t maxBytes = SIZE_MAX) const;
     // The program's writes: refused for read-only files.
     bool write(const std::string& name, const std::string& bytes);
     // The world's own writes (the scenario setting up files), whatever their attributes;

@@ -146,7 +146,9 @@ VersionInfo SimPlatform::version() { return versionInfo; }
 std::string SimPlatform::currentDirectory() { return files_.currentDirectory(); }
 bool SimPlatform::setCurrentDirectory(const std::string& dir) { return files_.setCurrentDirectory(dir); }
 std::vector<std::string> SimPlatform::listScanFiles(const std::string& folder) { return files_.listScanFiles(folder); }
-std::optional<std::string> SimPlatform::readFile(const std::string& name) { return files_.read(name); }
+std::optional<std::string> SimPlatform::readFile(const std::string& name, size_t maxBytes) {
+    return files_.read(name, maxBytes);
+}
 
 bool SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
     const bool ok = files_.write(name, bytes);

@@ -16,14 +16,7 @@
 namespace zv::win32 {
 namespace {
 
-std::wstring memoText(const Memo& memo) {
-    std::string joined;
-    for (size_t i = 0; i < memo.lines().size(); ++i) {
-        if (i) joined += "\r\n";
-        joined += memo.lines()[i];
-    }
-    return widen(joined);
-}
+std::wstring memoText(const Memo& memo) { return widen(memo.text()); }
 
 }  // namespace
 

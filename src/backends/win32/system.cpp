@@ -1,4 +1,6 @@
 // System: version, current directory, the scan files of a folder, whole files.
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "backends/win32/trace.h"
@@ -61,17 +63,22 @@ std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder)
     return names;
 }
 
-std::optional<std::string> Win32Platform::readFile(const std::string& name) {
+std::optional<std::string> Win32Platform::readFile(const std::string& name, size_t maxBytes) {
     FILE* f = _wfopen(widenName(name).c_str(), L"rb");
     if (tracing()) trace("readFile '" + name + "'" + (f ? "" : " failed"));
     if (!f) return std::nullopt;
+    struct _stat64 st {};
+    bool ok = _fstat64(_fileno(f), &st) == 0 && static_cast<unsigned long long>(st.st_size) <= maxBytes;
     std::string bytes;
     char buf[65536];
     size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    const bool failed = ferror(f) != 0;
+    while (ok && (n = fread(buf, 1, sizeof buf, f)) > 0) {
+        bytes.append(buf, n);
+        ok = bytes.size() <= maxBytes;  // it grew while we read
+    }
+    ok = ok && ferror(f) == 0;
     fclose(f);
-    if (failed) return std::nullopt;
+    if (!ok) return std::nullopt;
     return bytes;
 }
 

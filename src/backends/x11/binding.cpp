@@ -49,11 +49,7 @@ bool windowed(WidgetKind k) {
     return k == WidgetKind::Panel || k == WidgetKind::SpinEdit || k == WidgetKind::Memo || k == WidgetKind::Button;
 }
 
-QString memoText(const Memo& m) {
-    QStringList lines;
-    for (const std::string& l : m.lines()) lines << qtText(l);
-    return lines.join('\n');
-}
+QString memoText(const Memo& m) { return qtText(m.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 }  // namespace
 

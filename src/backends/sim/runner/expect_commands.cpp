@@ -15,12 +15,6 @@ constexpr const char* kMessageTitle = "Brisal 2001 - Zentavoro";
 // What profileGet answers for a key that is not there: no value can hold these bytes.
 const std::string kAbsent = "\x01\x02 absent \x02\x01";
 
-std::string joinedLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
-    return text;
-}
-
 std::optional<std::string> property(Widget& w, const std::string& prop) {
     const auto kind = w.kind();
     if (prop == "caption") return w.caption();
@@ -32,7 +26,7 @@ std::optional<std::string> property(Widget& w, const std::string& prop) {
     if (prop == "value" && kind == WidgetKind::SpinEdit) return std::to_string(static_cast<SpinEdit&>(w).value());
     if (prop == "text") {
         if (kind == WidgetKind::SpinEdit) return static_cast<SpinEdit&>(w).text();
-        if (kind == WidgetKind::Memo) return joinedLines(static_cast<Memo&>(w).lines());
+        if (kind == WidgetKind::Memo) return static_cast<Memo&>(w).text();
         return w.caption();
     }
     if (prop == "interval" && kind == WidgetKind::Timer) return std::to_string(static_cast<Timer&>(w).interval());

@@ -1,0 +1,97 @@
+// libFuzzer target for the scan file reader. Any bytes split into lines that hold no line
+// end and come back the same through the writer's joining; dropping comments keeps the
+// first line and every other line not starting with "//", in order; the loader's single
+// pass keeps the same text and reads exactly what reading every line would; and a file
+// that reads is a sound point set which, saved and loaded again, gives back its points.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/numbers.h"
+#include "points/scan_file.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+bool isComment(const std::string& line) { return line.compare(0, 2, "//") == 0; }
+
+struct Reading {
+    zv::ScanFileError error = zv::ScanFileError::None;
+    std::string thrown;  // the general error report's text, when reading raised one
+    zv::PointSet points;
+};
+
+Reading read(const std::vector<std::string>& lines) {
+    Reading r;
+    r.points.PointCount = 7;  // as a set left by an earlier load
+    try {
+        r.error = zv::readScanFile(lines, r.points);
+    } catch (const zv::ProgramError& e) {
+        r.thrown = e.what();
+    }
+    return r;
+}
+
+bool same(const Reading& a, const Reading& b) {
+    return a.error == b.error && a.thrown == b.thrown && a.points.PointCount == b.points.PointCount &&
+           a.points.Points == b.points.Points;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+    const std::vector<std::string> all = zv::splitLines(bytes);
+    for (const std::string& line : all) check(line.find_first_of("\r\n") == std::string::npos);
+    check(zv::splitLines(zv::joinLines(all)) == all);
+
+    std::vector<std::string> kept = all;
+    zv::dropComments(kept);
+    if (!all.empty()) {
+        check(!kept.empty() && kept.front() == all.front());
+        size_t next = 1;
+        for (size_t i = 1; i < all.size(); ++i) {
+            if (isComment(all[i])) continue;
+            check(next < kept.size() && kept[next] == all[i]);
+            ++next;
+        }
+        check(next == kept.size());
+    } else {
+        check(kept.empty());
+    }
+
+    const zv::LoadedLines loaded = zv::loadLines(bytes);
+    std::string text;
+    for (size_t i = 0; i < all.size(); ++i) text += (i ? "\r\n" : "") + all[i];
+    check(loaded.text == text);
+    // The lines reading can reach: the header, the count and the largest set's points.
+    const size_t reach = std::min(kept.size(), static_cast<size_t>(zv::PointSet::kCapacity) + 2);
+    check(loaded.lines == std::vector<std::string>(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(reach)));
+
+    const Reading full = read(kept);
+    check(same(full, read(loaded.lines)));
+    if (full.error != zv::ScanFileError::None || !full.thrown.empty()) return 0;
+
+    const zv::PointSet& points = full.points;
+    check(points.PointCount >= 1 && points.PointCount <= zv::PointSet::kCapacity);
+    for (int32_t i = 0; i < points.PointCount; ++i) {
+        check(points.Points[static_cast<size_t>(i)].first >= 1);
+        check(points.Points[static_cast<size_t>(i)].second >= 1);
+    }
+
+    // Saved as the program saves, loaded as it loads: the same points come back.
+    const std::string saved = zv::joinLines(zv::scanFileLines(points));
+    const Reading again = read(zv::loadLines(saved).lines);
+    check(again.error == zv::ScanFileError::None && again.thrown.empty());
+    check(again.points.PointCount == points.PointCount);
+    for (int32_t i = 0; i < points.PointCount; ++i)
+        check(again.points.Points[static_cast<size_t>(i)] == points.Points[static_cast<size_t>(i)]);
+    return 0;
+}
