@@ -1,8 +1,10 @@
 // libFuzzer target for the scan file reader. Any bytes split into lines that hold no line
 // end and come back the same through the writer's joining; dropping comments keeps the
 // first line and every other line not starting with "//", in order; the loader's single
-// pass keeps the same text and reads exactly what reading every line would; and a file
-// that reads is a sound point set which, saved and loaded again, gives back its points.
+// pass keeps the same text and reads exactly what reading every line would; the window
+// lines read from the kept text are those of every line, and write back to themselves; and
+// a file that reads is a sound point set which, saved and loaded again, gives back its
+// points.
 
 #include <algorithm>
 #include <cstddef>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "platform/numbers.h"
+#include "points/anchor_lines.h"
 #include "points/scan_file.h"
 
 namespace {
@@ -74,6 +77,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The lines reading can reach: the header, the count and the largest set's points.
     const size_t reach = std::min(kept.size(), static_cast<size_t>(zv::PointSet::kCapacity) + 2);
     check(loaded.lines == std::vector<std::string>(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(reach)));
+
+    // Whatever the file holds, its window lines, for as many points as a set can hold.
+    const int most = zv::PointSet::kCapacity;
+    const auto windowLines = zv::anchorLines(zv::readAnchorLines(all, most), most);
+    check(zv::anchorLines(zv::readAnchorLinesOf(loaded.text, most), most) == windowLines);
+    std::vector<std::string> written = {"header"};
+    written.insert(written.end(), windowLines.begin(), windowLines.end());
+    check(zv::anchorLines(zv::readAnchorLines(written, most), most) == windowLines);
+    for (const std::string& line : windowLines) check(line.find_first_of("\r\n") == std::string::npos);
 
     const Reading full = read(kept);
     check(same(full, read(loaded.lines)));

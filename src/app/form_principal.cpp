@@ -80,6 +80,7 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuIntercambiarBotonesMouse(this, "MenuIntercambiarBotonesMouse", "Intercambiar botones mouse", &MenuOpciones),
       N13(this, "N13", "-", &MenuOpciones),
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
+      MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200) {
@@ -162,6 +163,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuEscogerTamanyo, &FormPrincipal::MenuEscogerTamanyoClick);
     bind(MenuEnEscaneigFerSonarUnBeep, &FormPrincipal::MenuEnEscaneigFerSonarUnBeepClick);
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
+    bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };

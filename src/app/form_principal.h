@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "points/point_set.h"
+#include "points/window_anchors.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -61,6 +62,7 @@ public:
     // The program's own options, beyond those above: each off by default, in this submenu
     // at the end of the Options menu.
     MenuItem N13, MenuMasOpciones;
+    MenuItem MenuPuntosSiguenASuVentana;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -69,6 +71,8 @@ public:
 
     // --- Run state ---
     PointSet points;
+    // The window each point was recorded in, for the points that follow their window.
+    WindowAnchors anchors;
     Mode mode = Mode::Idle;
     bool HookInstalled = false;
     bool ShowOnStop = true;
@@ -120,6 +124,7 @@ public:
     void EsperarIntervaloDetiempoEntre2ClicsClick();
     void MenuEnEscaneigFerSonarUnBeepClick();
     void MenuIntercambiarBotonesMouseClick();
+    void MenuPuntosSiguenASuVentanaClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -137,6 +142,11 @@ public:
     void MenuGuardarClick();
     void LoadScanFile(const std::string& name);
     std::optional<std::string> MatchScanFile();
+    // Points that follow their window (points/window_follow.cpp).
+    void noteWindowOfPoint(int index, int x, int y);
+    std::pair<int, int> placedPoint(int index);
+    std::pair<int, int> lastPlacedPoint(int index) const;
+    bool ownWindow(WindowId w) const;
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();

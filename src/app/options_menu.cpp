@@ -69,4 +69,8 @@ void FormPrincipal::MenuIntercambiarBotonesMouseClick() {
     toggleAndSave(MenuIntercambiarBotonesMouse, keys::kSwapButtons);
 }
 
+void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
+    toggleAndSave(MenuPuntosSiguenASuVentana, keys::kPointsFollowWindow);
+}
+
 }  // namespace zv

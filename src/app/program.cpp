@@ -147,6 +147,9 @@ bool Program::start(const std::vector<std::string>& args) {
             main.setHeight(*height);
     }
 
+    // The further options.
+    if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
+
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();
 

@@ -25,7 +25,7 @@ void FormPrincipal::TimerPosicioMouseTimer() {
         return;
     }
     const int32_t index = points.CurrentPoint == 0 ? points.PointCount - 1 : points.CurrentPoint - 1;
-    const auto [x, y] = points.Points.at(static_cast<size_t>(index));
+    const auto [x, y] = lastPlacedPoint(index);
     if (std::abs(at.x - x) > 10 || std::abs(at.y - y) > 10) {
         TimerPosicioMouse.setOn(false);
         MenuPararClick();

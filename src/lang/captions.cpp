@@ -79,6 +79,10 @@ const MoreRow kMore[] = {
     {"MenuMasOpciones",
      {"&Més opcions", "&Más opciones", "Aukera &gehiago", "&Máis opcións", "&Mais opções", "M&ore options",
       "&Plus d'options"}},
+    {"MenuPuntosSiguenASuVentana",
+     {"Els punts segueixen la seva finestra", "Los puntos siguen a su ventana", "Puntuek beren leihoari jarraitzen diote",
+      "Os puntos seguen a súa xanela", "Os pontos seguem a sua janela", "Points follow their window",
+      "Les points suivent leur fenêtre"}},
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};

@@ -78,6 +78,11 @@ public:
     virtual std::vector<WindowId> topLevelWindows() = 0;
     virtual WindowId windowFromPoint(int x, int y) = 0;
     virtual void setForegroundWindow(WindowId w) = 0;
+    // The outer rectangle of a top-level window shown on the screen (the border and title
+    // bar that the system or the window manager draws round it included), in pixels of the
+    // primary screen's coordinates; nothing for a window that no longer exists, is hidden
+    // or is minimised.
+    virtual std::optional<Rect> windowRect(WindowId w) = 0;
 
     // Shell and sound.
     virtual void shellOpen(const std::string& target) = 0;

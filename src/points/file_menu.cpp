@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "platform/platform.h"
+#include "points/anchor_lines.h"
 #include "points/messages.h"
 #include "points/scan_file.h"
 
@@ -44,6 +45,9 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
         case ScanFileError::Points: showInfo(messages::kBadPoints); return;
         case ScanFileError::None: break;
     }
+    // The comment lines were dropped for reading the points; the windows they name are
+    // read from the file's text as the line buffer keeps it.
+    anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
     MenuEjecutarClick();
 }
 
@@ -60,7 +64,11 @@ void FormPrincipal::MenuGuardarClick() {
     spec.noReadOnlyResult = true;
     auto chosen = platform().saveFileDialog(spec);
     if (!chosen) return;
-    const std::vector<std::string> lines = scanFileLines(points);
+    std::vector<std::string> lines = scanFileLines(points);
+    if (MenuPuntosSiguenASuVentana.checked()) {
+        const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
+        lines.insert(lines.end(), windows.begin(), windows.end());
+    }
     MemoPelFitxer.setLines(lines);
     if (!platform().writeFile(*chosen, joinLines(lines))) showInfo(messages::kCannotWrite);
 }

@@ -12,7 +12,7 @@ namespace zv {
 
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
-    points.append(at.x, at.y);
+    if (points.append(at.x, at.y)) noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
 }
 
 void FormPrincipal::MenuGrabarClick() {
@@ -20,6 +20,7 @@ void FormPrincipal::MenuGrabarClick() {
     MenuPararGrabacion.setEnabled(true);
 
     points.PointCount = 0;
+    anchors.clear();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();

@@ -47,7 +47,8 @@ void FormPrincipal::ScanStep() {
     if (points.PointCount <= 0) return;
 
     const int32_t index = points.CurrentPoint;
-    const auto [x, y] = points.Points.at(static_cast<size_t>(index));
+    // The point where its window stands now, when points follow their window.
+    const auto [x, y] = placedPoint(index);
 
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
 

@@ -367,6 +367,19 @@ TEST_F(Binding, a_form_is_placed_shaped_and_named_as_the_model_says) {
     EXPECT_EQ(gPlatform->windowFromPoint(150, 120 + mb + 95), id);
 }
 
+TEST_F(Binding, a_window_stands_where_it_is_shown_and_nowhere_while_hidden) {
+    showInFront();
+    const WindowId id = form->windowId();
+    // No window manager here: the outer rectangle is the window itself.
+    EXPECT_EQ(gPlatform->windowRect(id), (Rect{100, 120, 300, 200}));
+    form->setBounds({40, 30, 250, 150});
+    ASSERT_TRUE(waitFor([&] { return gPlatform->windowRect(id) == Rect{40, 30, 250, 150}; }));
+    form->hide();
+    ASSERT_TRUE(waitFor([&] { return !gPlatform->windowRect(id); }));
+    EXPECT_FALSE(gPlatform->windowRect(0));
+    EXPECT_FALSE(gPlatform->windowRect(0x7FFFFFF));  // no such window
+}
+
 TEST_F(Binding, synthesised_keys_and_clicks_reach_the_form_as_the_model_names_them) {
     // Keys go to the control that has the focus; without one, to the form.
     form->Spin.setVisible(false);

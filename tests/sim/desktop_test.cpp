@@ -181,6 +181,23 @@ TEST_F(DesktopTest, client_size_counts_the_border_caption_and_menu_of_a_framed_f
     EXPECT_GT(f.top, f.bottom);   // caption and menu bar
 }
 
+TEST_F(DesktopTest, a_window_stands_where_it_is_only_while_it_is_shown) {
+    const WindowId a = foreign("a", {30, 40, 200, 100});
+    EXPECT_EQ(world.platform.windowRect(a), (Rect{30, 40, 200, 100}));
+    desktop().find(a)->rect = {-50, 60, 300, 120};
+    EXPECT_EQ(world.platform.windowRect(a), (Rect{-50, 60, 300, 120}));
+    desktop().hide(a);
+    EXPECT_FALSE(world.platform.windowRect(a));
+    desktop().show(a);
+    EXPECT_TRUE(world.platform.windowRect(a));
+    desktop().remove(a);
+    EXPECT_FALSE(world.platform.windowRect(a));
+    // A form is hidden until it is shown.
+    EXPECT_FALSE(world.platform.windowRect(tool.windowId()));
+    tool.show();
+    EXPECT_EQ(world.platform.windowRect(tool.windowId()), (Rect{100, 100, 50, 50}));
+}
+
 TEST_F(DesktopTest, a_maximised_form_covers_the_screen_when_shown) {
     PlainForm screen{world.app, "Screen"};
     screen.maximised = true;

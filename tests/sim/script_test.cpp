@@ -75,6 +75,9 @@ TEST(Script, malformed_lines_fail_with_their_line_number) {
     EXPECT_EQ(errorLine("key Enter"), 1);
     EXPECT_EQ(errorLine("spin S sideways"), 1);
     EXPECT_EQ(errorLine("window w \"t\" at 1 2 3"), 1);
+    EXPECT_EQ(errorLine("move w 1 2 3"), 1);
+    EXPECT_EQ(errorLine("move w 1"), 1);
+    EXPECT_EQ(errorLine("move w x 2"), 1);
     EXPECT_EQ(errorLine("expect MenuGuardar greyed"), 1);
     EXPECT_EQ(errorLine("expect dialog print"), 1);
     EXPECT_EQ(errorLine("tick 4294967296"), 1);
@@ -87,7 +90,7 @@ TEST(Script, every_command_of_the_language_is_accepted_in_its_forms) {
         "screen 800 600\ntick 4294967295\nversion 6 1 7601 2 \"Service Pack 1\"\nfile a.zvo \"x\"\n"
         "readonly a.zvo\nini S K \"V\"\nini-file \"[S]\\r\\n\"\n"
         "window w \"T\"\nwindow v \"T\" class \"C\" at 1 2 3 4\nwindow u \"T\" at 1 2 3 4 class \"C\"\n"
-        "title w \"U\"\npointer -5 7\nstart\nstart a b\nadvance 100\nclick MenuNuevo\ninvoke MenuNuevo\n"
+        "title w \"U\"\nmove w 10 -20\nmove w 10 20 300 200\npointer -5 7\nstart\nstart a b\nadvance 100\nclick MenuNuevo\ninvoke MenuNuevo\n"
         "spin S up\nspin S down 3\npress left\npress middle\nkey Tab\nkey 65\nkey Numpad7\nkey 7\n"
         "foreground main\nanswer open \"a.zvo\"\nanswer open cancel\nanswer save cancel\nanswer color 255\n"
         "answer color cancel\nanswer size 200 100\nclose\nmark\n"

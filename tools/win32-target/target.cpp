@@ -1,4 +1,4 @@
-// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]
+// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT [buttons]]
 //
 // A plain window with the given title that writes every button press and release and every
 // key it receives to LOGFILE, one line each, flushed at once so that a test reading the file
@@ -7,7 +7,12 @@
 //   <tick> LDOWN|LUP|RDOWN|RUP|MDOWN|MUP <x> <y>   screen coordinates of the event
 //   <tick> KEYDOWN|KEYREPEAT|KEYUP <vk>
 //   <tick> ACTIVATE 1|0                            it became / stopped being the active window
-// <tick> is GetTickCount in milliseconds.
+//   <tick> BUTTON <name>                           one of the buttons was clicked
+// <tick> is GetTickCount in milliseconds. With "buttons" the window holds three push buttons
+// laid out as applications lay theirs out, each 100 x 40 and kept at its distance from
+// the nearer edges of the client area when the window is resized: "Uno" 20 from the left
+// and the top edge, "Dos" 20 from the right and the top edge, "Tres" 20 from the left and
+// the bottom edge.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -18,6 +23,22 @@
 namespace {
 
 FILE* g_log = nullptr;
+
+struct Button {
+    const wchar_t* name;
+    bool fromRight, fromBottom;
+    HWND window = nullptr;
+};
+Button g_buttons[] = {{L"Uno", false, false}, {L"Dos", true, false}, {L"Tres", false, true}};
+constexpr int kButtonW = 100, kButtonH = 40, kMargin = 20;
+
+void layOut(int width, int height) {
+    for (const Button& b : g_buttons) {
+        if (!b.window) continue;
+        MoveWindow(b.window, b.fromRight ? width - kMargin - kButtonW : kMargin,
+                   b.fromBottom ? height - kMargin - kButtonH : kMargin, kButtonW, kButtonH, TRUE);
+    }
+}
 
 void logLine(const char* event, const std::string& rest) {
     if (!g_log) return;
@@ -46,6 +67,16 @@ LRESULT CALLBACK targetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_KEYUP:
     case WM_SYSKEYUP:
         logLine("KEYUP", std::to_string(wParam));
+        break;
+    case WM_SIZE:
+        layOut(LOWORD(lParam), HIWORD(lParam));
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= 1 && LOWORD(wParam) <= 3) {
+            const wchar_t* name = g_buttons[LOWORD(wParam) - 1].name;
+            logLine("BUTTON", std::string(name, name + wcslen(name)));
+            return 0;
+        }
         break;
     case WM_ACTIVATE:
         logLine("ACTIVATE", LOWORD(wParam) == WA_INACTIVE ? "0" : "1");
@@ -91,6 +122,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RegisterClassExW(&wc);
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW, left, top, width, height, nullptr, nullptr,
                                 instance, nullptr);
+    if (argc >= 8 && std::wstring(argv[7]) == L"buttons") {
+        for (int i = 0; i < 3; ++i)
+            g_buttons[i].window = CreateWindowExW(0, L"BUTTON", g_buttons[i].name, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0,
+                                                  0, kButtonW, kButtonH, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)),
+                                                  instance, nullptr);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        layOut(client.right, client.bottom);
+    }
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);

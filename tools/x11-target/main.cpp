@@ -1,9 +1,14 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch]
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
 //   press BUTTON X Y TIME   (the pointer's root coordinates, the server's time)
 //   key KEYSYM TIME         (the keysym's name, e.g. "Return", "Tab", "a")
+// With --buttons it holds three buttons laid out as applications lay theirs out, each
+// 100 x 40 and kept at its distance from the nearer edges when the window is resized:
+// "Uno" 20 from the left and the top edge, "Dos" 20 from the right and the top edge,
+// "Tres" 20 from the left and the bottom edge. A press on one also logs
+//   button NAME BUTTON TIME
 // For the benchmarks, in the order the server sent them:
 //   motion X Y TIME US      (with --motion yes or --watch) every pointer move over the
 //                           window, and when it arrived in microseconds of the monotonic
@@ -33,8 +38,30 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch]\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons]\n");
     return 2;
+}
+
+struct Button {
+    const char* name;
+    bool fromRight, fromBottom;
+    Window window = 0;
+};
+Button gButtons[] = {{"Uno", false, false}, {"Dos", true, false}, {"Tres", false, true}};
+constexpr int kButtonW = 100, kButtonH = 40, kMargin = 20;
+
+void layOut(Display* d, unsigned w, unsigned h) {
+    for (Button& b : gButtons) {
+        if (!b.window) continue;
+        const int x = b.fromRight ? static_cast<int>(w) - kMargin - kButtonW : kMargin;
+        const int y = b.fromBottom ? static_cast<int>(h) - kMargin - kButtonH : kMargin;
+        XMoveWindow(d, b.window, x, y);
+    }
+}
+
+void drawLabel(Display* d, const Button& b) {
+    const GC gc = DefaultGC(d, DefaultScreen(d));
+    XDrawString(d, b.window, gc, 36, 25, b.name, static_cast<int>(std::strlen(b.name)));
 }
 
 }  // namespace
@@ -43,11 +70,11 @@ int main(int argc, char** argv) {
     std::string title = "zentavoro-target", logPath;
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
-    bool watch = false, motion = false;
+    bool watch = false, motion = false, buttons = false;
     for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
-        if (opt == "--watch") {
-            watch = true;
+        if (opt == "--watch" || opt == "--buttons") {
+            (opt == "--watch" ? watch : buttons) = true;
             --i;
             continue;
         }
@@ -120,6 +147,14 @@ int main(int argc, char** argv) {
     XSetWMHints(d, win, &wm);
     Atom deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, win, &deleteWindow, 1);
+    if (buttons) {
+        for (Button& b : gButtons) {
+            b.window = XCreateSimpleWindow(d, win, 0, 0, kButtonW, kButtonH, 1, BlackPixel(d, screen), 0xC0C0C0);
+            XSelectInput(d, b.window, ButtonPressMask | ExposureMask);
+        }
+        layOut(d, w, h);
+        XMapSubwindows(d, win);
+    }
     XMapWindow(d, win);
     XFlush(d);
 
@@ -153,7 +188,16 @@ int main(int argc, char** argv) {
         } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,
                          static_cast<unsigned long>(e.xbutton.time));
+            for (const Button& b : gButtons)
+                if (b.window && b.window == e.xbutton.window)
+                    std::fprintf(log, "button %s %u %lu\n", b.name, e.xbutton.button,
+                                 static_cast<unsigned long>(e.xbutton.time));
             std::fflush(log);
+        } else if (e.type == Expose && e.xexpose.count == 0) {
+            for (const Button& b : gButtons)
+                if (b.window && b.window == e.xexpose.window) drawLabel(d, b);
+        } else if (e.type == ConfigureNotify && e.xconfigure.window == win) {
+            layOut(d, static_cast<unsigned>(e.xconfigure.width), static_cast<unsigned>(e.xconfigure.height));
         } else if (e.type == KeyPress) {
             const KeySym ks = XLookupKeysym(&e.xkey, 0);
             const char* name = XKeysymToString(ks);

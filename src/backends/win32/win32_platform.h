@@ -41,6 +41,7 @@ public:
     std::vector<WindowId> topLevelWindows() override;
     WindowId windowFromPoint(int x, int y) override;
     void setForegroundWindow(WindowId w) override;
+    std::optional<Rect> windowRect(WindowId w) override;
 
     void shellOpen(const std::string& target) override;
     void messageBeep(unsigned type) override;

@@ -138,6 +138,11 @@ std::optional<std::string> shapeError(const Command& c) {
         {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
         {"window", windowShape},
         {"title", [](const Command& c) { return count(c, 2, 2); }},
+        {"move",
+         [](const Command& c) -> std::optional<std::string> {
+             if (c.size() != 4 && c.size() != 6) return std::string("move takes an id, X Y, and W H when it resizes");
+             return numbers(c, 2, c.size() - 1);
+         }},
         {"pointer", [](const Command& c) { return exact(c, 2, 1, 2); }},
         {"start", [](const Command&) { return std::optional<std::string>(); }},
         {"advance",

@@ -47,6 +47,19 @@ bool Runner::worldCommand(const Command& c) {
         SimWindow* w = platform_.desktop().findForeign(c.at(1));
         if (!w) fail("unknown window " + c.at(1));
         w->title = c.at(2);
+    } else if (name == "move") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        // Only the place and the size change: the window keeps its place in the z-order.
+        w->rect.left = integer(c, 2);
+        w->rect.top = integer(c, 3);
+        if (c.size() == 6) {
+            w->rect.width = integer(c, 4);
+            w->rect.height = integer(c, 5);
+        }
+        platform_.trace()("window " + w->name + " moved to " + std::to_string(w->rect.left) + " " +
+                          std::to_string(w->rect.top) + " " + std::to_string(w->rect.width) + " " +
+                          std::to_string(w->rect.height));
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
     } else if (name == "start") {
