@@ -80,9 +80,11 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuIntercambiarBotonesMouse(this, "MenuIntercambiarBotonesMouse", "Intercambiar botones mouse", &MenuOpciones),
       N13(this, "N13", "-", &MenuOpciones),
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
+      MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
-      TimerPosicioMouse(this, "TimerPosicioMouse", 200) {
+      TimerPosicioMouse(this, "TimerPosicioMouse", 200),
+      TimerBarridoPunto(this, "TimerBarridoPunto", 20) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
     border = BorderStyle::Sizeable;
@@ -162,6 +164,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuEscogerTamanyo, &FormPrincipal::MenuEscogerTamanyoClick);
     bind(MenuEnEscaneigFerSonarUnBeep, &FormPrincipal::MenuEnEscaneigFerSonarUnBeepClick);
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
+    bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -169,6 +172,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerEscaneig.onTimer = [this] { TimerEscaneigTimer(); };
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
+    TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

@@ -69,4 +69,6 @@ void FormPrincipal::MenuIntercambiarBotonesMouseClick() {
     toggleAndSave(MenuIntercambiarBotonesMouse, keys::kSwapButtons);
 }
 
+void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
+
 }  // namespace zv

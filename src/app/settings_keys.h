@@ -23,6 +23,8 @@ inline constexpr const char* kWaitInterval = "ESPERAR INTERVAL DE TEMPS ENTRE 2 
 inline constexpr const char* kSwapButtons = "INTERCANVIAR BOTONS DE LA RATA";
 inline constexpr const char* kLanguage = "Llengua";
 inline constexpr const char* kWindowsVista = "MenuWindowsVista";
+// The further options.
+inline constexpr const char* kPointScanning = "ESCANEIG DE PUNT";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

@@ -79,6 +79,10 @@ const MoreRow kMore[] = {
     {"MenuMasOpciones",
      {"&Més opcions", "&Más opciones", "Aukera &gehiago", "&Máis opcións", "&Mais opções", "M&ore options",
       "&Plus d'options"}},
+    {"MenuBarridoDePunto",
+     {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
+      "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
+      "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};

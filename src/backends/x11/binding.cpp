@@ -102,6 +102,8 @@ void QtBinding::build() {
         }
     }
     if (form_.topmost) flags |= Qt::WindowStaysOnTopHint;
+    // An empty input shape: the pointer and its clicks go to the windows underneath.
+    if (!form_.takesInput) flags |= Qt::WindowTransparentForInput;
     if (!form_.takesFocus) {
         flags |= Qt::WindowDoesNotAcceptFocus;
         window_->setAttribute(Qt::WA_ShowWithoutActivating);
