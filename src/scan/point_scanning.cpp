@@ -2,6 +2,8 @@
 // presses choose a place, which execution clicks and recording appends to the point set.
 // The switch, the stop keys and the minimum interval reach it through the dispatcher.
 
+#include <algorithm>
+
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
 #include "feedback/sweep_line.h"
@@ -66,7 +68,10 @@ void FormPrincipal::pointScanningPress() {
     // every switch press, so that it cannot fix the next line where it happens to stand.
     if (pressTooSoon()) return;
     const uint32_t now = platform().tickCount();
-    const PointSweep::Press outcome = pointSweep->press(now);
+    // The next sweep waits out the minimum interval at its start, so that no stretch of it
+    // passes while a press would be dropped.
+    const auto lead = static_cast<uint32_t>(std::max(0, ClickInterval));
+    const PointSweep::Press outcome = pointSweep->press(now, lead);
     if (outcome != PointSweep::Press::Chosen) {
         NextClickTick = static_cast<int32_t>(now + static_cast<uint32_t>(ClickInterval));
         showSweepLines();
@@ -90,7 +95,7 @@ void FormPrincipal::pointScanningPress() {
     // The waits of the placement and the click let other handlers run: one of them may
     // have stopped scanning meanwhile.
     if (!pointSweep) return;
-    pointSweep->start(platform().tickCount());
+    pointSweep->start(platform().tickCount() + lead);
     showSweepLines();
     TimerBarridoPunto.setOn(true);
 }

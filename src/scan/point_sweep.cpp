@@ -46,7 +46,11 @@ void PointSweep::start(uint32_t now) { begin(Axis::X, Stage::Coarse, 0, width_, 
 
 void PointSweep::advanceTo(uint32_t now) {
     if (paused_) return;
-    // Measured as an unsigned difference, so that the wrap of the tick count is harmless.
+    // Differences of the tick count, so that its wrap is harmless.
+    if (static_cast<int32_t>(now - began_) < 0) {
+        position_ = start_;
+        return;
+    }
     uint64_t elapsed = static_cast<uint32_t>(now - began_);
     const uint64_t duration = sweepDuration();
     while (elapsed >= duration) {
@@ -63,23 +67,24 @@ void PointSweep::advanceTo(uint32_t now) {
     position_ = start_ + std::min(offsetAt(elapsed), length_ - 1);
 }
 
-void PointSweep::fix(int value, uint32_t now, Press& outcome) {
+void PointSweep::fix(int value, uint32_t setOff, Press& outcome) {
     outcome = Press::Fixed;
     if (axis_ == Axis::X) {
         fixedX_ = value;
-        begin(Axis::Y, Stage::Coarse, 0, height_, now);
+        begin(Axis::Y, Stage::Coarse, 0, height_, setOff);
         return;
     }
     chosenX_ = fixedX_;
     chosenY_ = value;
     outcome = Press::Chosen;
-    start(now);
+    start(setOff);
 }
 
-PointSweep::Press PointSweep::press(uint32_t now) {
+PointSweep::Press PointSweep::press(uint32_t now, uint32_t leadMs) {
     advanceTo(now);
+    const uint32_t setOff = now + leadMs;
     if (paused_) {
-        begin(axis_, stage_, start_, length_, now);
+        begin(axis_, stage_, start_, length_, setOff);
         return Press::Resumed;
     }
     Press outcome = Press::Fixed;
@@ -89,10 +94,10 @@ PointSweep::Press PointSweep::press(uint32_t now) {
         // late or early leaves the place the user meant inside it.
         const int band = std::max(1, extent() / tuning_.bandDivisor);
         const int from = std::clamp(at - band / 2, 0, std::max(0, extent() - band));
-        begin(axis_, Stage::Refine, from, std::min(band, extent()), now);
+        begin(axis_, Stage::Refine, from, std::min(band, extent()), setOff);
         return outcome;
     }
-    fix(at, now, outcome);
+    fix(at, setOff, outcome);
     return outcome;
 }
 

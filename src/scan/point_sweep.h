@@ -17,7 +17,7 @@ struct SweepTuning {
     int bandDivisor = 10;
     // The refining sweep moves this many times slower than the coarse one; 0 leaves it out,
     // so that the coarse press alone fixes the line.
-    int refineSlowdown = 3;
+    int refineSlowdown = 4;
     // Sweeps in a row without a press, after which the line waits for one.
     int sweepsBeforePause = 3;
 };
@@ -35,14 +35,17 @@ public:
     // stepMs: one scan step, the pace spin box's interval.
     PointSweep(int screenWidth, int screenHeight, uint32_t stepMs, SweepTuning tuning = {});
 
-    // The coarse sweep for x, from the left edge, beginning at tick `now`.
+    // The coarse sweep for x, from the left edge, setting off at tick `now`; until then
+    // the line waits at the edge.
     void start(uint32_t now);
     // Brings the line to where it stands at tick `now`: past the end of its sweep it starts
     // again from the other side, and after the last sweep allowed without a press it waits
     // at the start.
     void advanceTo(uint32_t now);
-    // The switch at tick `now`. After Chosen the sweep begins again with x.
-    Press press(uint32_t now);
+    // The switch at tick `now`. The sweep that follows waits `leadMs` at its start before it
+    // sets off (the toolbar passes the minimum interval, during which a press would be
+    // dropped anyway). After Chosen the sweep begins again with x.
+    Press press(uint32_t now, uint32_t leadMs = 0);
 
     Axis axis() const { return axis_; }
     Stage stage() const { return stage_; }
@@ -65,7 +68,7 @@ private:
     // The speed divisor of the current stage: the whole sweep's duration per screen extent.
     uint64_t msPerExtent() const;
     void begin(Axis axis, Stage stage, int start, int length, uint32_t now);
-    void fix(int value, uint32_t now, Press& outcome);
+    void fix(int value, uint32_t setOff, Press& outcome);
     int offsetAt(uint64_t elapsed) const;
 
     int width_, height_;
