@@ -11,6 +11,8 @@ FormLinia::FormLinia(Application& app, Direction direction)
     takesFocus = false;
     takesInput = false;
     minimizeBox = maximizeBox = false;
+    // Named like the program's other helper windows, so that tests can find it.
+    setCaption(name());
     setBounds({0, 0, kThickness, kThickness});
     Barra.setBounds({0, 0, kThickness, kThickness});
 }

@@ -1,4 +1,4 @@
-// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]
+// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT [BUTTONLEFT BUTTONTOP BUTTONWIDTH BUTTONHEIGHT]]
 //
 // A plain window with the given title that writes every button press and release and every
 // key it receives to LOGFILE, one line each, flushed at once so that a test reading the file
@@ -7,6 +7,9 @@
 //   <tick> LDOWN|LUP|RDOWN|RUP|MDOWN|MUP <x> <y>   screen coordinates of the event
 //   <tick> KEYDOWN|KEYREPEAT|KEYUP <vk>
 //   <tick> ACTIVATE 1|0                            it became / stopped being the active window
+//   <tick> BUTTON <x> <y>                          its push button "OK" (client coordinates given
+//                                                  after the window's) was clicked; the pointer's
+//                                                  screen position
 // <tick> is GetTickCount in milliseconds.
 
 #include <windows.h>
@@ -47,6 +50,14 @@ LRESULT CALLBACK targetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SYSKEYUP:
         logLine("KEYUP", std::to_string(wParam));
         break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            POINT p;
+            GetCursorPos(&p);
+            logLine("BUTTON", std::to_string(p.x) + " " + std::to_string(p.y));
+            return 0;
+        }
+        break;
     case WM_ACTIVATE:
         logLine("ACTIVATE", LOWORD(wParam) == WA_INACTIVE ? "0" : "1");
         break;
@@ -86,6 +97,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RegisterClassExW(&wc);
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, argv[1], WS_OVERLAPPEDWINDOW, left, top, width, height, nullptr, nullptr,
                                 instance, nullptr);
+    if (argc >= 11)
+        CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, _wtoi(argv[7]), _wtoi(argv[8]),
+                        _wtoi(argv[9]), _wtoi(argv[10]), hwnd, reinterpret_cast<HMENU>(1), instance, nullptr);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);

@@ -1,4 +1,4 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch] [--button WxH+X+Y]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
@@ -7,6 +7,9 @@
 // With --watch (for the benchmarks) it also logs, in the order the server sent them:
 //   motion X Y TIME         the pointer moving over the window
 //   raw BUTTON TIME         any button press anywhere on the screen, whoever receives it
+// With --button it draws a grey button at that place of its window (client coordinates)
+// and logs a press of the left button on it, after its press line, as:
+//   button X Y TIME
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
@@ -29,7 +32,7 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch]\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--watch] [--button WxH+X+Y]\n");
     return 2;
 }
 
@@ -40,6 +43,9 @@ int main(int argc, char** argv) {
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
     bool watch = false;
+    bool button = false;
+    int bx = 0, by = 0;
+    unsigned bw = 0, bh = 0;
     for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
         if (opt == "--watch") {
@@ -58,6 +64,8 @@ int main(int argc, char** argv) {
             if (mask & HeightValue) h = gh;
             if (mask & XValue) x = gx;
             if (mask & YValue) y = gy;
+        } else if (opt == "--button") {
+            button = (XParseGeometry(argv[i + 1], &bx, &by, &bw, &bh) & (WidthValue | HeightValue)) == (WidthValue | HeightValue);
         } else if (opt == "--log") {
             logPath = argv[i + 1];
         } else {
@@ -116,6 +124,16 @@ int main(int argc, char** argv) {
     XSetWMProtocols(d, win, &deleteWindow, 1);
     XMapWindow(d, win);
     XFlush(d);
+    const GC gc = XCreateGC(d, win, 0, nullptr);
+    auto drawButton = [&] {
+        if (!button) return;
+        XSetForeground(d, gc, 0xC0C0C0);
+        XFillRectangle(d, win, gc, bx, by, bw, bh);
+        XSetForeground(d, gc, BlackPixel(d, screen));
+        XDrawRectangle(d, win, gc, bx, by, bw - 1, bh - 1);
+        XDrawString(d, win, gc, bx + static_cast<int>(bw) / 2 - 6, by + static_cast<int>(bh) / 2 + 4, "OK", 2);
+        XFlush(d);
+    };
 
     const int fd = ConnectionNumber(d);
     while (!gStop) {
@@ -141,9 +159,15 @@ int main(int argc, char** argv) {
             std::fprintf(log, "motion %d %d %lu\n", e.xmotion.x_root, e.xmotion.y_root,
                          static_cast<unsigned long>(e.xmotion.time));
             std::fflush(log);
+        } else if (e.type == Expose) {
+            if (e.xexpose.count == 0) drawButton();
         } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,
                          static_cast<unsigned long>(e.xbutton.time));
+            if (button && e.xbutton.button == Button1 && e.xbutton.x >= bx && e.xbutton.y >= by &&
+                e.xbutton.x < bx + static_cast<int>(bw) && e.xbutton.y < by + static_cast<int>(bh))
+                std::fprintf(log, "button %d %d %lu\n", e.xbutton.x_root, e.xbutton.y_root,
+                             static_cast<unsigned long>(e.xbutton.time));
             std::fflush(log);
         } else if (e.type == KeyPress) {
             const KeySym ks = XLookupKeysym(&e.xkey, 0);
@@ -154,6 +178,7 @@ int main(int argc, char** argv) {
             break;
         }
     }
+    XFreeGC(d, gc);
     XDestroyWindow(d, win);
     XCloseDisplay(d);
     std::fclose(log);
