@@ -21,8 +21,8 @@ line_at() {  # line_at TITLE x|y
 shown() { line_at "$1" x >/dev/null; }
 # Presses the switch as soon as the line stands between LO and HI, as a user watching it.
 press_when_line_in() {  # TITLE x|y LO HI
-    local at
-    for _ in $(seq 1500); do
+    local at until=$((SECONDS + 25))
+    while [ $SECONDS -lt $until ]; do
         at=$(line_at "$1" "$2") || at=-100
         if [ "$at" -ge "$3" ] && [ "$at" -le "$4" ]; then
             xdotool click 1
