@@ -81,9 +81,11 @@ FormPrincipal::FormPrincipal(Application& app)
       N13(this, "N13", "-", &MenuOpciones),
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
       MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
+      MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
-      TimerPosicioMouse(this, "TimerPosicioMouse", 200) {
+      TimerPosicioMouse(this, "TimerPosicioMouse", 200),
+      TimerBarridoPunto(this, "TimerBarridoPunto", 20) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
     border = BorderStyle::Sizeable;
@@ -164,6 +166,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuEnEscaneigFerSonarUnBeep, &FormPrincipal::MenuEnEscaneigFerSonarUnBeepClick);
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
     bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
+    bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -171,6 +174,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerEscaneig.onTimer = [this] { TimerEscaneigTimer(); };
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
+    TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

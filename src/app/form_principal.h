@@ -11,6 +11,7 @@
 
 #include "points/point_set.h"
 #include "points/window_anchors.h"
+#include "scan/point_sweep.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -21,6 +22,7 @@ class FormTransparent;
 class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
+class FormLinia;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
 
@@ -36,6 +38,9 @@ public:
     FormCopiarUnTrosDePantalla* formCopiarUnTrosDePantalla = nullptr;
     FormScreen* formScreen = nullptr;
     FormMouse* formMouse = nullptr;
+    // The two lines of point scanning.
+    FormLinia* formLiniaVertical = nullptr;
+    FormLinia* formLiniaHoritzontal = nullptr;
 
     // --- Toolbar ---
     ToolButton ButtonEjecutar;
@@ -63,11 +68,14 @@ public:
     // at the end of the Options menu.
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
+    MenuItem MenuBarridoDePunto;
 
     // --- Timers ---
     Timer TimerEscaneig;
     Timer TimerMouseHook;
     Timer TimerPosicioMouse;
+    // Moves the line of point scanning; off whenever no line is sweeping.
+    Timer TimerBarridoPunto;
 
     // --- Run state ---
     PointSet points;
@@ -89,6 +97,8 @@ public:
     std::string startupDirectory;
     // Set while a scan step places the pointer: a pointer-hold tick then has nothing to check.
     bool placingPointer = false;
+    // Present while point scanning runs, in execution or in recording.
+    std::optional<PointSweep> pointSweep;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -125,6 +135,7 @@ public:
     void MenuEnEscaneigFerSonarUnBeepClick();
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
+    void MenuBarridoDePuntoClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -158,6 +169,7 @@ public:
     void MenuPararGrabacionClick();
     void stopRecordingAndOfferSave();
     void appendPointerPosition();
+    void recordSwitchPress();
 
     // --- Scanning (scan/) ---
     void MenuEjecutarClick();
@@ -169,8 +181,18 @@ public:
     void sendStroke(uint8_t vk);
     void sendAltTab();
     void switchClick();
+    bool pressTooSoon();
+    void placePointer(int x, int y);
     bool vistaVariant() const;
     bool programWindowInFront() const;
+
+    // --- Point scanning (scan/point_scanning.cpp) ---
+    bool pointScanningInExecution() const;
+    void beginPointScanning();
+    void endPointScanning();
+    void pointScanningPress();
+    void showSweepLines();
+    void TimerBarridoPuntoTimer();
 
     // --- Tracking frame (feedback/) ---
     void MenuActivarQuadroSeguimientoMouseClick();

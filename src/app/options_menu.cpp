@@ -72,5 +72,6 @@ void FormPrincipal::MenuIntercambiarBotonesMouseClick() {
 void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
     toggleAndSave(MenuPuntosSiguenASuVentana, keys::kPointsFollowWindow);
 }
+void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
 
 }  // namespace zv

@@ -9,6 +9,7 @@
 #include "app/title.h"
 #include "feedback/form_transparent.h"
 #include "feedback/size_choice.h"
+#include "feedback/sweep_line.h"
 #include "lang/captions.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
@@ -65,6 +66,13 @@ bool Program::start(const std::vector<std::string>& args) {
     for (Form* f : std::initializer_list<Form*>{principal_.get(), about_.get(), transparent_.get(), sizeChoice_.get(),
                                                 screen_.get(), mouse_.get()})
         app_.create(*f);
+    // The lines of point scanning, after every window the program always had.
+    lineVertical_ = std::make_unique<FormLinia>(app_, FormLinia::Direction::Vertical);
+    lineHorizontal_ = std::make_unique<FormLinia>(app_, FormLinia::Direction::Horizontal);
+    main.formLiniaVertical = lineVertical_.get();
+    main.formLiniaHoritzontal = lineHorizontal_.get();
+    app_.create(*lineVertical_);
+    app_.create(*lineHorizontal_);
 
     // 3. Frame size.
     const std::string size = settings::read(kSectionLibrary, kFrameSize, "3");
@@ -149,6 +157,7 @@ bool Program::start(const std::vector<std::string>& args) {
 
     // The further options.
     if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
+    if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();

@@ -19,6 +19,7 @@ class FormTransparent;
 class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
+class FormLinia;
 
 class Program {
 public:
@@ -48,6 +49,7 @@ private:
     std::unique_ptr<FormCopiarUnTrosDePantalla> sizeChoice_;
     std::unique_ptr<FormScreen> screen_;
     std::unique_ptr<FormMouse> mouse_;
+    std::unique_ptr<FormLinia> lineVertical_, lineHorizontal_;
 };
 
 // What a real backend's main() does: start, then the message loop until the main window

@@ -27,6 +27,7 @@ inline constexpr const char* kLanguage = "Llengua";
 inline constexpr const char* kWindowsVista = "MenuWindowsVista";
 // The further options.
 inline constexpr const char* kPointsFollowWindow = "PUNTS SEGUEIXEN LA FINESTRA";
+inline constexpr const char* kPointScanning = "ESCANEIG DE PUNT";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

@@ -57,22 +57,19 @@ void FormPrincipal::TimerMouseHookTimer() {
     }
 
     // Stage 3: the switch action.
-    if (switchValue == "1" && mode == Mode::Recording) {
-        appendPointerPosition();
-        if (MenuEnGrabacinHacerClicReal.checked()) {
-            TimerMouseHook.setOn(false);
-            platform().hooks().UnHookHook();
-            SendClick();
-            PumpDelay(100);
-            platform().hooks().SetHookGrabacio();
-            TimerMouseHook.setOn(true);
-        }
+    // While a line sweeps, the switch fixes it; the point it chooses is then recorded or
+    // clicked as a press at the pointer would be.
+    if (switchValue == "1" && (mode == Mode::Recording || mode == Mode::Executing) && pointSweep) {
+        pointScanningPress();
+    } else if (switchValue == "1" && mode == Mode::Recording) {
+        recordSwitchPress();
     } else if (switchValue == "1" && mode == Mode::Executing) {
         switchClick();
     } else if (switchValue == "2" && mode == Mode::Recording) {
         stopRecordingAndOfferSave();
     } else if (switchValue == "2" && mode == Mode::Executing) {
-        if (MenuBarridoDirigido.checked()) {
+        // With no points a directed step has nowhere to go: the right button stops a sweep.
+        if (MenuBarridoDirigido.checked() && !pointSweep) {
             ScanStep();
         } else {
             TimerMouseHook.setOn(false);

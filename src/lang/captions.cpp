@@ -83,6 +83,10 @@ const MoreRow kMore[] = {
      {"Els punts segueixen la seva finestra", "Los puntos siguen a su ventana", "Puntuek beren leihoari jarraitzen diote",
       "Os puntos seguen a súa xanela", "Os pontos seguem a sua janela", "Points follow their window",
       "Les points suivent leur fenêtre"}},
+    {"MenuBarridoDePunto",
+     {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
+      "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
+      "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};

@@ -15,6 +15,20 @@ void FormPrincipal::appendPointerPosition() {
     if (points.append(at.x, at.y)) noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
 }
 
+// A switch press while recording: the pointer's place is the new point, and with real
+// click on the application gets the click as well.
+void FormPrincipal::recordSwitchPress() {
+    appendPointerPosition();
+    if (MenuEnGrabacinHacerClicReal.checked()) {
+        TimerMouseHook.setOn(false);
+        platform().hooks().UnHookHook();
+        SendClick();
+        PumpDelay(100);
+        platform().hooks().SetHookGrabacio();
+        TimerMouseHook.setOn(true);
+    }
+}
+
 void FormPrincipal::MenuGrabarClick() {
     enableStarts(false);
     MenuPararGrabacion.setEnabled(true);
@@ -48,9 +62,15 @@ void FormPrincipal::MenuGrabarClick() {
     platform().hooks().SetHookKeyboard();
     TimerMouseHook.setOn(true);
     HookInstalled = true;
+    if (MenuBarridoDePunto.checked()) {
+        // The user records alone: presses are gated from here as in execution.
+        NextClickTick = static_cast<int32_t>(platform().tickCount());
+        beginPointScanning();
+    }
 }
 
 void FormPrincipal::MenuPararGrabacionClick() {
+    endPointScanning();
     platform().hooks().UnHookHook();
     HookInstalled = false;
     enableStarts(true);

@@ -61,6 +61,7 @@ void FormPrincipal::MenuEjecutarClick() {
         ScanStep();
 
     NextClickTick = static_cast<int32_t>(platform().tickCount());
+    if (pointScanningInExecution()) beginPointScanning();
 
     if (vista) {
         formMouse->bringToFront();
@@ -75,6 +76,7 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookHook();
     mailbox::resetKeyboard();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
+    endPointScanning();
     HookInstalled = false;
     TimerEscaneig.setOn(false);
     if (ShowOnStop) show();

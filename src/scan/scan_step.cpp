@@ -71,6 +71,15 @@ void FormPrincipal::ScanStep() {
         }
     }
 
+    placePointer(x, y);
+
+    TimerMouseHook.setOn(true);
+    if (points.PointCount > 0) points.CurrentPoint = (points.CurrentPoint + 1) % points.PointCount;
+}
+
+// A one-pixel move down and to the right and back, so that the application under the
+// pointer sees it move even when it lands where it already was.
+void FormPrincipal::placePointer(int x, int y) {
     const bool wasPlacing = placingPointer;
     placingPointer = true;
     platform().setCursorPos(x, y);
@@ -82,9 +91,6 @@ void FormPrincipal::ScanStep() {
     platform().setCursorPos(x, y);
     placingPointer = wasPlacing;
     lastPlaced = std::make_pair(x, y);
-
-    TimerMouseHook.setOn(true);
-    if (points.PointCount > 0) points.CurrentPoint = (points.CurrentPoint + 1) % points.PointCount;
 }
 
 }  // namespace zv

@@ -24,6 +24,12 @@ int32_t absoluteCoordinate(int32_t pixel, int32_t screenExtent) {
     return static_cast<int32_t>(std::clamp(product, lowest, highest));
 }
 
+bool pressComesTooSoon(int32_t& nextClickTick, int32_t clickInterval, uint32_t now) {
+    if (static_cast<int32_t>(now) >= nextClickTick) return false;
+    nextClickTick = static_cast<int32_t>(now + static_cast<uint32_t>(clickInterval));
+    return true;
+}
+
 void FormPrincipal::SendClick() {
     const ScreenPoint at = platform().cursorPos();
     const int32_t ax = absoluteCoordinate(at.x, platform().primaryScreenSize().width);
@@ -53,12 +59,13 @@ void FormPrincipal::sendAltTab() {
 
 bool FormPrincipal::programWindowInFront() const { return app().formOf(platform().foregroundWindow()) != nullptr; }
 
+bool FormPrincipal::pressTooSoon() {
+    return EsperarIntervaloDetiempoEntre2Clics.checked() &&
+           pressComesTooSoon(NextClickTick, ClickInterval, platform().tickCount());
+}
+
 void FormPrincipal::switchClick() {
-    if (EsperarIntervaloDetiempoEntre2Clics.checked() &&
-        static_cast<int32_t>(platform().tickCount()) < NextClickTick) {
-        NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));
-        return;
-    }
+    if (pressTooSoon()) return;
     TimerMouseHook.setOn(false);
     platform().hooks().UnHookHook();
     if (MenuEnviarTabsYReturn.checked())

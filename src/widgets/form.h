@@ -79,6 +79,9 @@ public:
     bool centred = false;
     bool maximised = false;
     bool takesFocus = true;
+    // False for a window that the mouse goes through everywhere: its clicks land on the
+    // windows underneath, as they do in the hole of a shaped window.
+    bool takesInput = true;
     bool handCursor = false;
     FontSpec font;
     uint32_t color = 0xC0C0C0;

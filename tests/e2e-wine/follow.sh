@@ -41,7 +41,7 @@ shot() {  # shot NAME: the screen, kept with the work folder (ZENTAVORO_E2E_KEEP
     return 0
 }
 
-clicked() { [ "$(grep -c " BUTTON $1$" "$TARGET_LOG")" -ge "$2" ]; }
+clicked() { [ "$(grep -c " BUTTON $1 " "$TARGET_LOG")" -ge "$2" ]; }
 # press_until BUTTON CHECK...: a press of the mouse button, then the check until it holds.
 # The hook mailbox loses a report that comes while a poll tick is between reading it and
 # writing it back (a known window of a few milliseconds in each 100): a person whose press

@@ -227,11 +227,11 @@ scan_file() {
 
 TARGET_LOG=""
 TARGET_PID=""
-# target_start TITLE LEFT TOP WIDTH HEIGHT [buttons]
+# target_start TITLE LEFT TOP WIDTH HEIGHT [buttons | BUTTONLEFT BUTTONTOP BUTTONWIDTH BUTTONHEIGHT]
 target_start() {
     TARGET_LOG="$WORK/target.log"
     : > "$TARGET_LOG"
-    (cd "$WORK" && exec wine "$BIN/zentavoro-target.exe" "$1" "$(windows_path "$TARGET_LOG")" "$2" "$3" "$4" "$5" ${6:+"$6"} >/dev/null 2>&1) &
+    (cd "$WORK" && exec wine "$BIN/zentavoro-target.exe" "$1" "$(windows_path "$TARGET_LOG")" "$2" "$3" "$4" "$5" "${@:6}" >/dev/null 2>&1) &
     TARGET_PID=$!
     wait_for 30 grep -q READY "$TARGET_LOG" || fail "the target window did not start"
     wait_for 10 has_toolbar "$1" || fail "the target window is not on the screen"

@@ -79,8 +79,8 @@ start_zentavoro() { # arguments of the program
     zv_pid=$!
     pids+=($zv_pid)
 }
-start_target() { # title geometry log
-    "$target" --title "$1" --geometry "$2" --log "$3" &
+start_target() { # title geometry log [further options of the target]
+    "$target" --title "$1" --geometry "$2" --log "$3" "${@:4}" &
     pids+=($!)
     wait_until 10 sh -c "xdotool search --name '^$1\$' >/dev/null 2>&1"
 }

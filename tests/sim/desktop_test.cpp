@@ -54,6 +54,22 @@ TEST_F(DesktopTest, always_on_top_forms_stay_above_new_windows) {
     EXPECT_EQ(world.platform.windowFromPoint(950, 500), 0u);
 }
 
+TEST_F(DesktopTest, a_window_that_takes_no_input_lets_the_pointer_and_its_clicks_through) {
+    PlainForm line{world.app, "Line", {200, 0, 3, 768}};
+    line.topmost = true;
+    line.takesInput = false;
+    world.app.create(line);
+    line.show();
+    line.placeTopmost();
+    const WindowId a = foreign("a", {0, 0, 1024, 768});
+    EXPECT_EQ(world.platform.windowFromPoint(201, 300), a);
+    world.platform.setCursorPos(201, 300);
+    world.platform.mouseEvent(0x8002, 0, 0);
+    world.platform.mouseEvent(0x8004, 0, 0);
+    ASSERT_EQ(desktop().findForeign("a")->received.size(), 1u);
+    EXPECT_EQ(desktop().findForeign("a")->received[0], "press left 201 300");
+}
+
 TEST_F(DesktopTest, showing_the_main_form_over_another_application_activates_the_program_once) {
     foreign("a");
     main.show();

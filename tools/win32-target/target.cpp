@@ -1,4 +1,4 @@
-// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT [buttons]]
+// zentavoro-target.exe TITLE LOGFILE [LEFT TOP WIDTH HEIGHT [buttons | BUTTONLEFT BUTTONTOP BUTTONWIDTH BUTTONHEIGHT]]
 //
 // A plain window with the given title that writes every button press and release and every
 // key it receives to LOGFILE, one line each, flushed at once so that a test reading the file
@@ -7,12 +7,14 @@
 //   <tick> LDOWN|LUP|RDOWN|RUP|MDOWN|MUP <x> <y>   screen coordinates of the event
 //   <tick> KEYDOWN|KEYREPEAT|KEYUP <vk>
 //   <tick> ACTIVATE 1|0                            it became / stopped being the active window
-//   <tick> BUTTON <name>                           one of the buttons was clicked
+//   <tick> BUTTON <name> <x> <y>                   one of its push buttons was clicked; the
+//                                                  pointer's screen position
 // <tick> is GetTickCount in milliseconds. With "buttons" the window holds three push buttons
 // laid out as applications lay theirs out, each 100 x 40 and kept at its distance from
 // the nearer edges of the client area when the window is resized: "Uno" 20 from the left
 // and the top edge, "Dos" 20 from the right and the top edge, "Tres" 20 from the left and
-// the bottom edge.
+// the bottom edge. With four numbers instead it holds one push button, "OK", at that place
+// of the client area.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -72,9 +74,11 @@ LRESULT CALLBACK targetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         layOut(LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= 1 && LOWORD(wParam) <= 3) {
-            const wchar_t* name = g_buttons[LOWORD(wParam) - 1].name;
-            logLine("BUTTON", std::string(name, name + wcslen(name)));
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= 1 && LOWORD(wParam) <= 4) {
+            const wchar_t* name = LOWORD(wParam) == 4 ? L"OK" : g_buttons[LOWORD(wParam) - 1].name;
+            POINT p;
+            GetCursorPos(&p);
+            logLine("BUTTON", std::string(name, name + wcslen(name)) + " " + std::to_string(p.x) + " " + std::to_string(p.y));
             return 0;
         }
         break;
@@ -131,6 +135,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         GetClientRect(hwnd, &client);
         layOut(client.right, client.bottom);
     }
+    else if (argc >= 11)
+        CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, _wtoi(argv[7]), _wtoi(argv[8]),
+                        _wtoi(argv[9]), _wtoi(argv[10]), hwnd, reinterpret_cast<HMENU>(4), instance, nullptr);
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);

@@ -1,4 +1,4 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons]
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons] [--button WxH+X+Y]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
@@ -15,6 +15,9 @@
 //                           clock, finer than the server's milliseconds
 //   raw BUTTON TIME         (with --watch) any button press anywhere on the screen,
 //                           whoever receives it
+// With --button it draws a grey button "OK" at that place of its window (client
+// coordinates) and logs a press of the left button on it, after its press line, as:
+//   button OK X Y TIME
 // It ends when its window is closed, on SIGTERM, or when the server goes away.
 
 #include <X11/Xatom.h>
@@ -38,7 +41,8 @@ volatile std::sig_atomic_t gStop = 0;
 void stop(int) { gStop = 1; }
 
 int usage() {
-    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons]\n");
+    std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] "
+                         "[--buttons] [--button WxH+X+Y]\n");
     return 2;
 }
 
@@ -71,6 +75,9 @@ int main(int argc, char** argv) {
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
     bool watch = false, motion = false, buttons = false;
+    bool button = false;
+    int bx = 0, by = 0;
+    unsigned bw = 0, bh = 0;
     for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
         if (opt == "--watch" || opt == "--buttons") {
@@ -91,6 +98,8 @@ int main(int argc, char** argv) {
             if (mask & YValue) y = gy;
         } else if (opt == "--motion") {
             motion = std::string(argv[i + 1]) == "yes";
+        } else if (opt == "--button") {
+            button = (XParseGeometry(argv[i + 1], &bx, &by, &bw, &bh) & (WidthValue | HeightValue)) == (WidthValue | HeightValue);
         } else if (opt == "--log") {
             logPath = argv[i + 1];
         } else {
@@ -157,6 +166,16 @@ int main(int argc, char** argv) {
     }
     XMapWindow(d, win);
     XFlush(d);
+    const GC gc = XCreateGC(d, win, 0, nullptr);
+    auto drawButton = [&] {
+        if (!button) return;
+        XSetForeground(d, gc, 0xC0C0C0);
+        XFillRectangle(d, win, gc, bx, by, bw, bh);
+        XSetForeground(d, gc, BlackPixel(d, screen));
+        XDrawRectangle(d, win, gc, bx, by, bw - 1, bh - 1);
+        XDrawString(d, win, gc, bx + static_cast<int>(bw) / 2 - 6, by + static_cast<int>(bh) / 2 + 4, "OK", 2);
+        XFlush(d);
+    };
 
     const int fd = ConnectionNumber(d);
     while (!gStop) {
@@ -185,6 +204,8 @@ int main(int argc, char** argv) {
                          static_cast<unsigned long>(e.xmotion.time),
                          static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
             std::fflush(log);
+        } else if (e.type == Expose) {
+            if (e.xexpose.count == 0) drawButton();
         } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,
                          static_cast<unsigned long>(e.xbutton.time));
@@ -192,6 +213,10 @@ int main(int argc, char** argv) {
                 if (b.window && b.window == e.xbutton.window)
                     std::fprintf(log, "button %s %u %lu\n", b.name, e.xbutton.button,
                                  static_cast<unsigned long>(e.xbutton.time));
+            if (button && e.xbutton.button == Button1 && e.xbutton.x >= bx && e.xbutton.y >= by &&
+                e.xbutton.x < bx + static_cast<int>(bw) && e.xbutton.y < by + static_cast<int>(bh))
+                std::fprintf(log, "button OK %d %d %lu\n", e.xbutton.x_root, e.xbutton.y_root,
+                             static_cast<unsigned long>(e.xbutton.time));
             std::fflush(log);
         } else if (e.type == Expose && e.xexpose.count == 0) {
             for (const Button& b : gButtons)
@@ -207,6 +232,7 @@ int main(int argc, char** argv) {
             break;
         }
     }
+    XFreeGC(d, gc);
     XDestroyWindow(d, win);
     XCloseDisplay(d);
     std::fclose(log);

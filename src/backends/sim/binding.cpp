@@ -34,6 +34,7 @@ SimBinding::SimBinding(SimPlatform& platform, Form& form) : platform_(platform),
     w.clientTop = f.top;
     w.topmost = form.topmost;
     w.activatable = form.takesFocus;
+    w.passesInput = !form.takesInput;
     id_ = platform_.desktop().addProgramWindow(w);
     for (Widget* widget : form.widgets())
         if (widget->kind() == WidgetKind::Timer && static_cast<Timer*>(widget)->on())

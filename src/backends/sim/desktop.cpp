@@ -150,7 +150,7 @@ void Desktop::setFront(WindowId id) {
 WindowId Desktop::fromPoint(int x, int y) const {
     for (WindowId id : z_) {
         const SimWindow* w = find(id);
-        if (w->visible && w->contains(x, y)) return id;
+        if (w->visible && !w->passesInput && w->contains(x, y)) return id;
     }
     return 0;
 }

@@ -29,6 +29,9 @@ struct SimWindow {
     bool topmost = false;
     // Windows that never take the focus are passed over when the system picks a window.
     bool activatable = true;
+    // Windows that the mouse goes through everywhere, as a layered transparent window on
+    // Windows or an empty input shape on X11.
+    bool passesInput = false;
     // The window's shape in client coordinates; the whole rectangle when absent.
     std::optional<std::vector<Rect>> region;
     // What a foreign window received: "press left X Y", "key VK" ...
@@ -69,7 +72,8 @@ public:
     // The user clicking a window: the same, except for windows that never take the focus.
     void userActivate(WindowId id);
 
-    // The top-level window under a screen point, honouring window shapes; 0 for none.
+    // The top-level window under a screen point, honouring window shapes and passing
+    // through windows that take no input; 0 for none.
     WindowId fromPoint(int x, int y) const;
     // Where Alt+Tab goes: the most recently active other visible window; 0 for none.
     WindowId altTabTarget() const;

@@ -144,6 +144,8 @@ DWORD Win32Binding::exStyle() const {
     if (form_.topmost) s |= WS_EX_TOPMOST;
     // A window that must never take the focus from the application being operated.
     if (!form_.takesFocus) s |= WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
+    // Layered and transparent together: hit testing passes through the whole window.
+    if (!form_.takesInput) s |= WS_EX_LAYERED | WS_EX_TRANSPARENT;
     return s;
 }
 
@@ -167,6 +169,8 @@ void Win32Binding::createWindow() {
     hwnd_ = CreateWindowExW(ex, kFormClass, widen(form_.caption()).c_str(), st, b.left, b.top, b.width, b.height, owner, menu,
                             platform_.instance(), this);
     if (!form_.enabled()) EnableWindow(hwnd_, FALSE);
+    // A layered window shows nothing until it is given its opacity.
+    if (ex & WS_EX_LAYERED) SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, platform_.instance(), nullptr);

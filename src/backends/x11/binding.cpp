@@ -99,6 +99,10 @@ void QtBinding::build() {
         }
     }
     if (form_.topmost) flags |= Qt::WindowStaysOnTopHint;
+    // An empty input shape: the pointer and its clicks go to the windows underneath. The
+    // window manager is kept out, since the frame it would put round the window takes the
+    // clicks whatever the window's own shape.
+    if (!form_.takesInput) flags |= Qt::WindowTransparentForInput | Qt::X11BypassWindowManagerHint;
     if (!form_.takesFocus) {
         flags |= Qt::WindowDoesNotAcceptFocus;
         window_->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -603,6 +607,7 @@ void QtBinding::show() {
     } else {
         window_->show();
     }
+    if (!form_.takesInput) platform_.letInputThrough(id_);
 }
 
 void QtBinding::reconcileGeometry() {

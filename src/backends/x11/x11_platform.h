@@ -82,6 +82,8 @@ public:
     // The input and visible shape of a top-level window, in its own coordinates; an empty
     // list gives the whole window back.
     void setShape(WindowId w, const std::vector<Rect>& rects, bool whole);
+    // An empty input shape: clicks on the window land on the windows underneath.
+    void letInputThrough(WindowId w);
     // What the window manager adds round a client window, as left, right, top, bottom:
     // for a window it manages, and what it will add round a decorated window that can be
     // resized or not, before one is shown.

@@ -1,0 +1,38 @@
+#include "feedback/sweep_line.h"
+
+namespace zv {
+
+FormLinia::FormLinia(Application& app, Direction direction)
+    : Form(app, direction == Direction::Vertical ? "FormLiniaVertical" : "FormLiniaHoritzontal"),
+      Barra(this, direction == Direction::Vertical ? "BarraVertical" : "BarraHoritzontal", Shape::Align::None),
+      direction_(direction) {
+    border = BorderStyle::None;
+    topmost = true;
+    takesFocus = false;
+    takesInput = false;
+    minimizeBox = maximizeBox = false;
+    // Named like the program's other helper windows, so that tests can find it.
+    setCaption(name());
+    setBounds({0, 0, kThickness, kThickness});
+    Barra.setBounds({0, 0, kThickness, kThickness});
+}
+
+void FormLinia::placeAt(int at, int screenWidth, int screenHeight) {
+    const int from = at - kThickness / 2;
+    const Rect line = direction_ == Direction::Vertical ? Rect{from, 0, kThickness, screenHeight}
+                                                        : Rect{0, from, screenWidth, kThickness};
+    setBounds(line);
+    Barra.setBounds({0, 0, line.width, line.height});
+    if (!visible()) {
+        show();
+        placeTopmost();
+    }
+}
+
+void FormLinia::setLineColour(uint32_t colour) {
+    color = colour;
+    Barra.setPenColor(colour);
+    Barra.setBrushColor(colour);
+}
+
+}  // namespace zv
