@@ -41,6 +41,26 @@ bool isScanFileName(const std::string& name) {
     return ext == ".ZVO";
 }
 
+QString qtText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+
+QFont qtFont(const FontSpec& f, QFont font) {
+    if (!f.family.empty()) font.setFamilies({qtText(f.family), "Liberation Sans", "DejaVu Sans"});
+    if (f.height != 0) font.setPixelSize(f.height < 0 ? -f.height : f.height);
+    font.setBold(f.bold);
+    return font;
+}
+
+bool fontGiven(const FontSpec& f) { return !f.family.empty() || f.height != 0 || f.bold; }
+
+std::optional<MouseButton> modelButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return std::nullopt;
+    }
+}
+
 QStringList qtNameFilters(const std::vector<std::pair<std::string, std::string>>& filters) {
     QStringList out;
     for (const auto& [description, pattern] : filters) {

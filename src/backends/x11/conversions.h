@@ -6,6 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include <optional>
+
+#include <QFont>
 #include <QStringList>
 
 #include "platform/platform.h"
@@ -24,6 +27,17 @@ VersionInfo versionFromKernel(const std::string& sysname, const std::string& rel
 // A scan file name: ends in ".zvo" in any case, as the Windows file mask matches it, and
 // is not a hidden (dot) file.
 bool isScanFileName(const std::string& name);
+
+// Code page 1252 text as Qt's.
+QString qtText(const std::string& cp1252);
+
+// A form's or a widget's font: Windows fonts that Linux rarely has fall back to
+// look-alikes of the same size. fontGiven: whether the model names one at all.
+QFont qtFont(const FontSpec& f, QFont base);
+bool fontGiven(const FontSpec& f);
+
+// The model's button for Qt's; nothing for the buttons the program does not know.
+std::optional<MouseButton> modelButton(Qt::MouseButton b);
 
 // The file dialog's filters, pairs of description and pattern ("*.zvo", "*.a;*.b"), as
 // Qt's name filters ("Archivos zentavoro (*.zvo)"), in UTF-8.

@@ -13,12 +13,6 @@
 
 namespace zv::x11 {
 
-namespace {
-
-QString qtText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-
-}  // namespace
-
 std::optional<std::string> X11Platform::fileDialog(const FileDialogSpec& spec, bool save) {
     QFileDialog dialog(dialogOwner(), qtText(spec.title));
     // Qt's own dialog: the same on every desktop, and it keeps to the options below.
