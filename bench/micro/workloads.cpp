@@ -86,11 +86,12 @@ void fillScanFolder(const fs::path& folder, int count) {
 }
 
 std::vector<std::string> listScanFiles(const fs::path& folder) {
-    // Listed as the backends list a folder for matching, with the same system calls.
+    // Listed as the backends list a folder, with the same system calls, then the program's
+    // rule for which files are candidates.
     std::vector<std::string> names;
 #ifdef _WIN32
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder / L"*.zvo").c_str(), &found);
+    HANDLE search = FindFirstFileW((folder / L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
@@ -104,7 +105,7 @@ std::vector<std::string> listScanFiles(const fs::path& folder) {
     if (!d) return names;
     while (dirent* e = readdir(d)) {
         const std::string name = e->d_name;
-        if (name.size() < 4 || name[0] == '.' || upperAscii(name.substr(name.size() - 4)) != ".ZVO") continue;
+        if (name.empty() || name[0] == '.') continue;
         if (e->d_type != DT_REG) {
             struct stat st {};
             if (stat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
@@ -113,6 +114,7 @@ std::vector<std::string> listScanFiles(const fs::path& folder) {
     }
     closedir(d);
 #endif
+    std::erase_if(names, [](const std::string& name) { return !isScanFileName(name); });
     return names;
 }
 

@@ -101,9 +101,9 @@ public:
     virtual VersionInfo version() = 0;
     virtual std::string currentDirectory() = 0;
     virtual bool setCurrentDirectory(const std::string& dir) = 0;
-    // Names (without folder) of the plain, not hidden, not system files of the folder
-    // whose names match "*.zvo", in any order.
-    virtual std::vector<std::string> listScanFiles(const std::string& folder) = 0;
+    // Names (without folder) of the plain files of the folder that are neither hidden nor
+    // system files, in any order. Which of them the program wants is the program's rule.
+    virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
     // Whole-file reading and writing; a relative name is taken from the current directory.
     // Reading fails, without reading it whole, for a file of more than maxBytes bytes.
     virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;

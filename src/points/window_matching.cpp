@@ -21,6 +21,11 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
+bool isScanFileName(const std::string& name) {
+    // The "*.zvo" mask as the system matches a file name against it: the extension in any case.
+    return name.size() >= 4 && upperAscii(name.substr(name.size() - 4)) == ".ZVO";
+}
+
 std::optional<std::string> firstMatchingScanFile(const std::vector<std::string>& candidates, const std::string& title) {
     // The first of the sorted list that fits is the least of those that fit, the earliest
     // listed among equals: no need to sort a folder of thousands of files.
@@ -56,7 +61,9 @@ std::optional<std::string> FormPrincipal::MatchScanFile() {
     LastWindowTitle = title;
     if (!platform().setCurrentDirectory(startupDirectory))
         throw ProgramError("Cannot change to the folder " + startupDirectory);
-    return firstMatchingScanFile(platform().listScanFiles(startupDirectory), title);
+    std::vector<std::string> candidates = platform().listFiles(startupDirectory);
+    std::erase_if(candidates, [](const std::string& name) { return !isScanFileName(name); });
+    return firstMatchingScanFile(candidates, title);
 }
 
 }  // namespace zv

@@ -21,3 +21,10 @@ TEST(WindowMatching, names_without_a_stem_and_titles_that_hold_none_match_nothin
     EXPECT_EQ(firstMatchingScanFile({}, "ANY"), std::nullopt);
     EXPECT_EQ(firstMatchingScanFile({"a.zvo"}, "A"), "a.zvo");
 }
+
+TEST(WindowMatching, a_candidate_is_a_file_whose_name_matches_the_scan_file_mask_in_any_case) {
+    for (const char* yes : {"carta.zvo", "CARTA.ZVO", "Calc.Zvo", "a b.zvo", "x.y.zvo", ".zvo"})
+        EXPECT_TRUE(zv::isScanFileName(yes)) << yes;
+    for (const char* no : {"carta.zvo~", "carta.zv", "zvo", "", "carta.zvo.bak", "notes.txt"})
+        EXPECT_FALSE(zv::isScanFileName(no)) << no;
+}

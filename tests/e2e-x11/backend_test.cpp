@@ -104,12 +104,6 @@ TEST(Conversions, the_kernel_release_gives_the_version_parts) {
     EXPECT_EQ(v.servicePack, "");
 }
 
-TEST(Conversions, scan_files_are_matched_without_regard_to_case_and_dot_files_are_hidden) {
-    for (const char* yes : {"carta.zvo", "CARTA.ZVO", "Calc.Zvo", "a b.zvo", "x.y.zvo"}) EXPECT_TRUE(isScanFileName(yes)) << yes;
-    for (const char* no : {".zvo", ".carta.zvo", "carta.zvo~", "carta.zv", "zvo", "", "carta.zvo.bak"})
-        EXPECT_FALSE(isScanFileName(no)) << no;
-}
-
 TEST(Conversions, file_dialog_filters_become_qt_name_filters) {
     const QStringList f = qtNameFilters({{"Archivos zentavoro (*.zvo)", "*.zvo"},
                                          {"Todo tipo de archivos (*.*)", "*.*"},

@@ -104,7 +104,7 @@ TEST(Files, the_program_cannot_write_a_read_only_file_but_the_world_can) {
     EXPECT_EQ(world.platform.readFile("carta.zvo", 3), std::nullopt);
 }
 
-TEST(Files, scan_files_are_listed_by_extension_in_any_case_with_code_page_names) {
+TEST(Files, a_folder_lists_its_plain_files_with_code_page_names) {
     World world;
     world.platform.writeFile("M\xFAsica.zvo", "x");
     world.platform.writeFile("CALC.ZVO", "x");
@@ -113,9 +113,9 @@ TEST(Files, scan_files_are_listed_by_extension_in_any_case_with_code_page_names)
     std::filesystem::create_directory(world.folder / "carpeta.zvo");
     // The accented name is stored as UTF-8 on disk.
     EXPECT_TRUE(std::filesystem::exists(world.folder / std::filesystem::path(u8"M\u00FAsica.zvo")));
-    auto names = world.platform.listScanFiles(world.platform.currentDirectory());
+    auto names = world.platform.listFiles(world.platform.currentDirectory());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{".zvo", "CALC.ZVO", "M\xFAsica.zvo"}));
+    EXPECT_EQ(names, (std::vector<std::string>{".zvo", "CALC.ZVO", "M\xFAsica.zvo", "nota.txt"}));
 }
 
 TEST(Files, the_current_directory_can_be_changed_and_restored) {

@@ -66,17 +66,12 @@ bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {
     return writeBytes(path, bytes);
 }
 
-std::vector<std::string> SimFiles::listScanFiles(const std::string& folder) const {
+std::vector<std::string> SimFiles::listFiles(const std::string& folder) const {
     std::vector<std::string> names;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(nativePath(folder.empty() ? "." : folder), ec)) {
-        if (!entry.is_regular_file(ec)) continue;
-        const std::string name = fromNative(entry.path().filename());
-        // Nothing on this desktop is hidden or a system file: every plain file counts.
-        if (name.size() < 4) continue;
-        if (upperAscii(name.substr(name.size() - 4)) != ".ZVO") continue;
-        names.push_back(name);
-    }
+    // Nothing on this desktop is hidden or a system file: every plain file counts.
+    for (const auto& entry : fs::directory_iterator(nativePath(folder.empty() ? "." : folder), ec))
+        if (entry.is_regular_file(ec)) names.push_back(fromNative(entry.path().filename()));
     return names;
 }
 

@@ -27,7 +27,7 @@ public:
     // missing folders are made on the way.
     static bool writeAnyway(const std::string& name, const std::string& bytes);
 
-    std::vector<std::string> listScanFiles(const std::string& folder) const;
+    std::vector<std::string> listFiles(const std::string& folder) const;
     std::string currentDirectory() const;
     bool setCurrentDirectory(const std::string& dir);
 

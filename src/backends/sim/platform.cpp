@@ -145,7 +145,7 @@ void SimPlatform::errorReport(const std::string& text) { dialogs_.errorReport(te
 VersionInfo SimPlatform::version() { return versionInfo; }
 std::string SimPlatform::currentDirectory() { return files_.currentDirectory(); }
 bool SimPlatform::setCurrentDirectory(const std::string& dir) { return files_.setCurrentDirectory(dir); }
-std::vector<std::string> SimPlatform::listScanFiles(const std::string& folder) { return files_.listScanFiles(folder); }
+std::vector<std::string> SimPlatform::listFiles(const std::string& folder) { return files_.listFiles(folder); }
 std::optional<std::string> SimPlatform::readFile(const std::string& name, size_t maxBytes) {
     return files_.read(name, maxBytes);
 }

@@ -83,7 +83,7 @@ public:
     VersionInfo version() override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& dir) override;
-    std::vector<std::string> listScanFiles(const std::string& folder) override;
+    std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     HookLibrary& hooks() override { return hooks_; }

@@ -42,11 +42,11 @@ bool Win32Platform::setCurrentDirectory(const std::string& dir) {
     return done;
 }
 
-std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder) {
+std::vector<std::string> Win32Platform::listFiles(const std::string& folder) {
     std::vector<std::string> names;
     std::wstring pattern = widenName(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern += L"*.zvo";
+    pattern += L"*";
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
@@ -58,7 +58,7 @@ std::vector<std::string> Win32Platform::listScanFiles(const std::string& folder)
     if (tracing()) {
         std::string all;
         for (const std::string& n : names) all += " '" + n + "'";
-        trace("listScanFiles '" + folder + "':" + all);
+        trace("listFiles '" + folder + "':" + all);
     }
     return names;
 }

@@ -34,13 +34,6 @@ VersionInfo versionFromKernel(const std::string& sysname, const std::string& rel
     return v;
 }
 
-bool isScanFileName(const std::string& name) {
-    if (name.empty() || name[0] == '.') return false;
-    if (name.size() < 4) return false;
-    const std::string ext = upperAscii(name.substr(name.size() - 4));
-    return ext == ".ZVO";
-}
-
 QString qtText(const std::string& cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 
 QFont qtFont(const FontSpec& f, QFont font) {

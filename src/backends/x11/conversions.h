@@ -24,10 +24,6 @@ int absoluteToPixel(int absolute, int extent);
 // after the numbers is the system's name and the whole release ("Linux 6.1.0-13-amd64").
 VersionInfo versionFromKernel(const std::string& sysname, const std::string& release);
 
-// A scan file name: ends in ".zvo" in any case, as the Windows file mask matches it, and
-// is not a hidden (dot) file.
-bool isScanFileName(const std::string& name);
-
 // Code page 1252 text as Qt's.
 QString qtText(const std::string& cp1252);
 

@@ -51,14 +51,15 @@ std::string X11Platform::currentDirectory() {
 
 bool X11Platform::setCurrentDirectory(const std::string& dir) { return chdir(nativeName(dir).c_str()) == 0; }
 
-std::vector<std::string> X11Platform::listScanFiles(const std::string& folder) {
+std::vector<std::string> X11Platform::listFiles(const std::string& folder) {
     std::vector<std::string> names;
     const std::string dir = folder.empty() ? std::string(".") : nativeName(folder);
     DIR* d = opendir(dir.c_str());
     if (!d) return names;
     while (dirent* e = readdir(d)) {
         const std::string name = e->d_name;
-        if (!isScanFileName(name)) continue;
+        // A dot file is a hidden one.
+        if (name.empty() || name[0] == '.') continue;
         // The folder entry mostly tells the kind itself; a link or an unknown kind is
         // looked up, which costs a call per file in a folder of thousands.
         if (e->d_type != DT_REG) {
