@@ -42,7 +42,7 @@ trap finish EXIT
 
 fifo="$work/displayfd"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r number <"$fifo"
 export DISPLAY=":$number"

@@ -58,7 +58,7 @@ bench_x_try_start() {
     local fifo number
     fifo=$(mktemp -u /tmp/zentavoro-bench-displayfd.XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 ${BENCH_SCREEN_W}x${BENCH_SCREEN_H}x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 ${BENCH_SCREEN_W}x${BENCH_SCREEN_H}x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     BENCH_XVFB_PID=$!
     if ! read -r -t 20 number <"$fifo"; then
         rm -f "$fifo"

@@ -23,7 +23,7 @@ class XSession:
             if not os.path.exists("/tmp/.X%d-lock" % n) and not os.path.exists("/tmp/.X11-unix/X%d" % n):
                 break
         self.display = ":%d" % n
-        server = subprocess.Popen(["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp"],
+        server = subprocess.Popen(["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp", "-noreset"],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(server)
         if not self.wait_until(lambda: subprocess.call(["xdpyinfo"], env=self.env(), stdout=subprocess.DEVNULL,

@@ -55,7 +55,7 @@ start_display() {
     local fifo
     fifo=$(mktemp -u /tmp/zentavoro-displayfd.XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     local number
     read -r -t 20 number <"$fifo" || { rm -f "$fifo"; fail "Xvfb did not start"; }

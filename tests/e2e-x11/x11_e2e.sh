@@ -14,7 +14,7 @@ for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo import convert; do
 done
 if [ -z "${X11_E2E_UNDER_XVFB:-}" ]; then
     export X11_E2E_UNDER_XVFB=1
-    exec "$(dirname "$0")/under_xvfb.sh" "$0" "$@"
+    exec "$(dirname "$0")/../under_xvfb.sh" "$0" "$@"
 fi
 screen_w=1024
 
@@ -55,10 +55,10 @@ wait_until() {
     "$@"
 }
 
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 pids+=($!)
 wait_until 20 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-    { echo "FAIL - openbox did not start"; exit 1; }
+    { echo "FAIL - openbox did not start on $DISPLAY:"; cat "$tmp/openbox.log"; exit 1; }
 
 # The title of the main window starts with this marker while no recording has stopped.
 marker='ZENTAVORO  - '

@@ -113,7 +113,7 @@ check "the unpacked program resolves the unpacked hook library" \
 check "and every other library it needs" sh -c "! ldd '$program' | grep -q 'not found'"
 if command -v Xvfb >/dev/null; then
     mkfifo "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/displayfd" >/dev/null 2>&1 &
     xvfb_pid=$!
     read -r -t 20 number <"$work/displayfd"
     mkdir -m 700 "$work/runtime"
