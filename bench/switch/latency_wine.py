@@ -24,16 +24,14 @@ import json
 import os
 import random
 import shutil
-import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from analysis import nearest_point, pair_presses_and_clicks, summary  # noqa: E402
-from latency_x11 import POINTS, write_scan_file  # noqa: E402
+from analysis import pair_presses_and_clicks, summary  # noqa: E402
+from latency_x11 import POINTS, prepare  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -92,14 +90,7 @@ def main():
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
-    tmp = tempfile.mkdtemp(prefix="zv-latency-wine-")
-    work = os.path.join(tmp, "work")
-    os.makedirs(work)
-    ini = os.path.join(work, "Zentavoro.ini")
-    with open(ini, "wb") as f:
-        f.write(("[Zentavoro]\r\nD\xc8CIMES DE SEGON QUE DURA EL PAS D'ESCANEIG=%d\r\n"
-                 "D\xc8CIMES DE SEGON QUE DURA L'INTERVAL DE TEMPS ENTRE 2 CLICS=0\r\n" % args.pace).encode("cp1252"))
-    write_scan_file(os.path.join(work, "tres.zvo"), POINTS)
+    tmp, work, ini = prepare("zv-latency-wine-", args.pace)
     watch_log = os.path.join(tmp, "watch.log")
     target_log = os.path.join(work, "target.log")
     trace = os.path.join(work, "trace.log")

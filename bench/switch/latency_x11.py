@@ -21,8 +21,6 @@ import json
 import os
 import random
 import shutil
-import statistics
-import subprocess
 import sys
 import tempfile
 import time
@@ -33,6 +31,20 @@ from analysis import analyse_x11_log, summary  # noqa: E402
 
 POINTS = [(150, 250), (350, 350), (550, 450)]
 TARGET_GEOMETRY = "600x400+50+150"
+
+
+def prepare(prefix, pace):
+    """A scratch folder with the settings (the pace, no minimum interval) and the scan file
+    of the three points in its work folder: (folder, work folder, settings file)."""
+    tmp = tempfile.mkdtemp(prefix=prefix)
+    work = os.path.join(tmp, "work")
+    os.makedirs(work)
+    ini = os.path.join(work, "Zentavoro.ini")
+    with open(ini, "wb") as f:
+        f.write(("[Zentavoro]\r\nD\xc8CIMES DE SEGON QUE DURA EL PAS D'ESCANEIG=%d\r\n"
+                 "D\xc8CIMES DE SEGON QUE DURA L'INTERVAL DE TEMPS ENTRE 2 CLICS=0\r\n" % pace).encode("cp1252"))
+    write_scan_file(os.path.join(work, "tres.zvo"), POINTS)
+    return tmp, work, ini
 
 
 def write_scan_file(path, points):
@@ -53,14 +65,7 @@ def main():
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
-    tmp = tempfile.mkdtemp(prefix="zv-latency-")
-    work = os.path.join(tmp, "work")
-    os.makedirs(work)
-    ini = os.path.join(tmp, "Zentavoro.ini")
-    with open(ini, "wb") as f:
-        f.write(("[Zentavoro]\r\nD\xc8CIMES DE SEGON QUE DURA EL PAS D'ESCANEIG=%d\r\n"
-                 "D\xc8CIMES DE SEGON QUE DURA L'INTERVAL DE TEMPS ENTRE 2 CLICS=0\r\n" % args.pace).encode("cp1252"))
-    write_scan_file(os.path.join(work, "tres.zvo"), POINTS)
+    tmp, work, ini = prepare("zv-latency-", args.pace)
     log = os.path.join(tmp, "target.log")
 
     env = dict(os.environ, ZENTAVORO_INI=ini)

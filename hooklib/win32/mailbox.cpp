@@ -1,3 +1,4 @@
+// The mailbox as the Windows hooks write it, on the program's own thread, and the wake-up after.
 #include "mailbox.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The hooks on the library's own X connection: grabs, raw key events, the program's own input.
 #include "hook_session.h"
 
 #include <X11/XKBlib.h>

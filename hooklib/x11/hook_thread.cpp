@@ -1,3 +1,4 @@
+// The library's thread, which owns the X connection, and the requests the program's thread hands it.
 #include "hook_thread.h"
 
 #include <poll.h>

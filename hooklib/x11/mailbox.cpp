@@ -1,3 +1,4 @@
+// The mailbox as the X11 hooks write it, held while the program reads and resets, and the wake-up after.
 #include "mailbox.h"
 
 #include <cstdio>

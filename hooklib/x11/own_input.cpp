@@ -1,3 +1,4 @@
+// The program's own synthesised events, announced before they are sent and skipped when they come back.
 #include "own_input.h"
 
 #include <algorithm>

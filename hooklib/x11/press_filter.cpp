@@ -1,3 +1,4 @@
+// One report per press: a key already down is repeating.
 #include "press_filter.h"
 
 #include <algorithm>

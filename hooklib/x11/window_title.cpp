@@ -1,3 +1,4 @@
+// The title of the application window under a point, for the recording hook.
 #include "window_title.h"
 
 #include <X11/Xatom.h>

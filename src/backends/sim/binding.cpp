@@ -1,3 +1,4 @@
+// The simulated side of a form: its window on the virtual desktop, frame, bounds, title and timers.
 #include "backends/sim/binding.h"
 
 #include "backends/sim/platform.h"

@@ -1,3 +1,4 @@
+// The virtual clock and the program's timers: due ticks in order, never re-entered, never queued twice.
 #include "backends/sim/clock_and_timers.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The virtual desktop: windows, z-order, the window in front, activation, Alt+Tab and window shapes.
 #include "backends/sim/desktop.h"
 
 #include <algorithm>

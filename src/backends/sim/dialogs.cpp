@@ -1,3 +1,4 @@
+// The user's side of every dialog: queued answers, and the record of dialogs, messages and error reports.
 #include "backends/sim/dialogs.h"
 
 #include "backends/sim/failure.h"

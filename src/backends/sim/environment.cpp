@@ -1,3 +1,4 @@
+// A fresh folder and the environment variables a simulated world needs, on any system.
 #include "backends/sim/environment.h"
 
 #include <cstdlib>

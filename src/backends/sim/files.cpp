@@ -1,3 +1,4 @@
+// Files of the simulated desktop: reading, writing, read-only files, listing a folder, the current directory.
 #include "backends/sim/files.h"
 
 #include <fstream>

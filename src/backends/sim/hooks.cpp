@@ -1,3 +1,4 @@
+// The simulated hook library: the user's presses and keys reported in the mailbox, as the real libraries do.
 #include "backends/sim/hooks.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The pointer and the keyboard: where the user's input goes, and what the program synthesises.
 #include "backends/sim/input.h"
 
 #include <algorithm>

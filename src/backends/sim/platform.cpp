@@ -1,3 +1,4 @@
+// The platform port over the virtual desktop: each operation handed to the part of the world it concerns.
 #include "backends/sim/platform.h"
 
 #include "backends/sim/binding.h"

@@ -1,3 +1,4 @@
+// The --trace output: every event with its virtual time.
 #include "backends/sim/trace.h"
 
 #include "platform/text.h"

@@ -1,3 +1,4 @@
+// The menu bar of a form: entries and submenus, check marks, greyed and removed entries, shortcuts.
 #include "backends/win32/menus.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The program's bitmaps from the resources, their greyed copies, and the screen snapshots.
 #include "backends/win32/pictures.h"
 
 #include <cstdint>

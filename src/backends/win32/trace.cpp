@@ -1,3 +1,4 @@
+// The trace of platform calls that the end-to-end tests read (ZENTAVORO_WIN32_TRACE).
 #include "backends/win32/trace.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Code page 1252 texts and file names to and from the UTF-16 of the W functions.
 #include "backends/win32/wide.h"
 
 #include <map>

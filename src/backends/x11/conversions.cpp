@@ -1,3 +1,4 @@
+// Small translations between the program and Qt or Linux, checked without a display.
 #include "backends/x11/conversions.h"
 
 #include <cmath>

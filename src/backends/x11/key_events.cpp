@@ -1,3 +1,4 @@
+// The virtual-key code of a key that Qt reports to one of our windows.
 #include "backends/x11/key_events.h"
 
 #include <Qt>

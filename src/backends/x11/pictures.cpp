@@ -1,3 +1,4 @@
+// The program's pictures, built in or from the data folder, and the screen snapshots taken while recording.
 #include "backends/x11/pictures.h"
 
 #include <QBitmap>

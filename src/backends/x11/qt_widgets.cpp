@@ -1,3 +1,4 @@
+// The Qt widgets that stand for the model's where Qt has no exact match, and the form's window itself.
 #include "backends/x11/qt_widgets.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// How the runner writes values in its messages and reads the lists of its expectations.
 #include "backends/sim/runner/describe.h"
 
 #include <cstdio>

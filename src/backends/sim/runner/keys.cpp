@@ -1,3 +1,4 @@
+// The key names of the scenario language as virtual-key codes.
 #include <map>
 
 #include "backends/sim/runner/script.h"

@@ -1,3 +1,4 @@
+// The scenario runner: a fresh world per file, its commands in order, modal loops, the report.
 #include "backends/sim/runner/runner.h"
 
 #include <cstdlib>

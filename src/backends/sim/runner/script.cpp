@@ -1,3 +1,4 @@
+// A scenario file read into commands.
 #include "backends/sim/runner/script.h"
 
 #include <sstream>

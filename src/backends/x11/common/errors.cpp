@@ -1,3 +1,4 @@
+// Each connection's own errors, kept by Xlib's per-connection error hook.
 #include "common/errors.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// The one table of keysyms and virtual-key codes.
 #include "common/keys.h"
 
 #include <X11/keysym.h>

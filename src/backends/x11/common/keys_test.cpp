@@ -1,3 +1,4 @@
+// The key table: the codes the program acts on, and every code it presses, both ways.
 #include "common/keys.h"
 
 #include <X11/keysym.h>

@@ -1,3 +1,4 @@
+// Window properties, titles and the window manager, over any connection of ours.
 #include "common/properties.h"
 
 #include <map>

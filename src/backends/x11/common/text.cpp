@@ -1,3 +1,4 @@
+// Latin-1 STRING properties as UTF-8.
 #include "common/text.h"
 
 namespace zv::x11 {
