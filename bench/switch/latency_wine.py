@@ -31,7 +31,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
 from analysis import pair_presses_and_clicks, summary  # noqa: E402
-from latency_x11 import POINTS, prepare  # noqa: E402
+from latency_x11 import POINTS, prepare, press_while_scanning  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -127,17 +127,9 @@ def main():
         x.xdotool("mousemove", "5", "5")
         x.spawn(["wine", exe("Zentavoro.exe"), "tres.zvo"], env=env, cwd=work,
                 stdout_path=os.path.join(tmp, "wine.log"))
-        if not x.wait_until(lambda: x.pointer() == POINTS[0], 60):
-            print("the program did not start scanning", file=sys.stderr)
+        if not press_while_scanning(x, rng, args.presses, 60):
             shutil.rmtree(tmp, ignore_errors=True)
             return 1
-        time.sleep(0.3)
-        for _ in range(args.presses):
-            time.sleep(rng.uniform(0.15, 0.85))
-            x.xdotool("click", "1")
-        time.sleep(1.0)
-        x.xdotool("click", "3")
-        time.sleep(0.5)
         subprocess.run(["wineserver", "-k"], env=x.env(env), stderr=subprocess.DEVNULL)
 
     moves = placements(trace)

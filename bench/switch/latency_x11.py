@@ -47,6 +47,22 @@ def prepare(prefix, pace):
     return tmp, work, ini
 
 
+def press_while_scanning(x, rng, presses, limit):
+    """Once the pointer is on the first point, the switch at random moments, then the
+    right button. False when scanning never began."""
+    if not x.wait_until(lambda: x.pointer() == POINTS[0], limit):
+        print("the program did not start scanning", file=sys.stderr)
+        return False
+    time.sleep(0.3)
+    for _ in range(presses):
+        time.sleep(rng.uniform(0.15, 0.85))
+        x.xdotool("click", "1")
+    time.sleep(1.0)
+    x.xdotool("click", "3")
+    time.sleep(0.5)
+    return True
+
+
 def write_scan_file(path, points):
     lines = ["Projecte Brisal 2001 - Zentavoro v: 1", "N\xfamero de puntos = %d" % len(points)]
     lines += ["%d,%d" % p for p in points]
@@ -77,17 +93,9 @@ def main():
         x.xdotool("mousemove", "5", "5")
         x.spawn([os.path.abspath(args.zentavoro), "tres.zvo"], env=env, cwd=work,
                 stdout_path=os.path.join(tmp, "zentavoro.log"))
-        if not x.wait_until(lambda: x.pointer() == POINTS[0], 15):
-            print("the program did not start scanning", file=sys.stderr)
+        if not press_while_scanning(x, rng, args.presses, 15):
             shutil.rmtree(tmp, ignore_errors=True)
             return 1
-        time.sleep(0.3)
-        for _ in range(args.presses):
-            time.sleep(rng.uniform(0.15, 0.85))
-            x.xdotool("click", "1")
-        time.sleep(1.0)
-        x.xdotool("click", "3")
-        time.sleep(0.5)
         with open(log) as f:
             lines = f.read().splitlines()
 

@@ -1,38 +1,19 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "app/form_principal.h"
-#include "app/program.h"
-#include "backends/sim/environment.h"
-#include "backends/sim/platform.h"
 #include "platform/profile.h"
+#include "program_world.h"
 
 namespace zv {
 namespace {
 
 // The program scanning three points on a simulated desktop, no minimum interval.
-class ScanningProgram : public ::testing::Test {
+class ScanningProgram : public testing::ProgramWorld {
 protected:
     void SetUp() override {
-        folder = sim::makeFreshFolder("zentavoro-program-test-");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder);
-        sim::setEnvironment("ZENTAVORO_INI", (folder / "Zentavoro.ini").string());
         profileSet(settingsFilePath(), "Zentavoro", "D\xC8" "CIMES DE SEGON QUE DURA L'INTERVAL DE TEMPS ENTRE 2 CLICS", "0");
         platform.writeFile("t.zvo", "Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xFAmero de puntos = 3\r\n100,100\r\n200,200\r\n"
                                     "300,300\r\n");
-        program = std::make_unique<Program>(platform);
-        platform.processStarted(program->application());
-        ASSERT_TRUE(program->start({"t.zvo"}));
-        main = program->mainWindow();
+        startProgram({"t.zvo"});
         ASSERT_TRUE(main->TimerMouseHook.on());
         platform.input().records().clear();
-    }
-    void TearDown() override {
-        program.reset();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
     }
     // What the library does: the press in the mailbox, then the wake-up.
     void report() {
@@ -44,11 +25,6 @@ protected:
             if (r.rfind("mouse 0x8002", 0) == 0) return true;
         return false;
     }
-
-    std::filesystem::path folder, previous;
-    sim::SimPlatform platform;
-    std::unique_ptr<Program> program;
-    FormPrincipal* main = nullptr;
 };
 
 TEST_F(ScanningProgram, a_report_during_a_placement_clicks_as_soon_as_the_placement_ends) {

@@ -1,37 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "app/form_principal.h"
-#include "app/program.h"
-#include "backends/sim/environment.h"
-#include "backends/sim/platform.h"
 #include "lang/captions.h"
+#include "program_world.h"
 
 namespace zv {
 namespace {
 
-class StartedProgram : public ::testing::Test {
+class StartedProgram : public testing::ProgramWorld {
 protected:
-    void SetUp() override {
-        folder = sim::makeFreshFolder("zentavoro-program-test-");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder);
-        sim::setEnvironment("ZENTAVORO_INI", (folder / "Zentavoro.ini").string());
-        program = std::make_unique<Program>(platform);
-        platform.processStarted(program->application());
-        ASSERT_TRUE(program->start({}));
-        main = program->mainWindow();
-    }
-    void TearDown() override {
-        program.reset();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
-    }
-    std::filesystem::path folder, previous;
-    sim::SimPlatform platform;
-    std::unique_ptr<Program> program;
-    FormPrincipal* main = nullptr;
+    void SetUp() override { startProgram({}); }
 };
 
 TEST_F(StartedProgram, the_further_options_stand_after_every_entry_of_the_options_menu) {

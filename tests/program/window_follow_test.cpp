@@ -1,13 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "app/form_principal.h"
-#include "app/program.h"
-#include "backends/sim/environment.h"
-#include "backends/sim/platform.h"
 #include "feedback/form_transparent.h"
 #include "platform/profile.h"
+#include "program_world.h"
 
 namespace zv {
 namespace {
@@ -15,13 +8,9 @@ namespace {
 // Scanning two points of a window that has moved since they were recorded, with points
 // following their window: what the scenario language cannot do to a window (minimise it,
 // close it) is done to the simulated desktop here.
-class FollowingProgram : public ::testing::Test {
+class FollowingProgram : public testing::ProgramWorld {
 protected:
     void SetUp() override {
-        folder = sim::makeFreshFolder("zentavoro-program-test-");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder);
-        sim::setEnvironment("ZENTAVORO_INI", (folder / "Zentavoro.ini").string());
         profileSet(settingsFilePath(), "Zentavoro", "PUNTS SEGUEIXEN LA FINESTRA", "S\xCD");
         profileSet(settingsFilePath(), "Zentavoro", "D\xC8" "CIMES DE SEGON QUE DURA EL PAS D'ESCANEIG", "5");
         platform.writeFile("notes.zvo", "Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xFAmero de puntos = 2\r\n130,140\r\n"
@@ -29,17 +18,9 @@ protected:
                                         "//zv window 1 100 100 400 300 \"NotesWindow\" \"Notes\"\r\n"
                                         "//zv point 1 1 left 30 top 40\r\n//zv point 2 1 right 30 top 50\r\n");
         notes = platform.desktop().addForeign("notes", "Notes", "NotesWindow", Rect{300, 200, 400, 300});
-        program = std::make_unique<Program>(platform);
-        platform.processStarted(program->application());
-        ASSERT_TRUE(program->start({"notes.zvo"}));
-        main = program->mainWindow();
+        startProgram({"notes.zvo"});
         ASSERT_TRUE(main->MenuPuntosSiguenASuVentana.checked());
         ASSERT_TRUE(main->TimerEscaneig.on());
-    }
-    void TearDown() override {
-        program.reset();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
     }
     // The pointer after the next scan step.
     ScreenPoint step() {
@@ -47,10 +28,6 @@ protected:
         return platform.cursorPos();
     }
 
-    std::filesystem::path folder, previous;
-    sim::SimPlatform platform;
-    std::unique_ptr<Program> program;
-    FormPrincipal* main = nullptr;
     WindowId notes = 0;
 };
 
