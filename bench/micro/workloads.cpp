@@ -5,13 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
-
+#include "platform/plain_files.h"
 #include "platform/profile.h"
 #include "points/point_set.h"
 #include "points/scan_file.h"
@@ -86,33 +80,14 @@ void fillScanFolder(const fs::path& folder, int count) {
 }
 
 std::vector<std::string> listScanFiles(const fs::path& folder) {
-    // Listed as the backends list a folder, with the same system calls, then the program's
-    // rule for which files are candidates.
+    // The desktops' own listing, named in code page 1252 as they name it, then the
+    // program's rule for which files are candidates.
     std::vector<std::string> names;
 #ifdef _WIN32
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder / L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
-        const std::wstring wide = found.cFileName;
+    for (const std::wstring& wide : plainFilesIn(folder.wstring()))
         names.push_back(utf16ToCp1252(std::u16string(wide.begin(), wide.end())));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
 #else
-    const std::string dir = folder.string();
-    DIR* d = opendir(dir.c_str());
-    if (!d) return names;
-    while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name.empty() || name[0] == '.') continue;
-        if (e->d_type != DT_REG) {
-            struct stat st {};
-            if (stat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        }
-        names.push_back(utf8ToCp1252(name));
-    }
-    closedir(d);
+    for (const std::string& name : plainFilesIn(folder.string())) names.push_back(utf8ToCp1252(name));
 #endif
     std::erase_if(names, [](const std::string& name) { return !isScanFileName(name); });
     return names;

@@ -1,4 +1,4 @@
-// System: version, current directory, the scan files of a folder, whole files.
+// System: version, current directory, the plain files of a folder, whole files.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -6,6 +6,7 @@
 #include "backends/win32/trace.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
+#include "platform/plain_files.h"
 
 namespace zv::win32 {
 
@@ -44,17 +45,7 @@ bool Win32Platform::setCurrentDirectory(const std::string& dir) {
 
 std::vector<std::string> Win32Platform::listFiles(const std::string& folder) {
     std::vector<std::string> names;
-    std::wstring pattern = widenName(folder);
-    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern += L"*";
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
-        names.push_back(narrowName(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    for (const std::wstring& wide : plainFilesIn(widenName(folder))) names.push_back(narrowName(wide));
     if (tracing()) {
         std::string all;
         for (const std::string& n : names) all += " '" + n + "'";

@@ -1,8 +1,7 @@
-// The system: its version, the current directory, the scan files of a folder, whole
+// The system: its version, the current directory, the plain files of a folder, whole
 // files. Names cross the port in code page 1252; on disk they are UTF-8, and a name
 // the code page cannot hold is remembered with its real bytes so that it still opens.
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/utsname.h>
@@ -15,6 +14,7 @@
 
 #include "backends/x11/conversions.h"
 #include "backends/x11/x11_platform.h"
+#include "platform/plain_files.h"
 #include "platform/text.h"
 
 namespace zv::x11 {
@@ -53,22 +53,8 @@ bool X11Platform::setCurrentDirectory(const std::string& dir) { return chdir(nat
 
 std::vector<std::string> X11Platform::listFiles(const std::string& folder) {
     std::vector<std::string> names;
-    const std::string dir = folder.empty() ? std::string(".") : nativeName(folder);
-    DIR* d = opendir(dir.c_str());
-    if (!d) return names;
-    while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        // A dot file is a hidden one.
-        if (name.empty() || name[0] == '.') continue;
-        // The folder entry mostly tells the kind itself; a link or an unknown kind is
-        // looked up, which costs a call per file in a folder of thousands.
-        if (e->d_type != DT_REG) {
-            struct stat st {};
-            if (stat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        }
-        names.push_back(systemName(name));
-    }
-    closedir(d);
+    for (const std::string& native : plainFilesIn(folder.empty() ? std::string() : nativeName(folder)))
+        names.push_back(systemName(native));
     return names;
 }
 
