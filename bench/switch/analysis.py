@@ -5,6 +5,7 @@ then, and the click it caused (when, and on which point). The points are the sca
 a position is taken for the point nearest to it (the scan step's one-pixel nudge included).
 """
 
+import json
 import statistics
 
 
@@ -86,3 +87,10 @@ def summary(samples, sent):
         "latency_p99_ms": percentile(lat, 99),
         "latency_max_ms": max(lat) if lat else None,
     }
+
+
+def write_result(path, result):
+    """The run's figures with every sample to the file, and the figures alone to the log."""
+    with open(path, "w") as f:
+        json.dump(result, f, indent=1)
+    print(json.dumps({k: v for k, v in result.items() if k != "samples"}, indent=1))

@@ -20,7 +20,6 @@ reported.
 """
 
 import argparse
-import json
 import os
 import random
 import shutil
@@ -30,7 +29,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from analysis import pair_presses_and_clicks, summary  # noqa: E402
+from analysis import pair_presses_and_clicks, summary, write_result  # noqa: E402
 from latency_x11 import POINTS, prepare, press_while_scanning  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -141,9 +140,7 @@ def main():
     result.update({"build": "wine", "pace_tenths": args.pace, "presses_sent": args.presses, "seed": args.seed,
                    "clock_offset_ms": offset, "clock_offsets_seen": offsets, "releases_in_target": releases,
                    "samples": samples})
-    with open(args.out, "w") as f:
-        json.dump(result, f, indent=1)
-    print(json.dumps({k: v for k, v in result.items() if k != "samples"}, indent=1))
+    write_result(args.out, result)
     shutil.rmtree(tmp, ignore_errors=True)
     return 0
 

@@ -17,7 +17,6 @@ Writes the figures and every sample to OUT.json. Measures; never fails on a figu
 """
 
 import argparse
-import json
 import os
 import random
 import shutil
@@ -27,7 +26,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from analysis import analyse_x11_log, summary  # noqa: E402
+from analysis import analyse_x11_log, summary, write_result  # noqa: E402
 
 POINTS = [(150, 250), (350, 350), (550, 450)]
 TARGET_GEOMETRY = "600x400+50+150"
@@ -103,9 +102,7 @@ def main():
     result = summary(samples, args.presses)
     result.update({"build": "linux", "pace_tenths": args.pace, "presses_sent": args.presses, "seed": args.seed,
                    "samples": samples})
-    with open(args.out, "w") as f:
-        json.dump(result, f, indent=1)
-    print(json.dumps({k: v for k, v in result.items() if k != "samples"}, indent=1))
+    write_result(args.out, result)
     shutil.rmtree(tmp, ignore_errors=True)
     return 0
 
