@@ -49,11 +49,6 @@ LZ_EXPORT void LlibreriaZentavoroHoldReports(int hold);
    synthesise is the user's. */
 LZ_EXPORT void LlibreriaZentavoroOwnButton(unsigned button, int pressed);
 LZ_EXPORT void LlibreriaZentavoroOwnKey(unsigned keycode, int pressed);
-
-/* How many reports the library is making now: caught, and not yet both in the mailbox
-   and posted to the listener. A report is made on the library's own thread, so the
-   program may be about to act on the screen while one is on its way. */
-LZ_EXPORT int LlibreriaZentavoroReportsUnderway(void);
 #endif
 
 #ifdef __cplusplus

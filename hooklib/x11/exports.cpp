@@ -25,8 +25,6 @@ void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) {
 
 void LlibreriaZentavoroHoldReports(int hold) { zv::hooklib::holdReports(hold != 0); }
 
-int LlibreriaZentavoroReportsUnderway(void) { return zv::hooklib::reportsUnderway(); }
-
 void LlibreriaZentavoroOwnButton(unsigned button, int pressed) {
     HookThread::instance().perform({Request::OwnButton, button, pressed != 0});
 }

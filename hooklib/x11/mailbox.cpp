@@ -1,7 +1,6 @@
 // The mailbox as the X11 hooks write it, held while the program reads and resets, and the wake-up after.
 #include "mailbox.h"
 
-#include <atomic>
 #include <cstdio>
 #include <mutex>
 
@@ -14,9 +13,6 @@ namespace {
 
 // Held by the program across its read and reset of a key (see holdReports).
 std::mutex reportsMutex;
-
-// Caught and not yet both written and posted (see reportsUnderway).
-std::atomic<int> underway{0};
 
 std::mutex listenerMutex;
 LzReportListener listener = nullptr;
@@ -39,23 +35,19 @@ void wakeTheProgram() {
 }  // namespace
 
 void reportClick(const char* value) {
-    ++underway;
     {
         std::lock_guard hold(reportsMutex);
         write(mailbox_keys::kClick, value);
     }
     wakeTheProgram();
-    --underway;
 }
 
 void reportKey(int virtualKey) {
-    ++underway;
     {
         std::lock_guard hold(reportsMutex);
         write(mailbox_keys::kKeyboard, std::to_string(virtualKey));
     }
     wakeTheProgram();
-    --underway;
 }
 
 void holdReports(bool hold) {
@@ -69,8 +61,6 @@ void holdReports(bool hold) {
         reportsMutex.unlock();
     }
 }
-
-int reportsUnderway() { return underway.load(); }
 
 void reportWindowTitle(const std::string& title) {
     write(mailbox_keys::kWindowTitle, title);

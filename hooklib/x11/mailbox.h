@@ -17,8 +17,6 @@ void reportKey(int virtualKey);
 // to. Written before the click it belongs to, and wakes nobody by itself.
 void reportWindowTitle(const std::string& title);
 
-// Reports caught and not yet both written and posted to the listener.
-int reportsUnderway();
 // Reports wait while the program reads a key and resets it.
 void holdReports(bool hold);
 

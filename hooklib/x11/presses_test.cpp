@@ -107,27 +107,5 @@ TEST(Mailbox, a_report_made_while_the_program_holds_the_mailbox_waits_for_its_re
     std::filesystem::remove_all(folder);
 }
 
-TEST(Mailbox, a_report_is_underway_from_its_press_until_the_program_has_been_woken) {
-    const auto folder = std::filesystem::temp_directory_path() / ("zv-underway-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    ::setenv("ZENTAVORO_INI", (folder / "Zentavoro.ini").string().c_str(), 1);
-    static int underwayAtWakeUp = -1;
-    setReportListener([](void*) { underwayAtWakeUp = reportsUnderway(); }, nullptr);
-
-    EXPECT_EQ(reportsUnderway(), 0);
-    holdReports(true);  // the report stops before its write
-    std::thread library([] { reportKey(65); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(reportsUnderway(), 1);
-    holdReports(false);
-    library.join();
-    // Still underway while it wakes the program: a scan step that sees none underway
-    // knows that every report made so far has posted its wake-up.
-    EXPECT_EQ(underwayAtWakeUp, 1);
-    EXPECT_EQ(reportsUnderway(), 0);
-    setReportListener(nullptr, nullptr);
-    std::filesystem::remove_all(folder);
-}
-
 }  // namespace
 }  // namespace zv::hooklib

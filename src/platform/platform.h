@@ -111,11 +111,6 @@ public:
 
     // The companion hook library.
     virtual HookLibrary& hooks() = 0;
-    // Acts now on the reports the hook library has made, or is making, whose wake-up has
-    // not reached the program yet (their wake-ups are then passed over). A scan step calls
-    // it before it moves on, so that a press made just before the step is taken where the
-    // user pressed. Nothing to do where a wake-up can never trail the input it reports.
-    virtual void deliverHookReports() = 0;
 
     // The native side of a form: created hidden.
     virtual std::unique_ptr<FormBinding> bind(Form& form) = 0;

@@ -18,10 +18,6 @@ int32_t nudged(int32_t coordinate) {
 }  // namespace
 
 void FormPrincipal::TimerEscaneigTimer() {
-    // A press made just before this step was made on the point the user saw: it is acted
-    // on first, even when its report has not woken the program yet.
-    platform().deliverHookReports();
-    if (!TimerEscaneig.on()) return;  // it stopped scanning
     if (MenuEnEscaneigFerSonarUnBeep.checked()) platform().messageBeep(0);
     ScanStep();
 }

@@ -67,44 +67,5 @@ TEST_F(ScanningProgram, a_report_while_the_poll_tick_runs_is_taken_by_a_tick_of_
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(ScanningProgram, a_press_whose_wake_up_trails_the_next_step_is_clicked_where_it_was_made) {
-    // A library that reports from a thread of its own may wake the program a moment after
-    // the scan step's timer: the step acts on the press before it moves the pointer on.
-    auto& timers = platform.timers();
-    auto untilNextStep = [&] { return timers.dueOf(main->TimerEscaneig) - platform.clock().now(); };
-    timers.runFor(untilNextStep(), {});
-    ASSERT_EQ(platform.cursorPos().x, 100);
-    timers.runFor(untilNextStep() - 1, {});
-    main->TimerMouseHook.restart();  // no poll tick before the step
-    platform.input().records().clear();
-
-    int ticks = 0;
-    const auto dispatcher = main->TimerMouseHook.onTimer;
-    main->TimerMouseHook.onTimer = [&] {
-        ++ticks;
-        dispatcher();
-    };
-    platform.holdHookWakeups(true);
-    platform.input().userPress(MouseButton::Left);
-    timers.runFor(1, {});
-    platform.holdHookWakeups(false);
-    timers.runFor(50, {});
-
-    const auto& records = platform.input().records();
-    std::vector<std::string> clicks;
-    size_t firstClick = records.size(), moveOn = records.size();
-    for (size_t i = 0; i < records.size(); ++i) {
-        if (records[i].rfind("mouse 0x8002", 0) == 0) {
-            clicks.push_back(records[i]);
-            firstClick = std::min(firstClick, i);
-        }
-        if (records[i] == "move 200 200") moveOn = std::min(moveOn, i);
-    }
-    EXPECT_EQ(ticks, 1) << "the wake-up that came afterwards is passed over";
-    ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_LT(firstClick, moveOn) << "clicked before the pointer went on to the next point";
-    EXPECT_LT(moveOn, records.size()) << "the step went on after the click";
-}
-
 }  // namespace
 }  // namespace zv

@@ -12,36 +12,11 @@ SimPlatform::SimPlatform()
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
-        if (wakeupsHeld_) {
-            ++wakeupsOwed_;
-            return;
-        }
         if (hookProcess_ && !hookProcess_->terminated()) {
             trace_("the hook library wakes the program");
             hookProcess_->hookReported();
         }
     };
-}
-
-void SimPlatform::holdHookWakeups(bool hold) {
-    wakeupsHeld_ = hold;
-    if (hold) return;
-    for (; wakeupsOwed_ > 0; --wakeupsOwed_) {
-        if (wakeupsAhead_ > 0) {
-            --wakeupsAhead_;
-            continue;
-        }
-        if (hookProcess_ && !hookProcess_->terminated()) hookProcess_->hookReported();
-    }
-}
-
-void SimPlatform::deliverHookReports() {
-    if (wakeupsOwed_ == wakeupsAhead_) return;
-    wakeupsAhead_ = wakeupsOwed_;
-    if (hookProcess_ && !hookProcess_->terminated()) {
-        trace_("the program takes the hook library's reports ahead of their wake-up");
-        hookProcess_->hookReported();
-    }
 }
 
 void SimPlatform::processStarted(Application& app) {

@@ -87,11 +87,6 @@ public:
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
     HookLibrary& hooks() override { return hooks_; }
-    void deliverHookReports() override;
-    // The simulated library wakes the program at once. Held, its wake-ups come only when
-    // let go (one per report) or when the program asks for them, as a real library's
-    // may trail the input on a desktop where it reports from a thread of its own.
-    void holdHookWakeups(bool hold);
     std::unique_ptr<FormBinding> bind(Form& form) override;
 
     // What the forms' bindings ask of the world.
@@ -114,9 +109,6 @@ private:
     const Application* activeApp_ = nullptr;
     // The process whose hooks are the library's: the first of ours still running.
     Application* hookProcess_ = nullptr;
-    bool wakeupsHeld_ = false;
-    int wakeupsOwed_ = 0;    // held back
-    int wakeupsAhead_ = 0;   // owed ones the program has acted on already
 };
 
 }  // namespace zv::sim

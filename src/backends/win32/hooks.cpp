@@ -22,10 +22,6 @@ void Win32Platform::listenToHooks() { LlibreriaZentavoroOnReport(postReport, own
 
 void Win32Platform::stopListeningToHooks() { LlibreriaZentavoroOnReport(nullptr, nullptr); }
 
-// The hooks run inside this thread's message loop and post their wake-up there, ahead of
-// any timer's message: no report can trail a scan step.
-void Win32Platform::deliverHookReports() {}
-
 void Win32Platform::hookReported() {
     if (app_) app_->hookReported();
 }

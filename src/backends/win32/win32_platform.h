@@ -60,7 +60,6 @@ public:
     bool writeFile(const std::string& name, const std::string& bytes) override;
 
     HookLibrary& hooks() override;
-    void deliverHookReports() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
 

@@ -5,9 +5,6 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
-#include <chrono>
-#include <thread>
-
 #include "backends/x11/x11_platform.h"
 #include "linked_hook_library.h"
 #include "widgets/application.h"
@@ -19,7 +16,6 @@ namespace {
 // On the library's thread: only a message to the user-interface thread.
 void postReport(void* context) {
     auto* platform = static_cast<X11Platform*>(context);
-    platform->hookReportPosted();
     QMetaObject::invokeMethod(qApp, [platform] { platform->hookReported(); }, Qt::QueuedConnection);
 }
 
@@ -30,19 +26,7 @@ void X11Platform::listenToHooks() { LlibreriaZentavoroOnReport(postReport, this)
 void X11Platform::stopListeningToHooks() { LlibreriaZentavoroOnReport(nullptr, nullptr); }
 
 void X11Platform::hookReported() {
-    if (wakeups_.arrived() && app_) app_->hookReported();
-}
-
-void X11Platform::deliverHookReports() {
-    // The library makes a report on its own thread, and writing it to the settings file
-    // takes a moment (the file is flushed to the disk): a press made just before a scan
-    // step may not have woken the program yet. It is waited for, briefly, never for
-    // longer than a report takes on a slow disk.
-    constexpr auto kLongest = std::chrono::milliseconds(100);
-    const auto until = std::chrono::steady_clock::now() + kLongest;
-    while (LlibreriaZentavoroReportsUnderway() > 0 && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-    if (wakeups_.takeAhead() && app_) app_->hookReported();
+    if (app_) app_->hookReported();
 }
 
 std::unique_ptr<HookLibrary> openHookLibrary() { return std::make_unique<LinkedHookLibrary>(); }

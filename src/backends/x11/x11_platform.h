@@ -12,7 +12,6 @@
 #include <set>
 #include <string>
 
-#include "backends/x11/report_wakeups.h"
 #include "platform/platform.h"
 
 using Display = struct _XDisplay;
@@ -68,7 +67,6 @@ public:
     bool writeFile(const std::string& name, const std::string& bytes) override;
 
     HookLibrary& hooks() override;
-    void deliverHookReports() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
 
@@ -109,9 +107,7 @@ public:
     // created), before we speak about them on our own connection.
     void syncToolkit();
 
-    // The hook library has put a report in the mailbox: on its thread, then on the
-    // user-interface thread.
-    void hookReportPosted() { wakeups_.posted(); }
+    // The hook library has put a report in the mailbox (on the user-interface thread).
     void hookReported();
 
     // A name from the system in code page 1252, remembering its real bytes when the code
@@ -131,7 +127,6 @@ private:
     Display* display_;
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<HookLibrary> hooks_;
-    ReportWakeups wakeups_;
     Application* app_ = nullptr;
     std::map<std::string, std::string> nativeNames_;
     Extents sizeableExtents_, fixedExtents_;
