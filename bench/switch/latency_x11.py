@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Switch press to click, measured on the real Linux build.
 
-    latency_x11.py ZENTAVORO TARGET OUT.json [--presses N] [--seed S] [--pace TENTHS]
+    latency_x11.py ZENTAVORO TARGET OUT.json [--presses N] [--seed S] [--pace TENTHS] [--before-steps]
 
 Runs the program on an Xvfb server of its own with openbox, scanning three points of a
 target window at the given pace with no minimum interval between clicks, and presses the
@@ -12,6 +12,9 @@ own timestamp. From that log:
 
 - the point under the pointer when the switch went down, and the point clicked;
 - the press-to-click latency, in the server's milliseconds.
+
+With --before-steps the presses are aimed instead at the last few milliseconds before a
+scan step, where a press is most likely to be taken for the next point.
 
 Writes the figures and every sample to OUT.json. Measures; never fails on a figure.
 """
@@ -46,15 +49,27 @@ def prepare(prefix, pace):
     return tmp, work, ini
 
 
-def press_while_scanning(x, rng, presses, limit):
-    """Once the pointer is on the first point, the switch at random moments, then the
-    right button. False when scanning never began."""
+def press_while_scanning(x, rng, presses, limit, before_steps_ms=None):
+    """Once the pointer is on the first point, the switch at random moments (or, given the
+    step's length, in the last milliseconds before a step), then the right button. False
+    when scanning never began."""
     if not x.wait_until(lambda: x.pointer() == POINTS[0], limit):
         print("the program did not start scanning", file=sys.stderr)
         return False
+    if before_steps_ms:
+        # The moment of a step, seen as the pointer leaving the first point; the steps
+        # keep their period, so the following ones are counted from it.
+        x.wait_until(lambda: x.pointer() != POINTS[0], 5)
+        step_seen = time.monotonic()
     time.sleep(0.3)
     for _ in range(presses):
-        time.sleep(rng.uniform(0.15, 0.85))
+        if before_steps_ms:
+            period = before_steps_ms / 1000.0
+            now = time.monotonic()
+            next_step = step_seen + period * (int((now - step_seen) / period) + 2)
+            time.sleep(max(0.0, next_step - rng.uniform(-0.010, 0.050) - time.monotonic()))
+        else:
+            time.sleep(rng.uniform(0.15, 0.85))
         x.xdotool("click", "1")
     time.sleep(1.0)
     x.xdotool("click", "3")
@@ -77,6 +92,7 @@ def main():
     ap.add_argument("--presses", type=int, default=60)
     ap.add_argument("--seed", type=int, default=20261208)
     ap.add_argument("--pace", type=int, default=5, help="tenths of a second per scan step")
+    ap.add_argument("--before-steps", action="store_true", help="press just before the scan steps")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -92,7 +108,7 @@ def main():
         x.xdotool("mousemove", "5", "5")
         x.spawn([os.path.abspath(args.zentavoro), "tres.zvo"], env=env, cwd=work,
                 stdout_path=os.path.join(tmp, "zentavoro.log"))
-        if not press_while_scanning(x, rng, args.presses, 15):
+        if not press_while_scanning(x, rng, args.presses, 15, args.pace * 100 if args.before_steps else None):
             shutil.rmtree(tmp, ignore_errors=True)
             return 1
         with open(log) as f:
