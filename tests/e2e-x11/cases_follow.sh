@@ -46,14 +46,7 @@ case_follow_window() {
     activate "$app"
     start_zentavoro
     check "the main window appears" wait_main_placed
-    check "the toolbar takes the focus" activate "$main"
-    xdotool keydown ctrl
-    sleep 0.2
-    xdotool key b
-    sleep 0.6
-    xdotool keyup ctrl
-    check "recording gives the application the front again" wait_until 5 is_active "$app"
-    sleep 0.5
+    start_recording_from_toolbar "$app"
     button_centres "$app"
     local recorded_uno=$UNO recorded_dos=$DOS recorded_tres=$TRES p
     for p in "$UNO" "$DOS" "$TRES"; do

@@ -23,16 +23,7 @@ case_record_save_load() {
     activate "$app"
     start_zentavoro
     check "the main window appears" wait_main_placed
-    check "the toolbar takes the focus" activate "$main"
-    # Ctrl+B as a person types it: Ctrl is still held when the shortcut acts, and the
-    # program's Alt+Tab must still reach the window manager as Alt+Tab.
-    xdotool keydown ctrl
-    sleep 0.2
-    xdotool key b
-    sleep 0.6
-    xdotool keyup ctrl
-    check "recording gives the application the front again" wait_until 5 is_active "$app"
-    sleep 0.5
+    start_recording_from_toolbar "$app"
     local p
     for p in 120,220 300,330 520,480; do
         xdotool mousemove "${p%,*}" "${p#*,}" click 1

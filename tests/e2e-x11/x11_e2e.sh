@@ -362,6 +362,18 @@ activate() { # window: brings it to the front and waits until it is there
     xdotool windowactivate "$1" 2>/dev/null
     wait_until 5 is_active "$1"
 }
+start_recording_from_toolbar() { # application: Ctrl+B on the toolbar, back to the application
+    check "the toolbar takes the focus" activate "$main"
+    # Ctrl+B as a person types it: Ctrl is still held when the shortcut acts, and the
+    # program's Alt+Tab must still reach the window manager as Alt+Tab.
+    xdotool keydown ctrl
+    sleep 0.2
+    xdotool key b
+    sleep 0.6
+    xdotool keyup ctrl
+    check "recording gives the application the front again" wait_until 5 is_active "$1"
+    sleep 0.5
+}
 window_named() { xdotool search --name "$1" 2>/dev/null | head -1; }
 has_window_named() { [ -n "$(window_named "$1")" ]; }
 # A screenshot of the whole screen, kept in $X11_E2E_SHOTS when that is set.
