@@ -73,6 +73,9 @@ bool Program::start(const std::vector<std::string>& args) {
     main.formLiniaHoritzontal = lineHorizontal_.get();
     app_.create(*lineVertical_);
     app_.create(*lineHorizontal_);
+    // From here on the settings file is read and written: what it refuses is kept in
+    // memory, and the user is told.
+    settings::beginRun([&main](const std::string& file, ProfileWriteError why) { main.settingsUnwritable(file, why); });
 
     // 3. Frame size.
     const std::string size = settings::read(kSectionLibrary, kFrameSize, "3");

@@ -26,7 +26,7 @@ case_every_press_is_reported_once_in_each_hook_mode() {
         sleep 0.3
         for _ in $(seq 20); do xdotool $press; sleep 0.03; done
         wait_for 20 zv_pid_ended "$pid" || fail "the $mode run did not end"
-        [ "$(tr -d "\r" <"$out")" = "reports 20 mailbox 20" ] || fail "$mode: 20 presses gave '$(cat "$out")'"
+        [ "$(tr -d "\r" <"$out")" = "reports 20 mailbox 20 timed 20" ] || fail "$mode: 20 presses gave '$(cat "$out")'"
         note "$mode: $(cat "$out")"
     done
 }
