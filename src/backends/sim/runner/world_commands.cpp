@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "backends/sim/environment.h"
 #include "backends/sim/runner/runner.h"
 #include "platform/profile.h"
 
@@ -62,6 +63,16 @@ bool Runner::worldCommand(const Command& c) {
                           std::to_string(w->rect.height));
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
+    } else if (name == "another-copy") {
+        if (c.keyword(1, "starting")) {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::Starting);
+        } else if (c.keyword(1, "window")) {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::Running, windowNamed(c.at(2)));
+        } else {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::None);
+        }
+    } else if (name == "settings-file") {
+        setEnvironment("ZENTAVORO_INI", (folder_ / c.at(1)).string());
     } else if (name == "start") {
         startProgram(c);
     } else {
