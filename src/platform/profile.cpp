@@ -127,9 +127,10 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
     return bytes.size() > kLargestSettingsFile ? ReadOutcome::tooLarge : ReadOutcome::read;
 }
 
-bool readOnly(const std::string& path) {
+ProfileWriteError readOnly(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    const bool locked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    return locked ? ProfileWriteError::ReadOnlyFile : ProfileWriteError::NoError;
 }
 
 void removeTemporaryFiles(const std::string& file) {
@@ -328,10 +329,12 @@ ProfileWriteError lastWriteError() { return writeErrorOf(errno); }
 
 // A carer locks the settings by taking away the write permission: that holds for root as
 // well, who may write anything, and for a user who is not the file's owner.
-bool readOnly(const std::string& path) {
+ProfileWriteError readOnly(const std::string& path) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0) return false;
-    return (st.st_mode & 0222) == 0 || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+    if (stat(path.c_str(), &st) != 0) return ProfileWriteError::NoError;
+    if ((st.st_mode & 0222) == 0) return ProfileWriteError::ReadOnlyFile;
+    if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return ProfileWriteError::NoError;
+    return errno == EROFS ? ProfileWriteError::ReadOnlyDisk : ProfileWriteError::ReadOnlyFile;
 }
 
 void removeTemporaryFiles(const std::string& file) {
@@ -478,7 +481,7 @@ ProfileWriteError profileWrite(const std::string& file, const std::string& secti
     using Error = ProfileWriteError;
     // The poll stores what is there already ten times a second: a complete version of the
     // file that holds the value makes the write done, without waiting for the lock.
-    if (readOnly(file)) return Error::ReadOnlyFile;
+    if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
     std::string current;
     if (readFile(file, current) == ReadOutcome::read && ProfileDocument::stores(current, section, key, value))
         return Error::NoError;
@@ -490,7 +493,7 @@ ProfileWriteError profileWrite(const std::string& file, const std::string& secti
 
     // Renaming over a read-only file would succeed: it is refused first, even when the
     // value is already stored, as the Windows functions refuse to open it for writing.
-    if (readOnly(file)) return Error::ReadOnlyFile;
+    if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
     std::string bytes;
     const ReadOutcome outcome = readFile(file, bytes);
     // A file that exists but cannot be read must not be replaced by one holding only

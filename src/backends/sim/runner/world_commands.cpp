@@ -72,7 +72,8 @@ bool Runner::worldCommand(const Command& c) {
             platform_.setOtherCopy(SimPlatform::OtherCopy::None);
         }
     } else if (name == "settings-file") {
-        setEnvironment("ZENTAVORO_INI", (folder_ / c.at(1)).string());
+        // As given: a relative name is taken from the scenario's folder, the current one.
+        setEnvironment("ZENTAVORO_INI", c.at(1));
     } else if (name == "start") {
         startProgram(c);
     } else {
