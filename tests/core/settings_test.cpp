@@ -15,6 +15,18 @@ namespace fs = std::filesystem;
 namespace zv {
 namespace {
 
+void setEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());  // an empty value removes it
+#else
+    if (value.empty()) {
+        ::unsetenv(name);
+    } else {
+        ::setenv(name, value.c_str(), 1);
+    }
+#endif
+}
+
 class UnwritableSettings : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -22,12 +34,12 @@ protected:
         dir_ = fs::temp_directory_path() / ("zentavoro-settings-" + std::to_string(stamp));
         fs::create_directories(dir_);
         file_ = (dir_ / "Zentavoro.ini").string();
-        ::setenv("ZENTAVORO_INI", file_.c_str(), 1);
+        setEnvironment("ZENTAVORO_INI", file_);
         settings::beginRun([this](const std::string& file, ProfileWriteError why) { told_.push_back({file, why}); });
     }
     void TearDown() override {
         settings::beginRun(nullptr);
-        ::unsetenv("ZENTAVORO_INI");
+        setEnvironment("ZENTAVORO_INI", "");
         fs::remove_all(dir_);
     }
     void writeLocked(const std::string& bytes) {
@@ -100,7 +112,7 @@ TEST_F(UnwritableSettings, once_the_file_takes_writes_again_they_go_to_it) {
 TEST_F(UnwritableSettings, a_folder_that_cannot_be_made_is_named_as_the_reason) {
     std::ofstream(dir_ / "blocker") << "a file, not a folder";
     const std::string inside = (dir_ / "blocker" / "Zentavoro.ini").string();
-    ::setenv("ZENTAVORO_INI", inside.c_str(), 1);
+    setEnvironment("ZENTAVORO_INI", inside);
     settings::write("Zentavoro", "BEEP", "S\xCD");
     EXPECT_EQ(settings::read("Zentavoro", "BEEP", "NO"), "S\xCD");
     ASSERT_EQ(told_.size(), 1u);
