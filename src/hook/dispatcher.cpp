@@ -27,7 +27,10 @@ void FormPrincipal::stopRecordingAndOfferSave() {
 // The file's keys are read and reset as ever, and nothing is counted twice: a "CLIC" that
 // the file holds when the report is a press stays in the file, and a report of a key that a
 // press in the file kept from the keyboard stage waits in memory, as the seed's "KEYBOARD"
-// would; either is acted on by the next tick, which follows at once.
+// would; either is acted on by the next tick, which follows at once. A report is taken
+// whole, once, so nothing needs holding the library back across a read and a reset; what
+// another program writes into the file between the tick's read of a key and its reset is
+// lost, as it always was.
 void FormPrincipal::TimerMouseHookTimer() {
     std::optional<HookReport> report = hookMailbox.next(platform().hooks());
     const bool reportedClick = report && report->kind == HookReport::Kind::Click;

@@ -7,6 +7,10 @@
 // came), and prints:
 //   reports <wake-ups> mailbox <presses taken> timed <presses whose time lies within the
 //   second before they were taken, in the program's tick count>
+// On Windows the mode "stamped" instead sends one left click of its own (SendInput, not
+// marked as the program's) stamped 300 ms in the past, and prints
+//   stamped <the report's time less the click's stamp>
+// which is 0 when the report carries the time of its event rather than of its making.
 // The presses themselves come from outside (xdotool), as a user's or a software switch's.
 // On Windows it shows a window of its own, "zentavoro-hook-stress", at (100, 100), 300 x
 // 200: under Wine only input that reaches a Wine window passes the hooks.
@@ -33,6 +37,7 @@ namespace {
 std::atomic<long> wakeUps{0};
 long fromMailbox = 0;
 long timed = 0;
+unsigned lastTime = 0;
 bool keyMode = false;
 
 unsigned tickCount() {
@@ -68,6 +73,7 @@ void poll() {
         if (report.kind != (keyMode ? LZ_REPORT_KEY : LZ_REPORT_CLICK)) continue;
         ++fromMailbox;
         if (tickCount() - report.time <= 1000) ++timed;
+        lastTime = report.time;
     }
 }
 
@@ -116,6 +122,30 @@ int main(int argc, char** argv) {
     waitAWhile(200);
 #endif
     LlibreriaZentavoroOnReport(woken, nullptr);
+#ifdef _WIN32
+    if (mode == "stamped") {
+        SetHookExecucio();
+        waitAWhile(200);
+        const DWORD stamp = GetTickCount() - 300;
+        INPUT click[2] = {};
+        for (INPUT& in : click) {
+            in.type = INPUT_MOUSE;
+            in.mi.time = stamp;
+        }
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+        for (int i = 0; i < 100 && fromMailbox == 0; ++i) waitAWhile(20);
+        UnHookHook();
+        LlibreriaZentavoroOnReport(nullptr, nullptr);
+        if (fromMailbox == 0) {
+            std::printf("stamped none\n");
+        } else {
+            std::printf("stamped %d\n", static_cast<int>(lastTime - stamp));
+        }
+        return 0;
+    }
+#endif
     keyMode = mode == "keyboard";
     if (mode == "recording") SetHookGrabacio();
     else if (mode == "execution") SetHookExecucio();
