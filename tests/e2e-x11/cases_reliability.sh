@@ -142,4 +142,19 @@ case_two_starts_100_ms_apart() {
     pids+=($third)
     check "a third start ends at once" wait_until 5 process_ended "$third"
     check "the program still runs" kill -0 "$zv_pid"
+
+    # While it scans, its toolbar is hidden and the window manager lists it no more: a start
+    # then still finds it, and scanning goes on undisturbed.
+    kill "$zv_pid"
+    wait_until 5 process_ended "$zv_pid"
+    write_scan_file "$tmp/work/dos.zvo" 300,300 500,350
+    start_zentavoro dos.zvo
+    check "the program scans" wait_until 15 pointer_on 300 300
+    check "with its toolbar hidden" is_hidden "$(main_window)"
+    "$zentavoro" >>"$tmp/fourth.log" 2>&1 &
+    local fourth=$!
+    pids+=($fourth)
+    check "a start while it scans ends" wait_until 15 process_ended "$fourth"
+    check "and scanning goes on" wait_until 5 pointer_on 500 350
+    check "the toolbar still hidden" is_hidden "$(main_window)"
 }
