@@ -40,6 +40,9 @@ protected:
     void TearDown() override {
         settings::beginRun(nullptr);
         setEnvironment("ZENTAVORO_INI", "");
+        // Windows removes no read-only file.
+        std::error_code absent;
+        fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add, absent);
         fs::remove_all(dir_);
     }
     void writeLocked(const std::string& bytes) {
