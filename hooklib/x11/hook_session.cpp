@@ -11,7 +11,6 @@
 #include <cstring>
 #include <atomic>
 #include <mutex>
-#include <optional>
 
 #include "common/errors.h"
 #include "common/keys.h"
@@ -40,28 +39,6 @@ constexpr std::chrono::milliseconds kReleaseWait{1500};
 std::once_flag ioHandlerOnce;
 int (*previousIoHandler)(Display*) = nullptr;
 std::atomic<Display*> hookDisplay{nullptr};
-
-// The server's time of an XInput2 event, for those that carry one.
-std::optional<Time> eventTime(const XGenericEventCookie& cookie) {
-    switch (cookie.evtype) {
-    case XI_RawKeyPress:
-    case XI_RawKeyRelease:
-    case XI_RawButtonPress:
-    case XI_RawButtonRelease:
-    case XI_RawMotion:
-        return static_cast<const XIRawEvent*>(cookie.data)->time;
-    case XI_KeyPress:
-    case XI_KeyRelease:
-    case XI_ButtonPress:
-    case XI_ButtonRelease:
-    case XI_Motion:
-        return static_cast<const XIDeviceEvent*>(cookie.data)->time;
-    case XI_HierarchyChanged:
-        return static_cast<const XIHierarchyEvent*>(cookie.data)->time;
-    default:
-        return std::nullopt;
-    }
-}
 
 int onIoError(Display* dpy) {
     if (dpy == hookDisplay.load()) return 0;  // the session's exit handler follows
@@ -204,7 +181,7 @@ void HookSession::handle(XEvent& event) {
     if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_) {
         if (XGetEventData(dpy_, &event.xcookie)) {
             std::optional<EventTime> moment;
-            if (const auto time = eventTime(event.xcookie)) moment.emplace(clock_.tickOf(*time));
+            if (const auto time = ServerClock::timeOf(event.xcookie)) moment.emplace(clock_.tickOf(*time));
             handleXi(event.xcookie);
             XFreeEventData(dpy_, &event.xcookie);
         }

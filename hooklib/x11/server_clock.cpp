@@ -2,6 +2,7 @@
 #include "server_clock.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/XInput2.h>
 #include <poll.h>
 
 #include "common/tick_count.h"
@@ -12,6 +13,27 @@ uint32_t ServerClock::offsetFrom(uint32_t before, uint32_t server, uint32_t afte
     const auto notBefore = [](uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b) >= 0; };
     if (notBefore(server, before) && notBefore(after, server)) return 0;
     return before + (after - before) / 2 - server;
+}
+
+std::optional<Time> ServerClock::timeOf(const XGenericEventCookie& cookie) {
+    switch (cookie.evtype) {
+    case XI_RawKeyPress:
+    case XI_RawKeyRelease:
+    case XI_RawButtonPress:
+    case XI_RawButtonRelease:
+    case XI_RawMotion:
+        return static_cast<const XIRawEvent*>(cookie.data)->time;
+    case XI_KeyPress:
+    case XI_KeyRelease:
+    case XI_ButtonPress:
+    case XI_ButtonRelease:
+    case XI_Motion:
+        return static_cast<const XIDeviceEvent*>(cookie.data)->time;
+    case XI_HierarchyChanged:
+        return static_cast<const XIHierarchyEvent*>(cookie.data)->time;
+    default:
+        return std::nullopt;
+    }
 }
 
 void ServerClock::calibrate(Display* dpy, Window root) {

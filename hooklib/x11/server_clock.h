@@ -8,6 +8,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace zv::hooklib {
 
@@ -15,6 +16,9 @@ class ServerClock {
 public:
     // Measures the difference on the connection; it stays 0 when the server does not answer.
     void calibrate(Display* dpy, Window root);
+
+    // The server's time of an XInput2 event, for those that carry one.
+    static std::optional<Time> timeOf(const XGenericEventCookie& cookie);
 
     // The moment, in the tick count, of an event the server stamped at serverTime.
     uint32_t tickOf(Time serverTime) const { return static_cast<uint32_t>(serverTime) + offset_; }
