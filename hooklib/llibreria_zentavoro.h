@@ -1,5 +1,7 @@
-/* The companion hook library: seven operations without arguments. What the hooks catch
-   is written to the hook mailbox, section "LlibreriaZentavoro" of the settings file.
+/* The companion hook library: seven operations without arguments. What the hooks catch is
+   handed to the program that loaded the library, in memory (LlibreriaZentavoroTakeReport):
+   never through a file, so that the switch works whatever becomes of the settings file, and
+   what the user types is never written anywhere.
    Built as LlibreriaZentavoro.dll on Windows and libLlibreriaZentavoro.so on X11. */
 #ifndef LLIBRERIA_ZENTAVORO_H
 #define LLIBRERIA_ZENTAVORO_H
@@ -28,15 +30,31 @@ LZ_EXPORT void UnHookQualsevolTecla(void);
 
 /* Beyond the seven operations: what the program that links the library in needs of it. */
 
-/* The program's wake-up. Called once a report is in the mailbox: on the library's own
+/* The program's wake-up. Called once a report is waiting: on the library's own
    thread (X11) or inside the hook callback (Windows), so it must do no more than post a
    message to the program's user-interface thread. A null listener removes it. */
 typedef void (*LzReportListener)(void* context);
 LZ_EXPORT void LlibreriaZentavoroOnReport(LzReportListener listener, void* context);
 
-/* Holds the reports back (1) or lets them go on (0): the program reads a mailbox key and
-   resets it with no report written between the two. Only across that read and reset. */
-LZ_EXPORT void LlibreriaZentavoroHoldReports(int hold);
+/* What the hooks caught. */
+#define LZ_REPORT_CLICK 1 /* value 1: the switch (left button, or a key under the any-key hook); 2: right button */
+#define LZ_REPORT_KEY 2   /* value: the virtual-key code of a key the keyboard hook heard */
+#define LZ_TITLE_BYTES 256
+typedef struct LzReport {
+    int kind;
+    int value;
+    /* When the input happened, in the program's tick count: GetTickCount's milliseconds on
+       Windows, CLOCK_MONOTONIC's milliseconds (wrapping at 32 bits) on X11. */
+    unsigned int time;
+    /* A press under the recording hook carries the title (code page 1252, NUL-terminated)
+       of the top-level window under the pointer; other reports have none. */
+    int hasTitle;
+    char title[LZ_TITLE_BYTES];
+} LzReport;
+
+/* Takes the oldest report not taken yet into *report: 1 when there was one, else 0.
+   Reports wait in order until taken; the library keeps the newest 256. */
+LZ_EXPORT int LlibreriaZentavoroTakeReport(LzReport* report);
 
 #if defined(_WIN32)
 /* The extra information that the mouse and key events the program synthesises carry:

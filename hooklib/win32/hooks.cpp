@@ -12,7 +12,8 @@
 //   assistive software) is the user's, injected or not; only the program's own events,
 //   which carry its signature in their extra information, pass unreported (its clicks and
 //   its Return would otherwise come back as switch presses);
-// - after each report the program is woken through its listener, which posts a message.
+// - each report waits in memory, stamped with its event's time, and the program is woken
+//   through its listener, which posts a message.
 
 #include <windows.h>
 
@@ -42,6 +43,7 @@ bool ours(ULONG_PTR extraInfo) { return extraInfo == LZ_OWN_INPUT_SIGNATURE; }
 LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        const lz::EventTime moment(info->time);
         if (!ours(info->dwExtraInfo)) {
             switch (message) {
             case WM_LBUTTONDOWN:
@@ -107,6 +109,7 @@ bool newPress(std::bitset<256>& down, const KBDLLHOOKSTRUCT& info) {
 LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        const lz::EventTime moment(info->time);
         if (!ours(info->dwExtraInfo) && newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
     }
     return CallNextHookEx(nullptr, code, message, lParam);
@@ -115,6 +118,7 @@ LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
 LRESULT CALLBACK anyKeyProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        const lz::EventTime moment(info->time);
         if (!ours(info->dwExtraInfo)) {
             if (newPress(g_anyKeyDown, *info)) lz::reportClick("1");
             return 1;
@@ -195,8 +199,6 @@ void UnHookQualsevolTecla(void) { remove(g_anyKeyHook); }
 
 void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) { lz::setReportListener(listener, context); }
 
-// The hooks write their reports on the program's own thread while it takes its messages,
-// never between two of its statements: there is nothing to hold.
-void LlibreriaZentavoroHoldReports(int) {}
+int LlibreriaZentavoroTakeReport(LzReport* report) { return report && lz::takeReport(*report) ? 1 : 0; }
 
 }  // extern "C"

@@ -1,43 +1,47 @@
-// The mailbox as the Windows hooks write it, on the program's own thread, and the wake-up after.
+// The reports of the Windows hooks, kept for the program in memory, and the wake-up after each.
 #include "mailbox.h"
 
-#include <windows.h>
-
-#include "platform/mailbox_keys.h"
-#include "platform/profile.h"
 #include "platform/text.h"
+#include "report_queue.h"
 
 namespace lz {
 namespace {
 
-
-// Set and called on the thread that installed the hooks, which runs their callbacks.
+// The hooks run on the thread that installed them, the program's user-interface thread,
+// while it takes its messages; the program takes its reports on that thread too. Nothing
+// here is touched by another thread, so nothing needs a lock.
+zv::hooklib::ReportQueue g_reports;
 LzReportListener g_listener = nullptr;
 void* g_listenerContext = nullptr;
+bool g_inEvent = false;
+DWORD g_eventTick = 0;
 
 void wakeTheProgram() {
     if (g_listener) g_listener(g_listenerContext);
 }
 
-void write(const char* key, const std::string& value) {
-    // Synchronous on purpose: the hook runs on the program's user-interface thread, so this
-    // write can never fall between the dispatcher reading "CLIC" and resetting it to "0",
-    // which a writer thread could, losing the press. A write takes a few milliseconds, far
-    // below the system's low-level hook timeout.
-    zv::profileSet(zv::settingsFilePath(), zv::mailbox_keys::kSection, key, value);
+void report(int kind, int value) {
+    g_reports.push(kind, value, zv::hooklib::reportMoment(g_inEvent, g_eventTick, GetTickCount()));
+    wakeTheProgram();
 }
 
 }  // namespace
 
-void reportClick(const char* value) {
-    write(zv::mailbox_keys::kClick, value);
-    wakeTheProgram();
+void reportClick(const char* value) { report(LZ_REPORT_CLICK, value[0] == '2' ? 2 : 1); }
+
+void reportKey(unsigned vk) { report(LZ_REPORT_KEY, static_cast<int>(vk)); }
+
+EventTime::EventTime(DWORD tick) : hadOuter_(g_inEvent), outer_(g_eventTick) {
+    g_inEvent = true;
+    g_eventTick = tick;
 }
 
-void reportKey(unsigned vk) {
-    write(zv::mailbox_keys::kKeyboard, std::to_string(vk));
-    wakeTheProgram();
+EventTime::~EventTime() {
+    g_inEvent = hadOuter_;
+    g_eventTick = outer_;
 }
+
+bool takeReport(LzReport& out) { return g_reports.take(out); }
 
 void setReportListener(LzReportListener listener, void* context) {
     g_listener = listener;
@@ -53,7 +57,7 @@ void reportWindowTitleAt(long x, long y) {
         int n = GetWindowTextW(w, buf, 256);
         if (n > 0) title = zv::utf16ToCp1252(std::u16string(reinterpret_cast<const char16_t*>(buf), static_cast<size_t>(n)));
     }
-    write(zv::mailbox_keys::kWindowTitle, title);
+    g_reports.noteTitle(title);
 }
 
 }  // namespace lz

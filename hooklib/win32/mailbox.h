@@ -1,19 +1,36 @@
 #pragma once
-// Writing the hook mailbox: section "LlibreriaZentavoro" of the settings file.
+// The hook mailbox of the Windows library: what the hooks catch waits in memory for the
+// program, which is woken to take it at once. Nothing goes to a file.
 
-#include <string>
+#include <windows.h>
 
 #include "llibreria_zentavoro.h"
 
 namespace lz {
 
-// "CLIC": "1" for a switch press, "2" for the right button.
+// "1" for a switch press, "2" for the right button.
 void reportClick(const char* value);
-// "KEYBOARD": the virtual-key code in decimal.
+// The virtual-key code of a key the keyboard hook heard.
 void reportKey(unsigned vk);
-// "TÍTOL FINESTRA": the title of the top-level window under the given screen point.
-// Written before the click it belongs to, and wakes nobody by itself.
+// The title of the top-level window under the given screen point: it travels with the
+// press about to be reported, and wakes nobody by itself.
 void reportWindowTitleAt(long x, long y);
+
+// While one lives, reports carry its moment: the time of the hook's event, which is
+// GetTickCount's. Outside any, the moment of the report itself.
+class EventTime {
+public:
+    explicit EventTime(DWORD tick);
+    ~EventTime();
+    EventTime(const EventTime&) = delete;
+    EventTime& operator=(const EventTime&) = delete;
+
+private:
+    bool hadOuter_;
+    DWORD outer_;
+};
+
+bool takeReport(LzReport& report);
 
 // Who is woken after each report: called inside the hook callback, so it only posts.
 void setReportListener(LzReportListener listener, void* context);

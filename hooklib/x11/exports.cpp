@@ -23,7 +23,7 @@ void LlibreriaZentavoroOnReport(LzReportListener listener, void* context) {
     zv::hooklib::setReportListener(listener, context);
 }
 
-void LlibreriaZentavoroHoldReports(int hold) { zv::hooklib::holdReports(hold != 0); }
+int LlibreriaZentavoroTakeReport(LzReport* report) { return report && zv::hooklib::takeReport(*report) ? 1 : 0; }
 
 void LlibreriaZentavoroOwnButton(unsigned button, int pressed) {
     HookThread::instance().perform({Request::OwnButton, button, pressed != 0});

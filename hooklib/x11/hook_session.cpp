@@ -78,6 +78,7 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
         xiOpcode_ = -1;
         std::fprintf(stderr, "LlibreriaZentavoro: the X server has no XInput 2.1; the keyboard hooks do nothing\n");
     }
+    clock_.calibrate(dpy_, root_);
     XSync(dpy_, False);
     x11::takeTrappedError(dpy_);
 }
@@ -179,12 +180,15 @@ void HookSession::dispatchPending() {
 void HookSession::handle(XEvent& event) {
     if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_) {
         if (XGetEventData(dpy_, &event.xcookie)) {
+            std::optional<EventTime> moment;
+            if (const auto time = ServerClock::timeOf(event.xcookie)) moment.emplace(clock_.tickOf(*time));
             handleXi(event.xcookie);
             XFreeEventData(dpy_, &event.xcookie);
         }
         return;
     }
     if (event.type == ButtonPress || event.type == ButtonRelease) {
+        EventTime moment(clock_.tickOf(event.xbutton.time));
         // Only our grab brings button events to this connection.
         const bool press = event.type == ButtonPress;
         if (press) {

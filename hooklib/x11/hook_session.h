@@ -30,6 +30,7 @@
 
 #include "own_input.h"
 #include "press_filter.h"
+#include "server_clock.h"
 
 namespace zv::hooklib {
 
@@ -99,6 +100,7 @@ private:
 
     PressFilter keys_;
     OwnInput own_;
+    ServerClock clock_;
 };
 
 }  // namespace zv::hooklib

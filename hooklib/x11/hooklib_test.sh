@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of libLlibreriaZentavoro.so under Xvfb, with or without a window manager.
 #   hooklib_test.sh <test driver> <test window> <none|openbox>
-# The driver stands for the program (it calls the seven operations, reads the mailbox,
-# announces its own synthesised events and counts the library's wake-ups), two test
+# The driver stands for the program (it calls the seven operations, takes the reports into
+# a mailbox of its own, announces its own synthesised events and counts the library's
+# wake-ups), two test
 # windows stand for the application and log the presses that reach them, and xdotool
 # plays the user: its XTest input is what a software switch sends on a user's desktop.
 set -u
@@ -136,6 +137,16 @@ log_gets_count() { # log, line, count: that many such lines within three seconds
 }
 log_lacks() { sleep 0.2; ! grep -q -x -- "$2" "$1"; }
 title=$'T\xcdTOL FINESTRA'
+clock() { say clock; echo "${reply#clock }"; }
+# The last report's moment lies at or after the first reading of the tick count and at
+# least the given milliseconds before the second: the moment of the event, not of its taking.
+stamped() { # before, after, least milliseconds before "after"
+    say last-time
+    local t=${reply#time } before=$1 after=$2 least=$3
+    local from_before=$(((t - before) & 0xFFFFFFFF)) to_after=$(((after - t) & 0xFFFFFFFF))
+    echo "    stamped $from_before ms after the first reading, $to_after ms before the second"
+    [ "$from_before" -le $((after - before)) ] && [ "$to_after" -ge "$3" ]
+}
 
 click_on() { # window, button; one connection, so the move is done before the press
     xdotool mousemove --window "$1" 60 60 click "$2"
@@ -146,8 +157,12 @@ start_driver
 
 put CLIC 0
 call SetHookExecucio
+t0=$(clock)
 click_on "$win_a" 1
+sleep 0.5
 check "the execution hook reports a left press as CLIC=1" becomes CLIC 1
+t1=$(clock)
+check "the press carries the moment of its event in the program's tick count" stamped "$t0" "$t1" 400
 check "the left press does not reach the application" log_lacks "$tmp/a.log" "button 1"
 check "the execution hook leaves the window title alone" stays "$title" "<none>"
 put CLIC 0
@@ -203,8 +218,12 @@ done
 check "the listened keys reach the application" log_gets "$tmp/a.log" "key KP_Add"
 
 put KEYBOARD 0
+t0=$(clock)
 xdotool keydown b
+sleep 0.5
 check "a key held down is reported" becomes KEYBOARD 66
+t1=$(clock)
+check "the key carries the moment of its event in the program's tick count" stamped "$t0" "$t1" 400
 put KEYBOARD 0
 sleep 1.2
 xdotool keydown b # a second press without a release
@@ -333,6 +352,7 @@ call UnHookQualsevolTecla
 stop_driver
 
 check "every operation answered within two seconds" test "$slow_calls" = 0
+check "the library wrote no file: its reports travel in memory" test ! -e "$ZENTAVORO_INI"
 check "the library wrote nothing on stderr with a display" test ! -s "$tmp/driver.err"
 
 # --- Another program holds the left button on the root --------------------------------

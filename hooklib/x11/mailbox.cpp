@@ -1,69 +1,66 @@
-// The mailbox as the X11 hooks write it, held while the program reads and resets, and the wake-up after.
+// The reports of the X11 hooks, kept for the program in memory, and the wake-up after each.
 #include "mailbox.h"
 
-#include <cstdio>
 #include <mutex>
+#include <optional>
 
-#include "platform/mailbox_keys.h"
-#include "platform/profile.h"
+#include "common/tick_count.h"
+#include "report_queue.h"
 
 namespace zv::hooklib {
 
 namespace {
 
-// Held by the program across its read and reset of a key (see holdReports).
+// The hooks report on the library's thread, the program takes on its own.
 std::mutex reportsMutex;
+ReportQueue reports;
 
 std::mutex listenerMutex;
 LzReportListener listener = nullptr;
 void* listenerContext = nullptr;
 
-void write(const char* key, const std::string& value) {
-    static bool warned = false;
-    const std::string file = settingsFilePath();
-    if (!profileSet(file, mailbox_keys::kSection, key, value) && !warned) {
-        warned = true;
-        std::fprintf(stderr, "LlibreriaZentavoro: cannot write the settings file %s\n", file.c_str());
-    }
-}
+thread_local std::optional<uint32_t> eventTick;
 
 void wakeTheProgram() {
     std::lock_guard lock(listenerMutex);
     if (listener) listener(listenerContext);
 }
 
+void report(int kind, int value) {
+    const uint32_t moment = reportMoment(eventTick.has_value(), eventTick.value_or(0), x11::monotonicTickCount());
+    {
+        std::lock_guard hold(reportsMutex);
+        reports.push(kind, value, moment);
+    }
+    wakeTheProgram();
+}
+
 }  // namespace
 
-void reportClick(const char* value) {
-    {
-        std::lock_guard hold(reportsMutex);
-        write(mailbox_keys::kClick, value);
-    }
-    wakeTheProgram();
-}
+void reportClick(const char* value) { report(LZ_REPORT_CLICK, value[0] == '2' ? 2 : 1); }
 
-void reportKey(int virtualKey) {
-    {
-        std::lock_guard hold(reportsMutex);
-        write(mailbox_keys::kKeyboard, std::to_string(virtualKey));
-    }
-    wakeTheProgram();
-}
-
-void holdReports(bool hold) {
-    // Called by the program's thread, which holds and lets go in turn.
-    static thread_local bool holding = false;
-    if (hold == holding) return;
-    holding = hold;
-    if (hold) {
-        reportsMutex.lock();
-    } else {
-        reportsMutex.unlock();
-    }
-}
+void reportKey(int virtualKey) { report(LZ_REPORT_KEY, virtualKey); }
 
 void reportWindowTitle(const std::string& title) {
-    write(mailbox_keys::kWindowTitle, title);
+    std::lock_guard hold(reportsMutex);
+    reports.noteTitle(title);
+}
+
+EventTime::EventTime(uint32_t tick) : hadOuter_(eventTick.has_value()), outer_(eventTick.value_or(0)) {
+    eventTick = tick;
+}
+
+EventTime::~EventTime() {
+    if (hadOuter_) {
+        eventTick = outer_;
+    } else {
+        eventTick.reset();
+    }
+}
+
+bool takeReport(LzReport& out) {
+    std::lock_guard hold(reportsMutex);
+    return reports.take(out);
 }
 
 void setReportListener(LzReportListener newListener, void* context) {

@@ -1,24 +1,39 @@
 #pragma once
-// The hook mailbox: what the hooks catch goes to section "LlibreriaZentavoro" of the
-// settings file, which the program reads; then the program is woken to read it at once.
+// The hook mailbox of the X11 library: what the hooks catch waits in memory for the program,
+// which is woken to take it at once. Nothing goes to a file.
 
+#include <cstdint>
 #include <string>
 
 #include "llibreria_zentavoro.h"
 
 namespace zv::hooklib {
 
-// "CLIC": "1" for the switch (left button, or any key under the any-key hook), "2" for
-// the right button.
+// "1" for the switch (left button, or any key under the any-key hook), "2" for the right
+// button.
 void reportClick(const char* value);
-// "KEYBOARD": the virtual-key code of the last key, in decimal.
+// The virtual-key code of a key the keyboard hook heard.
 void reportKey(int virtualKey);
-// "TÍTOL FINESTRA": the title (code page 1252) of the window that a recorded click went
-// to. Written before the click it belongs to, and wakes nobody by itself.
+// The title (code page 1252) of the window that the recorded press about to be reported
+// went to; it travels with that press and wakes nobody by itself.
 void reportWindowTitle(const std::string& title);
 
-// Reports wait while the program reads a key and resets it.
-void holdReports(bool hold);
+// While one lives, reports carry its moment (an event's time in the tick count); outside
+// any, the moment of the report itself.
+class EventTime {
+public:
+    explicit EventTime(uint32_t tick);
+    ~EventTime();
+    EventTime(const EventTime&) = delete;
+    EventTime& operator=(const EventTime&) = delete;
+
+private:
+    bool hadOuter_;
+    uint32_t outer_;
+};
+
+// The program takes the oldest report (any thread).
+bool takeReport(LzReport& report);
 
 // Who is woken after each report (called on the library's thread).
 void setReportListener(LzReportListener listener, void* context);

@@ -224,6 +224,8 @@ void FormPrincipal::FormClose() {
     settings::write(keys::kSectionOptions, keys::kWindowsVista, MenuWindowsVista.checked() ? keys::kVistaOn : keys::kOff);
     settings::write(keys::kSectionWindow, keys::kWidth, std::to_string(width()));
     settings::write(keys::kSectionWindow, keys::kHeight, std::to_string(height()));
+    // What could not be saved is said before the program ends, or never.
+    tellSettingsNotice();
 }
 
 void FormPrincipal::FormClick() { aboutBox->showModal(); }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "hook/hook_mailbox.h"
+#include "platform/profile.h"
 #include "points/point_set.h"
 #include "points/window_anchors.h"
 #include "scan/point_sweep.h"
@@ -99,6 +101,12 @@ public:
     bool placingPointer = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
+    // The hook library's reports waiting for the poll.
+    HookMailbox hookMailbox;
+    // When the press or key the poll acts on was made: the time of the input the hook
+    // library reported, or the poll's own moment for what another program wrote in the
+    // settings file. Set at the start of every poll tick.
+    uint32_t pressTick = 0;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -117,6 +125,11 @@ public:
     void SpinDelay(uint32_t ms);
     void putOnTop();
     void showInfo(const std::string& text);
+    // The settings file refused a value (app/settings_notice.cpp): the user is told once,
+    // as soon as no scan or recording is going on, or at the close.
+    std::optional<std::string> settingsNotice;
+    void settingsUnwritable(const std::string& file, ProfileWriteError why);
+    void tellSettingsNotice();
     // What starts a recording or a scan, opens or saves a file: usable while the program is
     // idle, not while it records or scans.
     void enableStarts(bool enabled);
@@ -163,6 +176,9 @@ public:
     void TimerMouseHookTimer();
     void HookReportArrived();
     bool pollMailboxNow();
+    // At the starts and the stop: "KEYBOARD" at rest in the file, and every report of the
+    // hook library not acted on yet let go.
+    void resetMailbox();
 
     // --- Recording (record/) ---
     void MenuGrabarClick();

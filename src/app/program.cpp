@@ -38,14 +38,42 @@ std::string joinArguments(const std::vector<std::string>& args) {
     return line;
 }
 
+// How long a start waits for a copy that is still starting to name its window: its splash
+// alone takes a second.
+constexpr uint32_t kStartingCopyWaitMs = 10000;
+constexpr unsigned kStartingCopyPollMs = 50;
+// As many characters of a title as the single-instance check reads.
+constexpr int kTitleChars = 254;
+
+bool holdsMarker(const std::string& title) { return !title.empty() && title.find(titleMarker()) != std::string::npos; }
+
 }  // namespace
+
+std::optional<WindowId> Program::otherInstance() {
+    if (WindowId running = FindWindowByTitle(platform_, titleMarker())) return running;
+    // The desktop's claim also sees a copy still starting, before its window can be found,
+    // and one whose window a desktop does not list while hidden (X11, while it scans).
+    const uint32_t since = platform_.tickCount();
+    while (!platform_.claimInstance()) {
+        if (WindowId named = platform_.instanceWindow()) {
+            // Its title decides, as for any window: once a recording has taken the marker
+            // out of it, another copy may start.
+            if (holdsMarker(platform_.windowText(named, kTitleChars))) return named;
+            return std::nullopt;
+        }
+        // A copy that never gets as far as its window is still a copy: no second one.
+        if (static_cast<uint32_t>(platform_.tickCount() - since) >= kStartingCopyWaitMs) return WindowId{0};
+        platform_.sleep(kStartingCopyPollMs);
+    }
+    return std::nullopt;
+}
 
 bool Program::start(const std::vector<std::string>& args) {
     using namespace keys;
 
     // 1. One instance: a second start only brings the first to the front.
-    if (WindowId running = FindWindowByTitle(platform_, titleMarker())) {
-        platform_.setForegroundWindow(running);
+    if (const std::optional<WindowId> running = otherInstance()) {
+        if (*running) platform_.setForegroundWindow(*running);
         return false;
     }
     started_ = true;
@@ -73,6 +101,9 @@ bool Program::start(const std::vector<std::string>& args) {
     main.formLiniaHoritzontal = lineHorizontal_.get();
     app_.create(*lineVertical_);
     app_.create(*lineHorizontal_);
+    // From here on the settings file is read and written: what it refuses is kept in
+    // memory, and the user is told.
+    settings::beginRun([&main](const std::string& file, ProfileWriteError why) { main.settingsUnwritable(file, why); });
 
     // 3. Frame size.
     const std::string size = settings::read(kSectionLibrary, kFrameSize, "3");
@@ -116,6 +147,7 @@ bool Program::start(const std::vector<std::string>& args) {
 
     // 8.
     main.show();
+    platform_.announceInstanceWindow(main.windowId());
 
     // 9. Scan step.
     const std::string step = settings::read(kSectionOptions, kScanStep, "12");
@@ -192,6 +224,7 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
     if (name == "NextClickTick") return std::to_string(m.NextClickTick);
     if (name == "ClickInterval") return std::to_string(m.ClickInterval);
     if (name == "LastWindowTitle") return m.LastWindowTitle;
+    if (name == "PressTick") return std::to_string(m.pressTick);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "widgets/application.h"
+#include "widgets/form.h"
 
 namespace zv {
 
@@ -40,6 +41,10 @@ public:
     std::optional<std::pair<int, int>> point(int index) const;
 
 private:
+    // The copy of the program this start must give way to: its main window, 0 for one that
+    // has none to show; nothing when this start is to go on.
+    std::optional<WindowId> otherInstance();
+
     Platform& platform_;
     Application app_;
     bool started_ = false;

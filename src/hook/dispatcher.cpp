@@ -2,10 +2,13 @@
 // turns it into a stop, a step, a jump, a click or a recorded point.
 
 #include "app/form_principal.h"
+#include "app/settings.h"
+#include "app/settings_keys.h"
 #include "hook/mailbox.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "platform/virtual_keys.h"
+#include "widgets/application.h"
 
 namespace zv {
 
@@ -18,9 +21,26 @@ void FormPrincipal::stopRecordingAndOfferSave() {
     }
 }
 
+// One tick acts on the mailbox of the settings file, which other programs may write, and on
+// at most one report of the hook library, which comes in memory: the report stands in its
+// key ("CLIC" or "KEYBOARD") as if the library had written it there just before the tick.
+// The file's keys are read and reset as ever, and nothing is counted twice: a "CLIC" that
+// the file holds when the report is a press stays in the file, and a report of a key that a
+// press in the file kept from the keyboard stage waits in memory, as the seed's "KEYBOARD"
+// would; either is acted on by the next tick, which follows at once. A report is taken
+// whole, once, so nothing needs holding the library back across a read and a reset; what
+// another program writes into the file between the tick's read of a key and its reset is
+// lost, as it always was.
 void FormPrincipal::TimerMouseHookTimer() {
+    std::optional<HookReport> report = hookMailbox.next(platform().hooks());
+    const bool reportedClick = report && report->kind == HookReport::Kind::Click;
+    const bool reportedKey = report && report->kind == HookReport::Kind::Key;
+    pressTick = report ? report->tick : platform().tickCount();
+    // The recording hook names the window a press went to, before the press is acted on.
+    if (report && report->windowTitle) settings::write(keys::kSectionLibrary, keys::kWindowTitle, *report->windowTitle);
+
     // Stage 1: the stop keys.
-    const std::string stopKey = mailbox::readKeyboard();
+    const std::string stopKey = reportedKey ? std::to_string(report->value) : mailbox::readKeyboard();
     if (stopKey == vk::text(vk::Space) || stopKey == vk::text(vk::Alt)) {
         if (mode == Mode::Recording) {
             stopRecordingAndOfferSave();
@@ -31,10 +51,15 @@ void FormPrincipal::TimerMouseHookTimer() {
     }
 
     // Stage 2: the switch value and keyboard access.
-    std::string switchValue = mailbox::takeClick(platform().hooks());
+    const std::string fileClick = mailbox::readClick();
+    const bool fileClickWaits = reportedClick && fileClick != "0";
+    std::string switchValue = reportedClick ? std::to_string(report->value) : fileClick;
     if (switchValue == "1") SkipNextReport = false;
-    if (switchValue == "0" && MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing) {
-        const std::string keyText = mailbox::takeKeyboard(platform().hooks());
+    if (!fileClickWaits) mailbox::resetClick();
+    const bool keyboardStage = MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing;
+    if (reportedKey && keyboardStage && switchValue != "0") hookMailbox.putBack(*report);
+    if (switchValue == "0" && keyboardStage) {
+        const std::string keyText = reportedKey ? std::to_string(report->value) : mailbox::takeKeyboard();
         const int32_t k = strToInt(keyText);
         auto jump = [&](int32_t n) {
             if (n >= points.PointCount) return;
@@ -76,6 +101,8 @@ void FormPrincipal::TimerMouseHookTimer() {
             MenuPararClick();
         }
     }
+
+    if (fileClickWaits || hookMailbox.waiting()) app().afterHandlers([this] { pollMailboxNow(); });
 }
 
 }  // namespace zv

@@ -2,31 +2,28 @@
 
 #include "app/settings.h"
 #include "app/settings_keys.h"
-#include "platform/hook_library.h"
 
 namespace zv::mailbox {
 
-std::string readClick() { return settings::read(keys::kSectionLibrary, keys::kClick, "0"); }
-void writeClick(const std::string& value) { settings::write(keys::kSectionLibrary, keys::kClick, value); }
-std::string readKeyboard() { return settings::read(keys::kSectionLibrary, keys::kKeyboard, "0"); }
-void resetKeyboard() { settings::write(keys::kSectionLibrary, keys::kKeyboard, "0"); }
-
 namespace {
 
-std::string take(HookLibrary& hooks, const char* key) {
-    struct Hold {
-        HookLibrary& hooks;
-        explicit Hold(HookLibrary& h) : hooks(h) { hooks.holdReports(true); }
-        ~Hold() { hooks.holdReports(false); }
-    } hold(hooks);
-    std::string value = settings::read(keys::kSectionLibrary, key, "0");
-    settings::write(keys::kSectionLibrary, key, "0");
+// "CLIC" and "KEYBOARD" read as "0" when absent, so a "0" that cannot be written loses
+// nothing where the file holds none.
+constexpr const char* kAtRest = "0";
+
+std::string take(const char* key) {
+    std::string value = settings::read(keys::kSectionLibrary, key, kAtRest);
+    settings::write(keys::kSectionLibrary, key, kAtRest, kAtRest);
     return value;
 }
 
 }  // namespace
 
-std::string takeClick(HookLibrary& hooks) { return take(hooks, keys::kClick); }
-std::string takeKeyboard(HookLibrary& hooks) { return take(hooks, keys::kKeyboard); }
+std::string readKeyboard() { return settings::read(keys::kSectionLibrary, keys::kKeyboard, kAtRest); }
+void resetKeyboard() { settings::write(keys::kSectionLibrary, keys::kKeyboard, kAtRest, kAtRest); }
+
+std::string readClick() { return settings::read(keys::kSectionLibrary, keys::kClick, kAtRest); }
+void resetClick() { settings::write(keys::kSectionLibrary, keys::kClick, kAtRest, kAtRest); }
+std::string takeKeyboard() { return take(keys::kKeyboard); }
 
 }  // namespace zv::mailbox

@@ -1,23 +1,18 @@
 #pragma once
-// The hook mailbox: keys of section "LlibreriaZentavoro" that the hook library writes and
-// the program reads and resets. Every access goes to the file at that moment.
+// The hook mailbox in the settings file: keys of section "LlibreriaZentavoro" that other
+// programs may write and the program reads and resets. Every access goes to the file at
+// that moment. (The hook library's own reports come in memory: hook/hook_mailbox.h.)
 
 #include <string>
 
-namespace zv {
-class HookLibrary;
-}
-
 namespace zv::mailbox {
 
-std::string readClick();
-void writeClick(const std::string& value);
 std::string readKeyboard();
 void resetKeyboard();
 
-// Reads the key and writes "0" back, with the library's reports held in between: a press
-// reported at that moment waits and is read by the next tick instead of being reset unread.
-std::string takeClick(HookLibrary& hooks);
-std::string takeKeyboard(HookLibrary& hooks);
+std::string readClick();
+void resetClick();
+// Reads the key and writes "0" back.
+std::string takeKeyboard();
 
 }  // namespace zv::mailbox

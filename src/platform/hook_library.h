@@ -1,8 +1,30 @@
 #pragma once
-// The seven operations of the companion hook library. It never calls the program back:
-// what it catches it writes to the hook mailbox of the settings file.
+// The seven operations of the companion hook library, and what it caught. The library is
+// loaded into the program's own process: it hands its reports over in memory, so that a
+// press clicks and a stop stops whatever becomes of the settings file.
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace zv {
+
+// One thing the hooks caught, as the mailbox keys would carry it.
+struct HookReport {
+    enum class Kind { Click, Key };
+    Kind kind = Kind::Click;
+    // Click: 1 for the switch (left button, or any key under the any-key hook), 2 for the
+    // right button. Key: the virtual-key code.
+    int value = 0;
+    // When the input happened, in the milliseconds of the platform's tick count, which may
+    // be earlier than the moment the program takes the report.
+    uint32_t tick = 0;
+    // A press caught by the recording hook: the title of the top-level window under the
+    // pointer at that moment (code page 1252).
+    std::optional<std::string> windowTitle;
+
+    bool operator==(const HookReport&) const = default;
+};
 
 class HookLibrary {
 public:
@@ -15,10 +37,9 @@ public:
     virtual void UnHookKeyboard() = 0;
     virtual void UnHookQualsevolTecla() = 0;
 
-    // While held, the library's reports wait: the program reads a mailbox key and resets it
-    // with nothing written between the two, so no press falls between them and is lost.
-    // Held only across such a read and reset, with no operation of the library between.
-    virtual void holdReports(bool hold) = 0;
+    // The oldest report the program has not taken yet. Reports wait in the library, in the
+    // order they were made, until taken; a library keeps a bounded number of them.
+    virtual std::optional<HookReport> takeReport() = 0;
 };
 
 }  // namespace zv

@@ -109,6 +109,18 @@ public:
     virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;
     virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
 
+    // One copy of the program at a time, from the moment it starts, seen through a claim
+    // that the desktop holds for the process that made it until that process ends (not the
+    // settings file: a second start must not touch it).
+    // claimInstance: true when this process holds the claim now (it made it, now or
+    // before); false while another process holds it, running or still starting.
+    virtual bool claimInstance() = 0;
+    // The main window that the process holding the claim has named, whether shown or
+    // hidden; 0 while it has named none (it is still starting) or nobody holds the claim.
+    virtual WindowId instanceWindow() = 0;
+    // Names this process's main window to the other starts, once it holds the claim.
+    virtual void announceInstanceWindow(WindowId mainWindow) = 0;
+
     // The companion hook library.
     virtual HookLibrary& hooks() = 0;
 

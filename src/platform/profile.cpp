@@ -127,9 +127,10 @@ ReadOutcome readFile(const std::string& path, std::string& bytes) {
     return bytes.size() > kLargestSettingsFile ? ReadOutcome::tooLarge : ReadOutcome::read;
 }
 
-bool readOnly(const std::string& path) {
+ProfileWriteError readOnly(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    const bool locked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    return locked ? ProfileWriteError::ReadOnlyFile : ProfileWriteError::NoError;
 }
 
 void removeTemporaryFiles(const std::string& file) {
@@ -151,7 +152,30 @@ bool isDirectory(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void makeDirectory(const std::string& path) { CreateDirectoryW(wide(path).c_str(), nullptr); }
+bool makeDirectory(const std::string& path) { return CreateDirectoryW(wide(path).c_str(), nullptr); }
+
+ProfileWriteError writeErrorOf(DWORD error) {
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ProfileWriteError::DiskFull;
+    case ERROR_WRITE_PROTECT:
+        return ProfileWriteError::ReadOnlyDisk;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return ProfileWriteError::NoPermission;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_DIRECTORY:
+        return ProfileWriteError::NoFolder;
+    default:
+        return ProfileWriteError::Other;
+    }
+}
+
+ProfileWriteError lastWriteError() { return writeErrorOf(GetLastError()); }
 
 class ExclusiveLock {
 public:
@@ -159,9 +183,13 @@ public:
         handle_ = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle_ == INVALID_HANDLE_VALUE) return;
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            error_ = lastWriteError();
+            return;
+        }
         OVERLAPPED whole{};
         locked_ = LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
+        if (!locked_) error_ = lastWriteError();
     }
     ~ExclusiveLock() {
         if (handle_ == INVALID_HANDLE_VALUE) return;
@@ -174,45 +202,46 @@ public:
     ExclusiveLock(const ExclusiveLock&) = delete;
     ExclusiveLock& operator=(const ExclusiveLock&) = delete;
     bool held() const { return locked_; }
+    ProfileWriteError error() const { return error_; }
 
 private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     bool locked_ = false;
+    ProfileWriteError error_ = ProfileWriteError::Other;
 };
 
-bool replaceFile(const std::string& path, const std::string& bytes) {
+ProfileWriteError replaceFile(const std::string& path, const std::string& bytes) {
     const std::string temporary = temporaryName(path);
     const std::wstring wideTemporary = wide(temporary);
     HANDLE h = CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
+    if (h == INVALID_HANDLE_VALUE) return lastWriteError();
+    ProfileWriteError error = ProfileWriteError::NoError;
     size_t done = 0;
-    while (ok && done < bytes.size()) {
+    while (error == ProfileWriteError::NoError && done < bytes.size()) {
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-        ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        if (!WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0) error = lastWriteError();
         done += written;
     }
-    ok = ok && FlushFileBuffers(h);
-    ok = CloseHandle(h) && ok;
-    if (ok) {
+    if (error == ProfileWriteError::NoError && !FlushFileBuffers(h)) error = lastWriteError();
+    if (!CloseHandle(h) && error == ProfileWriteError::NoError) error = lastWriteError();
+    if (error == ProfileWriteError::NoError) {
         // Another program (an editor, a virus scanner) may hold the file open without
         // sharing delete for a moment; give it a second.
         const std::wstring target = wide(path);
         for (int attempt = 0; attempt < 50; ++attempt) {
             if (MoveFileExW(wideTemporary.c_str(), target.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-                return true;
-            const DWORD error = GetLastError();
-            if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION &&
-                error != ERROR_LOCK_VIOLATION)
-                break;
+                return ProfileWriteError::NoError;
+            const DWORD code = GetLastError();
+            error = writeErrorOf(code);
+            if (code != ERROR_ACCESS_DENIED && code != ERROR_SHARING_VIOLATION && code != ERROR_LOCK_VIOLATION) break;
             Sleep(20);
         }
     }
     DeleteFileW(wideTemporary.c_str());
-    return false;
+    return error;
 }
 
 #else
@@ -273,14 +302,39 @@ bool isDirectory(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void makeDirectory(const std::string& path) { mkdir(path.c_str(), 0777); }
+// Private to the user: the settings say how the user works the computer.
+bool makeDirectory(const std::string& path) { return mkdir(path.c_str(), 0700) == 0; }
+
+ProfileWriteError writeErrorOf(int error) {
+    switch (error) {
+    case EROFS:
+        return ProfileWriteError::ReadOnlyDisk;
+    case EACCES:
+    case EPERM:
+        return ProfileWriteError::NoPermission;
+    case ENOSPC:
+    case EDQUOT:
+        return ProfileWriteError::DiskFull;
+    case ENOENT:
+    case ENOTDIR:
+        return ProfileWriteError::NoFolder;
+    case EFBIG:
+        return ProfileWriteError::TooLarge;
+    default:
+        return ProfileWriteError::Other;
+    }
+}
+
+ProfileWriteError lastWriteError() { return writeErrorOf(errno); }
 
 // A carer locks the settings by taking away the write permission: that holds for root as
 // well, who may write anything, and for a user who is not the file's owner.
-bool readOnly(const std::string& path) {
+ProfileWriteError readOnly(const std::string& path) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0) return false;
-    return (st.st_mode & 0222) == 0 || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+    if (stat(path.c_str(), &st) != 0) return ProfileWriteError::NoError;
+    if ((st.st_mode & 0222) == 0) return ProfileWriteError::ReadOnlyFile;
+    if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0) return ProfileWriteError::NoError;
+    return errno == EROFS ? ProfileWriteError::ReadOnlyDisk : ProfileWriteError::ReadOnlyFile;
 }
 
 void removeTemporaryFiles(const std::string& file) {
@@ -322,11 +376,15 @@ class ExclusiveLock {
 public:
     explicit ExclusiveLock(const std::string& path) {
         fd_ = openLockFile(path);
-        if (fd_ < 0) return;
+        if (fd_ < 0) {
+            error_ = lastWriteError();
+            return;
+        }
         int result;
         while ((result = flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
         }
         locked_ = result == 0;
+        if (!locked_) error_ = lastWriteError();
     }
     ~ExclusiveLock() {
         if (fd_ >= 0) close(fd_);  // closing releases the lock
@@ -334,10 +392,12 @@ public:
     ExclusiveLock(const ExclusiveLock&) = delete;
     ExclusiveLock& operator=(const ExclusiveLock&) = delete;
     bool held() const { return locked_; }
+    ProfileWriteError error() const { return error_; }
 
 private:
     int fd_ = -1;
     bool locked_ = false;
+    ProfileWriteError error_ = ProfileWriteError::Other;
 };
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -353,18 +413,22 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-bool replaceFile(const std::string& path, const std::string& bytes) {
+ProfileWriteError replaceFile(const std::string& path, const std::string& bytes) {
     const std::string temporary = temporaryName(path);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    // The new file keeps the permissions the user gave the old one.
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return lastWriteError();
+    // The new file keeps the permissions the user gave the old one; a first one is private.
     struct stat old {};
-    if (stat(path.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
-    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (ok && rename(temporary.c_str(), path.c_str()) == 0) return true;
+    fchmod(fd, stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0600);
+    ProfileWriteError error = ProfileWriteError::NoError;
+    if (!writeAll(fd, bytes) || fsync(fd) != 0) error = lastWriteError();
+    if (close(fd) != 0 && error == ProfileWriteError::NoError) error = lastWriteError();
+    if (error == ProfileWriteError::NoError) {
+        if (rename(temporary.c_str(), path.c_str()) == 0) return ProfileWriteError::NoError;
+        error = lastWriteError();
+    }
     unlink(temporary.c_str());
-    return false;
+    return error;
 }
 
 #endif
@@ -375,21 +439,29 @@ std::pair<std::string, std::string> folderAndName(const std::string& file) {
     return {"", file};
 }
 
-// Creates the folders above the file that do not exist yet; true when the file's own
-// folder is there afterwards.
-bool makeParentFolders(const std::string& file) {
+// Creates the folders above the file that do not exist yet; None when the file's own
+// folder is there afterwards, else why the last one that could not be made was not.
+ProfileWriteError makeParentFolders(const std::string& file) {
     size_t last = std::string::npos;
     for (size_t i = file.size(); i-- > 0;)
         if (isSeparator(file[i])) {
             last = i;
             break;
         }
-    if (last == std::string::npos || last == 0) return true;  // current folder or the root
+    if (last == std::string::npos || last == 0) return ProfileWriteError::NoError;  // current folder or the root
     const std::string parent = file.substr(0, last);
-    if (isDirectory(parent)) return true;
-    for (size_t i = 1; i <= parent.size(); ++i)
-        if (i == parent.size() || isSeparator(parent[i])) makeDirectory(parent.substr(0, i));
-    return isDirectory(parent);
+    if (isDirectory(parent)) return ProfileWriteError::NoError;
+    ProfileWriteError why = ProfileWriteError::NoFolder;
+    for (size_t i = 1; i <= parent.size(); ++i) {
+        if (i < parent.size() && !isSeparator(parent[i])) continue;
+        const std::string folder = parent.substr(0, i);
+        if (!isDirectory(folder) && !makeDirectory(folder)) {
+            // A file in the folder's place, or a name the system refuses, is no folder.
+            const ProfileWriteError error = lastWriteError();
+            why = error == ProfileWriteError::Other ? ProfileWriteError::NoFolder : error;
+        }
+    }
+    return isDirectory(parent) ? ProfileWriteError::NoError : why;
 }
 
 }  // namespace
@@ -404,30 +476,32 @@ ProfileRead profileGet(const std::string& file, const std::string& section, cons
     return ProfileDocument::lookup(bytes, section, key, defaultValue, bufsize);
 }
 
-bool profileSet(const std::string& file, const std::string& section, const std::string& key,
-                const std::string& value) {
+ProfileWriteError profileWrite(const std::string& file, const std::string& section, const std::string& key,
+                               const std::string& value) {
+    using Error = ProfileWriteError;
     // The poll stores what is there already ten times a second: a complete version of the
     // file that holds the value makes the write done, without waiting for the lock.
-    if (readOnly(file)) return false;
+    if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
     std::string current;
     if (readFile(file, current) == ReadOutcome::read && ProfileDocument::stores(current, section, key, value))
-        return true;
+        return Error::NoError;
 
-    if (!makeParentFolders(file)) return false;
+    if (const Error error = makeParentFolders(file); error != Error::NoError) return error;
     ProcessWriteLock inProcess;
     ExclusiveLock lock(file + ".lock");
-    if (!lock.held()) return false;
+    if (!lock.held()) return lock.error();
 
     // Renaming over a read-only file would succeed: it is refused first, even when the
     // value is already stored, as the Windows functions refuse to open it for writing.
-    if (readOnly(file)) return false;
+    if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
     std::string bytes;
     const ReadOutcome outcome = readFile(file, bytes);
     // A file that exists but cannot be read must not be replaced by one holding only
     // the new key; one too large is left alone too.
-    if (outcome == ReadOutcome::failed || outcome == ReadOutcome::tooLarge) return false;
+    if (outcome == ReadOutcome::failed) return Error::Unreadable;
+    if (outcome == ReadOutcome::tooLarge) return Error::TooLarge;
     ProfileDocument doc = ProfileDocument::parse(bytes);
-    if (!doc.set(section, key, value)) return true;  // already stored: the file stays as it is
+    if (!doc.set(section, key, value)) return Error::NoError;  // already stored: the file stays as it is
     // Only real changes look through the folder: the poll's writes mostly store what is
     // there already.
     removeTemporaryFiles(file);

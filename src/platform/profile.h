@@ -25,11 +25,30 @@ struct ProfileRead {
 ProfileRead profileGet(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& defaultValue, unsigned bufsize);
 
+// Why a write did not reach the file.
+enum class ProfileWriteError {
+    NoError,
+    ReadOnlyFile,      // the file has no write permission (a carer may lock it so)
+    ReadOnlyDisk,      // the file system is mounted read-only
+    NoPermission,      // the folder (or the file) may not be written by this user
+    DiskFull,          // no space left, or the user's quota is spent
+    NoFolder,          // the folder does not exist and cannot be made
+    TooLarge,          // the file is larger than any settings file
+    Unreadable,        // the file exists but cannot be read
+    Other,
+};
+
 // WritePrivateProfileStringA for one key: creates or replaces it, creating the section
-// and the file as needed. False when the file could not be written; a read-only file
-// (no write permission bits, or none for this user) is never changed, as on Windows.
-bool profileSet(const std::string& file, const std::string& section, const std::string& key,
-                const std::string& value);
+// and the file as needed. A read-only file (no write permission bits, or none for this
+// user) is never changed, as on Windows. On Linux a settings file and the folders made for
+// it are private to the user (0600, 0700); a file that exists keeps its permissions.
+ProfileWriteError profileWrite(const std::string& file, const std::string& section, const std::string& key,
+                               const std::string& value);
+// The same, false when the file could not be written.
+inline bool profileSet(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& value) {
+    return profileWrite(file, section, key, value) == ProfileWriteError::NoError;
+}
 
 // Where the settings file lives: ZENTAVORO_INI when set; otherwise
 // %APPDATA%\Zentavoro\Zentavoro.ini on Windows and

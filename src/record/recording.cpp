@@ -3,10 +3,10 @@
 
 #include "app/form_principal.h"
 #include "app/title.h"
-#include "hook/mailbox.h"
 #include "platform/platform.h"
 #include "record/form_screen.h"
 #include "scan/synthesis.h"
+#include "widgets/application.h"
 
 namespace zv {
 
@@ -58,7 +58,7 @@ void FormPrincipal::MenuGrabarClick() {
     else
         platform().hooks().SetHookGrabacio();
     sendAltTab();
-    mailbox::resetKeyboard();
+    resetMailbox();
     platform().hooks().SetHookKeyboard();
     TimerMouseHook.setOn(true);
     HookInstalled = true;
@@ -72,10 +72,14 @@ void FormPrincipal::MenuGrabarClick() {
 void FormPrincipal::MenuPararGrabacionClick() {
     endPointScanning();
     platform().hooks().UnHookHook();
+    // A press the hook caught before it went is no point of this recording any more, nor a
+    // click of the next run.
+    hookMailbox.discard(platform().hooks());
     HookInstalled = false;
     enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
     setCaption(kPlainTitle);
+    if (settingsNotice) app().afterHandlers([this] { tellSettingsNotice(); });
 }
 
 }  // namespace zv

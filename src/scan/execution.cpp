@@ -3,10 +3,10 @@
 
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
-#include "hook/mailbox.h"
 #include "platform/platform.h"
 #include "points/messages.h"
 #include "record/form_mouse.h"
+#include "widgets/application.h"
 
 namespace zv {
 
@@ -49,7 +49,7 @@ void FormPrincipal::MenuEjecutarClick() {
         HookInstalled = true;
     }
     hide();
-    mailbox::resetKeyboard();
+    resetMailbox();
     if (MenuQualsevolTecla.checked())
         platform().hooks().SetHookQualsevolTecla();
     else
@@ -74,7 +74,7 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookQualsevolTecla();
     platform().hooks().UnHookKeyboard();
     platform().hooks().UnHookHook();
-    mailbox::resetKeyboard();
+    resetMailbox();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
     endPointScanning();
     HookInstalled = false;
@@ -83,6 +83,7 @@ void FormPrincipal::MenuPararClick() {
     ShowOnStop = true;
     MenuParar.setEnabled(false);
     enableStarts(true);
+    if (settingsNotice) app().afterHandlers([this] { tellSettingsNotice(); });
 }
 
 void FormPrincipal::ApplicationActivate() {

@@ -25,7 +25,10 @@ int32_t absoluteCoordinate(int32_t pixel, int32_t screenExtent) {
 }
 
 bool pressComesTooSoon(int32_t& nextClickTick, int32_t clickInterval, uint32_t now) {
-    if (static_cast<int32_t>(now) >= nextClickTick) return false;
+    // The spin box's hundred tenths at most, as the settings file may give it.
+    constexpr uint32_t kLongestInterval = 10000;
+    const uint32_t ahead = static_cast<uint32_t>(nextClickTick) - now;
+    if (ahead == 0 || ahead > std::max(kLongestInterval, static_cast<uint32_t>(std::max(0, clickInterval)))) return false;
     nextClickTick = static_cast<int32_t>(now + static_cast<uint32_t>(clickInterval));
     return true;
 }

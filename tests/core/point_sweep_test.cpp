@@ -19,16 +19,21 @@ PointSweep at(uint32_t now, int w = 1000, int h = 500, uint32_t step = 1000) {
 }  // namespace
 
 TEST(PointSweep, a_coarse_sweep_crosses_the_screen_in_ten_steps_and_the_tick_count_may_wrap) {
-    // Started 100 ms before the tick count wraps.
-    const uint32_t begin = 0xFFFFFF9Cu;
-    PointSweep s = at(begin);
-    s.advanceTo(begin + 5000);
-    EXPECT_EQ(s.position(), 500);
-    s.advanceTo(begin + 9999);
-    EXPECT_EQ(s.position(), 999);
-    s.advanceTo(begin + 10000);
-    EXPECT_EQ(s.position(), 0);
-    EXPECT_EQ(s.sweepsWithoutPress(), 1);
+    // Started 100 ms before the tick count wraps, and before it turns negative as a signed number.
+    for (const uint32_t begin : {0xFFFFFF9Cu, 0x7FFFFF9Cu}) {
+        PointSweep s = at(begin);
+        s.advanceTo(begin + 5000);
+        EXPECT_EQ(s.position(), 500);
+        s.advanceTo(begin + 9999);
+        EXPECT_EQ(s.position(), 999);
+        s.advanceTo(begin + 10000);
+        EXPECT_EQ(s.position(), 0);
+        EXPECT_EQ(s.sweepsWithoutPress(), 1);
+        // A press just after the crossing fixes the line where it stands then.
+        PointSweep pressed = at(begin);
+        pressed.press(begin + 300);
+        EXPECT_EQ(pressed.stage(), PointSweep::Stage::Refine);
+    }
     // The pace: a slower step makes a slower line.
     PointSweep slow = at(0, 1000, 500, 2000);
     slow.advanceTo(5000);

@@ -26,11 +26,22 @@ case_every_press_is_reported_once_in_each_hook_mode() {
         sleep 0.3
         for _ in $(seq 20); do xdotool $press; sleep 0.03; done
         wait_for 20 zv_pid_ended "$pid" || fail "the $mode run did not end"
-        [ "$(tr -d "\r" <"$out")" = "reports 20 mailbox 20" ] || fail "$mode: 20 presses gave '$(cat "$out")'"
+        [ "$(tr -d "\r" <"$out")" = "reports 20 mailbox 20 timed 20" ] || fail "$mode: 20 presses gave '$(cat "$out")'"
         note "$mode: $(cat "$out")"
     done
 }
 zv_pid_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+case_a_press_carries_the_moment_of_its_event() {
+    # The program judges a press by the moment it was made, which the hook's event carries
+    # in GetTickCount's milliseconds: a click stamped 300 ms in the past is reported so.
+    [ -f "$BIN/zentavoro-hook-stress.exe" ] || skip "no zentavoro-hook-stress.exe in $BIN"
+    local out
+    out=$(cd "$WORK" && ZENTAVORO_INI=$(windows_path "$WORK/stamped.ini") wine "$BIN/zentavoro-hook-stress.exe" stamped 1 \
+        "$(windows_path "$WORK/ready")" 2>>"$WORK/wine.log" | tr -d '\r')
+    [ "$out" = "stamped 0" ] || fail "the report's time is off its event's by: '$out'"
+    [ ! -e "$WORK/stamped.ini" ] || fail "the library wrote a settings file"
+}
 
 case_tabs_and_return_with_no_interval_sends_one_return_per_press() {
     # Directed scanning reads the keys the hook reports: a Return of the program's own

@@ -67,5 +67,38 @@ TEST_F(ScanningProgram, a_report_while_the_poll_tick_runs_is_taken_by_a_tick_of_
     EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(ScanningProgram, a_press_the_poll_takes_later_keeps_the_moment_it_was_made) {
+    // The library's report carries the moment of the press; the poll that acts on it comes
+    // when the placement that had the poll timer off is over.
+    uint32_t pressedAt = 0;
+    program->application().dispatch([&] {
+        main->TimerMouseHook.setOn(false);
+        pressedAt = platform.tickCount();
+        platform.input().userPress(MouseButton::Left);
+        platform.sleep(40);
+        main->TimerMouseHook.setOn(true);
+    });
+    EXPECT_TRUE(clicked());
+    EXPECT_EQ(main->pressTick, pressedAt);
+    // What another program writes has no moment of its own but the poll's.
+    platform.sleep(500);
+    const uint32_t polled = platform.tickCount();
+    report();
+    EXPECT_EQ(main->pressTick, polled);
+}
+
+TEST_F(ScanningProgram, a_press_caught_before_a_stop_is_not_clicked_at_the_next_start) {
+    program->application().dispatch([&] {
+        main->TimerMouseHook.setOn(false);
+        platform.input().userPress(MouseButton::Left);
+        main->MenuPararClick();
+    });
+    EXPECT_FALSE(clicked());
+    program->application().dispatch([&] { main->MenuEjecutarClick(); });
+    platform.runFor(500);
+    EXPECT_TRUE(main->TimerMouseHook.on());
+    EXPECT_FALSE(clicked());
+}
+
 }  // namespace
 }  // namespace zv

@@ -1,14 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/profile.h"
 #include "sim_forms.h"
 
 namespace zv::sim::testing {
 namespace {
 
-std::string mailbox(const std::string& key) {
-    return profileGet(settingsFilePath(), "LlibreriaZentavoro", key, "absent", 256).value;
+// The reports waiting, as "click 1", "key 65", "click 1 in TITLE", at their virtual time.
+std::vector<std::string> taken(SimHooks& hooks, uint32_t at) {
+    std::vector<std::string> out;
+    while (auto r = hooks.takeReport()) {
+        std::string text = (r->kind == HookReport::Kind::Key ? "key " : "click ") + std::to_string(r->value);
+        if (r->windowTitle) text += " in " + *r->windowTitle;
+        if (r->tick != at) text += " at " + std::to_string(r->tick);
+        out.push_back(text);
+    }
+    return out;
 }
+using Reports = std::vector<std::string>;
 
 class PictureForm : public PlainForm {
 public:
@@ -32,26 +43,28 @@ protected:
     const std::vector<std::string>& got() { return world.platform.desktop().find(target)->received; }
 };
 
-TEST_F(InputTest, with_a_mouse_hook_the_user_press_reaches_the_mailbox_and_not_the_window) {
+TEST_F(InputTest, with_a_mouse_hook_the_user_press_is_reported_at_its_moment_and_not_given_to_the_window) {
     hooks().SetHookExecucio();
     input().movePointer(120, 45);
+    const uint32_t first = world.platform.clock().now();
     input().userPress(MouseButton::Left);
-    EXPECT_EQ(mailbox("CLIC"), "1");
+    world.platform.clock().advance(250);
     input().userPress(MouseButton::Right);
-    EXPECT_EQ(mailbox("CLIC"), "2");
     EXPECT_TRUE(got().empty());
-    EXPECT_EQ(mailbox("T\xCDTOL FINESTRA"), "absent");   // only the recording hook writes it
+    // Only the recording hook names the window; each report keeps the moment of its press.
+    EXPECT_EQ(taken(hooks(), first), (Reports{"click 1", "click 2 at " + std::to_string(first + 250)}));
     // The middle button is not the hook's.
     input().userPress(MouseButton::Middle);
     EXPECT_EQ(got(), std::vector<std::string>{"press middle 120 45"});
+    EXPECT_TRUE(taken(hooks(), first).empty());
+    EXPECT_FALSE(std::filesystem::exists(settingsFilePath()));
 }
 
-TEST_F(InputTest, the_recording_hook_also_writes_the_title_of_the_clicked_window) {
+TEST_F(InputTest, the_recording_hook_also_names_the_clicked_window) {
     hooks().SetHookGrabacio();
     input().movePointer(10, 10);
     input().userPress(MouseButton::Left);
-    EXPECT_EQ(mailbox("T\xCDTOL FINESTRA"), "Bloc de notas");
-    EXPECT_EQ(mailbox("CLIC"), "1");
+    EXPECT_EQ(taken(hooks(), world.platform.clock().now()), Reports{"click 1 in Bloc de notas"});
 }
 
 TEST_F(InputTest, without_a_hook_the_window_under_the_pointer_gets_the_press_and_the_front) {
@@ -61,7 +74,7 @@ TEST_F(InputTest, without_a_hook_the_window_under_the_pointer_gets_the_press_and
     input().userPress(MouseButton::Right);
     EXPECT_EQ(got(), std::vector<std::string>{"press right 300 200"});
     EXPECT_EQ(world.platform.foregroundWindow(), target);
-    EXPECT_EQ(mailbox("CLIC"), "absent");
+    EXPECT_TRUE(taken(hooks(), 0).empty());
 }
 
 TEST_F(InputTest, a_press_on_a_form_goes_to_the_picture_under_it_or_to_the_form) {
@@ -85,19 +98,18 @@ TEST_F(InputTest, a_press_on_a_form_goes_to_the_picture_under_it_or_to_the_form)
 }
 
 TEST_F(InputTest, the_keyboard_hook_listens_and_the_any_key_hook_takes_the_key) {
+    const uint32_t now = world.platform.clock().now();
     hooks().SetHookKeyboard();
     input().userKey(65);
-    EXPECT_EQ(mailbox("KEYBOARD"), "65");
     EXPECT_EQ(got(), std::vector<std::string>{"key 65"});
     hooks().SetHookQualsevolTecla();
     input().userKey(13);
-    EXPECT_EQ(mailbox("CLIC"), "1");
     // The any-key hook came last and takes the key before the keyboard hook sees it.
-    EXPECT_EQ(mailbox("KEYBOARD"), "65");
     EXPECT_EQ(got(), std::vector<std::string>{"key 65"});
     hooks().UnHookQualsevolTecla();
     input().userKey(32);
-    EXPECT_EQ(mailbox("KEYBOARD"), "32");
+    EXPECT_EQ(taken(hooks(), now), (Reports{"key 65", "click 1", "key 32"}));
+    EXPECT_FALSE(std::filesystem::exists(settingsFilePath()));
 }
 
 TEST_F(InputTest, a_key_with_no_window_in_front_goes_nowhere) {
@@ -115,8 +127,7 @@ TEST_F(InputTest, the_program_s_own_input_is_recorded_and_never_reported_by_the_
     world.platform.keyEvent(13, false);
     world.platform.keyEvent(13, true);
     world.platform.messageBeep(0);
-    EXPECT_EQ(mailbox("CLIC"), "absent");
-    EXPECT_EQ(mailbox("KEYBOARD"), "absent");
+    EXPECT_TRUE(taken(hooks(), 0).empty());
     // The click landed on the window under the pointer; the key went to the one in front.
     world.platform.desktop().find(target)->rect = {0, 0, 1024, 768};
     EXPECT_EQ(got(), (std::vector<std::string>{"key 13"}));
@@ -187,7 +198,7 @@ TEST(Hooks, no_hook_acts_once_the_process_has_ended) {
     hooks.SetHookExecucio();
     hooks.setProcessRunning(false);
     EXPECT_FALSE(hooks.userPress(MouseButton::Left, ""));
-    EXPECT_EQ(mailbox("CLIC"), "absent");
+    EXPECT_TRUE(taken(hooks, 0).empty());
     // What it left installed is still known.
     EXPECT_EQ(hooks.installed(), std::vector<std::string>{"mouse-execution"});
 }

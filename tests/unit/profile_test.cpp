@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +18,7 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -138,6 +140,20 @@ TEST_F(ProfileService, writes_leave_no_temporary_files_and_a_failed_write_report
     // A folder that cannot be created.
     writeRaw("not a folder");
     EXPECT_FALSE(profileSet(file_ + "/inner.ini", "s", "k", "v"));
+}
+
+TEST_F(ProfileService, a_refused_write_says_why) {
+    using zv::ProfileWriteError;
+    writeRaw("[s]\r\nk=old\r\n");
+    fs::permissions(file_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(zv::profileWrite(file_, "s", "k", "new"), ProfileWriteError::ReadOnlyFile);
+    fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(zv::profileWrite(file_ + "/inner.ini", "s", "k", "v"), ProfileWriteError::NoFolder);
+    // Larger than any settings file: left alone, and said so.
+    writeRaw(std::string(zv::kLargestSettingsFile + 1, ';'));
+    EXPECT_EQ(zv::profileWrite(file_, "s", "k", "v"), ProfileWriteError::TooLarge);
+    EXPECT_EQ(fs::file_size(file_), zv::kLargestSettingsFile + 1);
 }
 
 TEST_F(ProfileService, threads_writing_different_keys_lose_no_update) {
@@ -379,6 +395,54 @@ TEST_F(ProfileService, readers_never_see_a_partly_written_file) {
 }
 
 #ifndef _WIN32
+TEST_F(ProfileService, a_new_settings_file_and_its_folders_are_private_and_an_old_one_keeps_its_permissions) {
+    const fs::path nested = dir_ / "config" / "zentavoro";
+    const std::string made = (nested / "Zentavoro.ini").string();
+    ASSERT_TRUE(profileSet(made, "s", "k", "v"));
+    const auto permissions = [](const fs::path& p) { return fs::status(p).permissions() & fs::perms::all; };
+    EXPECT_EQ(permissions(made), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(permissions(nested), fs::perms::owner_all);
+    EXPECT_EQ(permissions(dir_ / "config"), fs::perms::owner_all);
+    // A file the user shared on purpose stays shared.
+    writeRaw("[s]\r\n");
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    ASSERT_TRUE(profileSet(file_, "s", "k", "v"));
+    EXPECT_EQ(permissions(file_), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                      fs::perms::others_read);
+}
+
+// A small file system of its own (root may mount one): full, then read-only.
+TEST_F(ProfileService, a_full_disk_and_a_read_only_disk_are_named_and_the_file_stays_whole) {
+    using zv::ProfileWriteError;
+    const fs::path disk = dir_ / "disk";
+    fs::create_directory(disk);
+    if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (" << std::strerror(errno) << ")";
+    struct Unmount {
+        fs::path at;
+        ~Unmount() { umount2(at.c_str(), MNT_DETACH); }
+    } unmount{disk};
+    const std::string file = (disk / "Zentavoro.ini").string();
+    ASSERT_TRUE(profileSet(file, "Zentavoro", "BEEP", "S\xCD"));
+    const std::string before = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }();
+    {
+        std::ofstream filler(disk / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
+        }
+    }
+    EXPECT_EQ(zv::profileWrite(file, "Zentavoro", "Llengua", std::string(40, 'a')), ProfileWriteError::DiskFull);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), before);
+
+    fs::remove(disk / "filler");
+    ASSERT_EQ(mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0) << std::strerror(errno);
+    EXPECT_EQ(zv::profileWrite(file, "Zentavoro", "Llengua", "English"), ProfileWriteError::ReadOnlyDisk);
+}
+
 TEST(SettingsFilePath, follows_the_override_then_the_config_folder) {
     const char* saved[3] = {getenv("ZENTAVORO_INI"), getenv("XDG_CONFIG_HOME"), getenv("HOME")};
     const std::string keep[3] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : "", saved[2] ? saved[2] : ""};

@@ -2,10 +2,15 @@
 //
 // Stands for the program in the "every press once" runs: installs the hook library's hook
 // of one mode (recording, execution, keyboard or anykey), writes READY-FILE once the hook is
-// in force, and then, as the program's poll does, reads and resets the mailbox at every
-// wake-up of the library. It ends when COUNT wake-ups have come, or 3 s after the last one
-// (20 s when none came), and prints:
-//   reports <wake-ups> mailbox <presses read from the mailbox>
+// in force, and then, as the program's poll does, takes the library's reports at every
+// wake-up. It ends when COUNT wake-ups have come, or 3 s after the last one (20 s when none
+// came), and prints:
+//   reports <wake-ups> mailbox <presses taken> timed <presses whose time lies within the
+//   second before they were taken, in the program's tick count>
+// On Windows the mode "stamped" instead sends one left click of its own (SendInput, not
+// marked as the program's) stamped 300 ms in the past, and prints
+//   stamped <the report's time less the click's stamp>
+// which is 0 when the report carries the time of its event rather than of its making.
 // The presses themselves come from outside (xdotool), as a user's or a software switch's.
 // On Windows it shows a window of its own, "zentavoro-hook-stress", at (100, 100), 300 x
 // 200: under Wine only input that reaches a Wine window passes the hooks.
@@ -20,20 +25,28 @@
 #include <thread>
 
 #include "llibreria_zentavoro.h"
-#include "platform/mailbox_keys.h"
-#include "platform/profile.h"
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include "common/tick_count.h"
 #endif
 
 namespace {
 
-const char* const kSection = zv::mailbox_keys::kSection;
-
 std::atomic<long> wakeUps{0};
 long fromMailbox = 0;
+long timed = 0;
+unsigned lastTime = 0;
 bool keyMode = false;
+
+unsigned tickCount() {
+#ifdef _WIN32
+    return GetTickCount();
+#else
+    return zv::x11::monotonicTickCount();
+#endif
+}
 
 #ifdef _WIN32
 DWORD mainThread = 0;
@@ -53,15 +66,15 @@ void woken(void*) {
 }
 #endif
 
-// What the program's poll does with the mailbox: read, and reset what it read.
+// What the program's poll does: takes what the library has caught.
 void poll() {
-    const std::string file = zv::settingsFilePath();
-    const char* key = keyMode ? zv::mailbox_keys::kKeyboard : zv::mailbox_keys::kClick;
-    LlibreriaZentavoroHoldReports(1);
-    const std::string value = zv::profileGet(file, kSection, key, "0", 50).value;
-    if (value != "0") zv::profileSet(file, kSection, key, "0");
-    LlibreriaZentavoroHoldReports(0);
-    if (value != "0") ++fromMailbox;
+    LzReport report{};
+    while (LlibreriaZentavoroTakeReport(&report)) {
+        if (report.kind != (keyMode ? LZ_REPORT_KEY : LZ_REPORT_CLICK)) continue;
+        ++fromMailbox;
+        if (tickCount() - report.time <= 1000) ++timed;
+        lastTime = report.time;
+    }
 }
 
 void waitAWhile(int ms) {
@@ -109,13 +122,36 @@ int main(int argc, char** argv) {
     waitAWhile(200);
 #endif
     LlibreriaZentavoroOnReport(woken, nullptr);
+#ifdef _WIN32
+    if (mode == "stamped") {
+        SetHookExecucio();
+        waitAWhile(200);
+        const DWORD stamp = GetTickCount() - 300;
+        INPUT click[2] = {};
+        for (INPUT& in : click) {
+            in.type = INPUT_MOUSE;
+            in.mi.time = stamp;
+        }
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+        for (int i = 0; i < 100 && fromMailbox == 0; ++i) waitAWhile(20);
+        UnHookHook();
+        LlibreriaZentavoroOnReport(nullptr, nullptr);
+        if (fromMailbox == 0) {
+            std::printf("stamped none\n");
+        } else {
+            std::printf("stamped %d\n", static_cast<int>(lastTime - stamp));
+        }
+        return 0;
+    }
+#endif
     keyMode = mode == "keyboard";
     if (mode == "recording") SetHookGrabacio();
     else if (mode == "execution") SetHookExecucio();
     else if (mode == "keyboard") SetHookKeyboard();
     else if (mode == "anykey") SetHookQualsevolTecla();
     else return 2;
-    zv::profileSet(zv::settingsFilePath(), kSection, keyMode ? zv::mailbox_keys::kKeyboard : zv::mailbox_keys::kClick, "0");
 
     if (FILE* ready = std::fopen(argv[3], "w")) std::fclose(ready);
     using Clock = std::chrono::steady_clock;
@@ -135,6 +171,6 @@ int main(int argc, char** argv) {
     UnHookKeyboard();
     UnHookQualsevolTecla();
     LlibreriaZentavoroOnReport(nullptr, nullptr);
-    std::printf("reports %ld mailbox %ld\n", wakeUps.load(), fromMailbox);
+    std::printf("reports %ld mailbox %ld timed %ld\n", wakeUps.load(), fromMailbox, timed);
     return 0;
 }

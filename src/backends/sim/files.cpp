@@ -30,7 +30,13 @@ fs::path SimFiles::key(const std::string& name) {
     return p.lexically_normal();
 }
 
-void SimFiles::setReadOnly(const std::string& name) { readOnly_.insert(key(name)); }
+void SimFiles::setReadOnly(const std::string& name) {
+    readOnly_.insert(key(name));
+    // The settings file service reads the attribute from the file itself, as on Windows.
+    std::error_code ec;
+    fs::permissions(nativePath(name), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove, ec);
+}
 
 bool SimFiles::readOnly(const std::string& name) const { return readOnly_.count(key(name)) > 0; }
 

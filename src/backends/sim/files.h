@@ -1,7 +1,8 @@
 #pragma once
 // Files of the simulated world are real files in the scenario's folder. Names crossing
 // the port are code page 1252 and are stored as UTF-8 on disk. Read-only is kept by the
-// simulation itself: the tests run as root, for whom no file is read-only.
+// simulation itself, since the tests run as root, for whom no file is read-only; the file
+// loses its write permissions as well, which the settings file service reads as read-only.
 
 #include <cstdint>
 #include <filesystem>

@@ -1,17 +1,18 @@
-// The simulated hook library: the user's presses and keys reported in the mailbox, as the real libraries do.
+// The simulated hook library: the user's presses and keys kept for the program in memory, as the real libraries do.
 #include "backends/sim/hooks.h"
 
 #include <algorithm>
 
+#include "backends/sim/clock_and_timers.h"
 #include "backends/sim/trace.h"
-#include "platform/mailbox_keys.h"
-#include "platform/profile.h"
 #include "platform/virtual_keys.h"
 
 namespace zv::sim {
 
 namespace {
 constexpr int kKeyboard = 1, kAnyKey = 2;
+// As many reports as the real libraries keep.
+constexpr size_t kCapacity = 256;
 }  // namespace
 
 void SimHooks::called(const char* name) {
@@ -19,10 +20,20 @@ void SimHooks::called(const char* name) {
     trace_(std::string("hook library: ") + name);
 }
 
-void SimHooks::write(const std::string& key, const std::string& value) {
-    profileSet(settingsFilePath(), mailbox_keys::kSection, key, value);
-    trace_("hook library writes " + key + " = \"" + value + "\"");
+void SimHooks::report(HookReport::Kind kind, int value, std::optional<std::string> title) {
+    const bool key = kind == HookReport::Kind::Key;
+    trace_(std::string("hook library reports ") + (key ? "key " : "click ") + std::to_string(value) +
+           (title ? " in \"" + *title + "\"" : ""));
+    if (reports_.size() == kCapacity) reports_.pop_front();
+    reports_.push_back({kind, value, clock_.now(), std::move(title)});
     reported_ = true;
+}
+
+std::optional<HookReport> SimHooks::takeReport() {
+    if (reports_.empty()) return std::nullopt;
+    HookReport taken = std::move(reports_.front());
+    reports_.pop_front();
+    return taken;
 }
 
 void SimHooks::installKeyHook(int which) {
@@ -82,8 +93,9 @@ std::vector<std::string> SimHooks::installed() const {
 
 bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
     if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
-    if (mouse_ == MouseHook::Recording) write(mailbox_keys::kWindowTitle, titleUnderPointer);
-    write(mailbox_keys::kClick, button == MouseButton::Left ? "1" : "2");
+    std::optional<std::string> title;
+    if (mouse_ == MouseHook::Recording) title = titleUnderPointer;
+    report(HookReport::Kind::Click, button == MouseButton::Left ? 1 : 2, std::move(title));
     return true;
 }
 
@@ -91,9 +103,9 @@ bool SimHooks::userKey(uint8_t vk) {
     if (!processRunning_) return false;
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
-            write(mailbox_keys::kKeyboard, vk::text(vk));
+            report(HookReport::Kind::Key, vk);
         } else {
-            write(mailbox_keys::kClick, "1");
+            report(HookReport::Kind::Click, 1);
             return true;
         }
     }
@@ -106,6 +118,7 @@ void SimHooks::reset() {
     keyChain_.clear();
     calls_.clear();
     reported_ = false;
+    reports_.clear();
 }
 
 }  // namespace zv::sim

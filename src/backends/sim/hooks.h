@@ -1,10 +1,12 @@
 #pragma once
-// The simulated companion hook library. Like the real ones it never calls the program:
-// what it catches of the user's input it writes to the hook mailbox of the settings
-// file. The mouse hooks take the presses they report, the keyboard hook only listens,
-// the any-key hook takes the keys. Input the program synthesises never reaches it.
+// The simulated companion hook library. Like the real ones it keeps what it catches of the
+// user's input in memory, stamped with the virtual clock at the press, until the program
+// takes it; it wakes the program after each report. The mouse hooks take the presses they
+// report, the keyboard hook only listens, the any-key hook takes the keys. Input the program
+// synthesises never reaches it.
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,12 +17,13 @@
 namespace zv::sim {
 
 class Trace;
+class SimClock;
 
 enum class MouseHook { None, Execution, Recording };
 
 class SimHooks : public HookLibrary {
 public:
-    explicit SimHooks(const Trace& trace) : trace_(trace) {}
+    SimHooks(const Trace& trace, const SimClock& clock) : trace_(trace), clock_(clock) {}
 
     void SetHookExecucio() override;
     void SetHookGrabacio() override;
@@ -29,8 +32,7 @@ public:
     void SetHookQualsevolTecla() override;
     void UnHookKeyboard() override;
     void UnHookQualsevolTecla() override;
-    // The user acts between the program's commands, never inside a read and reset.
-    void holdReports(bool) override {}
+    std::optional<HookReport> takeReport() override;
 
     MouseHook mouseHook() const { return mouse_; }
     bool keyboardHook() const { return keyboard_; }
@@ -46,22 +48,25 @@ public:
     bool userPress(MouseButton button, const std::string& titleUnderPointer);
     bool userKey(uint8_t vk);
 
-    // True once after the hooks have written a report to the mailbox: the library then
-    // wakes the program (outside the hook callback, as the real ones do).
-    bool takeReport() { return std::exchange(reported_, false); }
+    // True once after the hooks have made a report: the library then wakes the program
+    // (outside the hook callback, as the real ones do).
+    bool takeWakeUp() { return std::exchange(reported_, false); }
+    // The reports not taken yet, oldest first.
+    const std::deque<HookReport>& waiting() const { return reports_; }
 
     // Hooks live in the program's process: they act only while it runs, and a new
-    // process starts with none.
+    // process starts with none, and with no report waiting.
     void setProcessRunning(bool running) { processRunning_ = running; }
     void reset();
 
 private:
     void called(const char* name);
-    void write(const std::string& key, const std::string& value);
+    void report(HookReport::Kind kind, int value, std::optional<std::string> title = std::nullopt);
     void installKeyHook(int which);
     void removeKeyHook(int which);
 
     const Trace& trace_;
+    const SimClock& clock_;
     MouseHook mouse_ = MouseHook::None;
     bool keyboard_ = false, anyKey_ = false;
     // Keyboard hooks in installation order: the last one installed sees a key first.
@@ -69,6 +74,7 @@ private:
     std::vector<std::string> calls_;
     bool processRunning_ = true;
     bool reported_ = false;
+    std::deque<HookReport> reports_;
 };
 
 }  // namespace zv::sim

@@ -178,7 +178,7 @@ void InputRouter::userKey(uint8_t vk) {
 }
 
 void InputRouter::wakeIfReported() {
-    if (hooks_.takeReport() && onHookReport) onHookReport();
+    if (hooks_.takeWakeUp() && onHookReport) onHookReport();
 }
 
 void InputRouter::flushPending() {

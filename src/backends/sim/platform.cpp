@@ -8,7 +8,7 @@
 namespace zv::sim {
 
 SimPlatform::SimPlatform()
-    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, trace_),
+    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_, clock_), input_(desktop_, hooks_, screen, trace_),
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
@@ -21,6 +21,7 @@ SimPlatform::SimPlatform()
 
 void SimPlatform::processStarted(Application& app) {
     activeApp_ = &app;
+    startingApp_ = &app;
     if (!hookProcess_) hookProcess_ = &app;
 }
 
@@ -54,6 +55,10 @@ void SimPlatform::runFor(uint32_t ms) {
 void SimPlatform::endProcess(Application& app) {
     if (activeApp_ == &app) activeApp_ = nullptr;
     if (hookProcess_ == &app) hookProcess_ = nullptr;
+    if (claimHolder_ == &app) {
+        claimHolder_ = nullptr;
+        claimWindow_ = 0;
+    }
     for (Form* form : app.forms()) {
         desktop_.remove(form->windowId());
         timers_.forget(form);
@@ -66,6 +71,22 @@ void SimPlatform::clearRecords() {
     hooks_.calls().clear();
     dialogs_.clearRecords();
     for (WindowId id : desktop_.zOrder()) desktop_.find(id)->received.clear();
+}
+
+bool SimPlatform::claimInstance() {
+    if (otherCopy_ != OtherCopy::None) return false;
+    if (claimHolder_ && claimHolder_ != startingApp_) return false;
+    claimHolder_ = startingApp_;
+    return true;
+}
+
+WindowId SimPlatform::instanceWindow() {
+    if (otherCopy_ != OtherCopy::None) return otherCopyWindow_;
+    return claimHolder_ ? claimWindow_ : 0;
+}
+
+void SimPlatform::announceInstanceWindow(WindowId mainWindow) {
+    if (claimHolder_ && claimHolder_ == startingApp_) claimWindow_ = mainWindow;
 }
 
 uint32_t SimPlatform::tickCount() { return clock_.now(); }

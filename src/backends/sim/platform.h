@@ -54,6 +54,14 @@ public:
     void processStarted(Application& app);
     const Application* activeApplication() const { return activeApp_; }
 
+    // Another copy of the program, outside the world's programs, holds the claim of one
+    // copy at a time: still starting (no window named yet), or with this window named.
+    enum class OtherCopy { None, Starting, Running };
+    void setOtherCopy(OtherCopy copy, WindowId window = 0) {
+        otherCopy_ = copy;
+        otherCopyWindow_ = window;
+    }
+
     // Platform port.
     uint32_t tickCount() override;
     void sleep(unsigned ms) override;
@@ -86,6 +94,9 @@ public:
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
+    bool claimInstance() override;
+    WindowId instanceWindow() override;
+    void announceInstanceWindow(WindowId mainWindow) override;
     HookLibrary& hooks() override { return hooks_; }
     std::unique_ptr<FormBinding> bind(Form& form) override;
 
@@ -109,6 +120,13 @@ private:
     const Application* activeApp_ = nullptr;
     // The process whose hooks are the library's: the first of ours still running.
     Application* hookProcess_ = nullptr;
+    // The one-copy claim: the process starting now, the one holding the claim and the
+    // window it named.
+    Application* startingApp_ = nullptr;
+    Application* claimHolder_ = nullptr;
+    WindowId claimWindow_ = 0;
+    OtherCopy otherCopy_ = OtherCopy::None;
+    WindowId otherCopyWindow_ = 0;
 };
 
 }  // namespace zv::sim

@@ -59,6 +59,9 @@ public:
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
 
+    bool claimInstance() override;
+    WindowId instanceWindow() override;
+    void announceInstanceWindow(WindowId mainWindow) override;
     HookLibrary& hooks() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
@@ -97,6 +100,7 @@ private:
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     std::unique_ptr<HookLibrary> hooks_;
     bool active_ = false;
+    HANDLE instanceMutex_ = nullptr;  // the one-copy claim, once made
 };
 
 }  // namespace zv::win32

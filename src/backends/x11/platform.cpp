@@ -2,8 +2,6 @@
 // concerns live in their own files (pointer, input, screen, windows, dialogs, shell,
 // system, hooks).
 
-#include <time.h>
-
 #include <thread>
 
 #include <QApplication>
@@ -18,6 +16,7 @@
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
 #include "common/errors.h"
+#include "common/tick_count.h"
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
 
@@ -35,12 +34,7 @@ X11Platform::~X11Platform() {
     if (display_) XCloseDisplay(display_);
 }
 
-uint32_t X11Platform::tickCount() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    // Milliseconds since boot, wrapping at 32 bits like the system tick count.
-    return static_cast<uint32_t>(static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
-}
+uint32_t X11Platform::tickCount() { return monotonicTickCount(); }
 
 void X11Platform::sleep(unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 

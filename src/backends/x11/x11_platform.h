@@ -66,6 +66,10 @@ public:
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
 
+    bool claimInstance() override;
+    WindowId instanceWindow() override;
+    void announceInstanceWindow(WindowId mainWindow) override;
+
     HookLibrary& hooks() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
@@ -131,6 +135,8 @@ private:
     std::map<std::string, std::string> nativeNames_;
     Extents sizeableExtents_, fixedExtents_;
     std::set<uint8_t> heldModifiers_;   // synthesised modifier keys now down
+    unsigned long claimWindow_ = 0;     // owns the one-copy selection once claimed
+    bool instanceClaimed_ = false;
 };
 
 // The companion hook library, linked in.

@@ -2,6 +2,9 @@
 // recorded on the way.
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "backends/sim/runner/describe.h"
 #include "backends/sim/runner/runner.h"
@@ -128,6 +131,18 @@ bool Runner::expectWorld(const Command& c) {
             fail(subject + shown(c.at(3)) + ", got missing");
         } else if (*bytes != c.at(3)) {
             fail(subject + shown(c.at(3)) + ", got " + shown(*bytes));
+        }
+    } else if (what == "no-file-holds") {
+        // Every file of the scenario's folder and below, the settings file and its
+        // neighbours included.
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_, ec)) {
+            if (!entry.is_regular_file()) continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            if (bytes.find(c.at(2)) != std::string::npos)
+                fail("expected no file to hold " + shown(c.at(2)) + ", got it in " +
+                     entry.path().lexically_relative(folder_).string());
         }
     } else if (what == "shell") {
         if (platform_.lastShellTarget != c.at(2))

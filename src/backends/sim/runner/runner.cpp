@@ -29,7 +29,11 @@ Runner::~Runner() {
     programs_.clear();
     std::error_code ec;
     if (!previousDirectory_.empty()) fs::current_path(previousDirectory_, ec);
-    if (!folder_.empty()) fs::remove_all(folder_, ec);
+    if (folder_.empty()) return;
+    // Windows removes no read-only file: the scenario's files are made writable first.
+    for (const auto& entry : fs::recursive_directory_iterator(folder_, ec))
+        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::remove_all(folder_, ec);
 }
 
 bool Runner::run() {

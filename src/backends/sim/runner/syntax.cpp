@@ -110,6 +110,7 @@ std::optional<std::string> expectShape(const Command& c) {
         {"hook-calls", [](const Command& c) { return count(c, 2, 2); }},
         {"got", [](const Command& c) { return count(c, 3, 3); }},
         {"shell", [](const Command& c) { return count(c, 2, 2); }},
+        {"no-file-holds", [](const Command& c) { return count(c, 2, 2); }},
     };
     if (!c.words[1].quoted) {
         if (auto it = special.find(c.at(1)); it != special.end()) return it->second(c);
@@ -144,6 +145,13 @@ std::optional<std::string> shapeError(const Command& c) {
              return numbers(c, 2, c.size() - 1);
          }},
         {"pointer", [](const Command& c) { return exact(c, 2, 1, 2); }},
+        {"another-copy",
+         [](const Command& c) -> std::optional<std::string> {
+             if (c.keyword(1, "window")) return count(c, 2, 2);
+             if (auto e = count(c, 1, 1)) return e;
+             return oneOf(c, 1, {"starting", "window", "gone"});
+         }},
+        {"settings-file", [](const Command& c) { return count(c, 1, 1); }},
         {"start", [](const Command&) { return std::optional<std::string>(); }},
         {"advance",
          [](const Command& c) -> std::optional<std::string> {

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "backends/sim/environment.h"
 #include "backends/sim/runner/runner.h"
 #include "platform/profile.h"
 
@@ -62,6 +63,17 @@ bool Runner::worldCommand(const Command& c) {
                           std::to_string(w->rect.height));
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
+    } else if (name == "another-copy") {
+        if (c.keyword(1, "starting")) {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::Starting);
+        } else if (c.keyword(1, "window")) {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::Running, windowNamed(c.at(2)));
+        } else {
+            platform_.setOtherCopy(SimPlatform::OtherCopy::None);
+        }
+    } else if (name == "settings-file") {
+        // As given: a relative name is taken from the scenario's folder, the current one.
+        setEnvironment("ZENTAVORO_INI", c.at(1));
     } else if (name == "start") {
         startProgram(c);
     } else {
