@@ -12,6 +12,7 @@
 
 #include "platform/hook_library.h"
 #include "platform/virtual_keys.h"
+#include "platform/write_result.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -107,7 +108,9 @@ public:
     // Whole-file reading and writing; a relative name is taken from the current directory.
     // Reading fails, without reading it whole, for a file of more than maxBytes bytes.
     virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;
-    virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
+    // Creates or replaces the file whole: on any failure the old file is left as it was.
+    // A read-only file is refused.
+    virtual WriteResult writeFile(const std::string& name, const std::string& bytes) = 0;
 
     // The companion hook library.
     virtual HookLibrary& hooks() = 0;

@@ -70,7 +70,8 @@ void FormPrincipal::MenuGuardarClick() {
         lines.insert(lines.end(), windows.begin(), windows.end());
     }
     MemoPelFitxer.setLines(lines);
-    if (!platform().writeFile(*chosen, joinLines(lines))) showInfo(messages::kCannotWrite);
+    if (const WriteResult written = platform().writeFile(*chosen, joinLines(lines)); !written)
+        showInfo(messages::cannotWrite(*chosen, written));
 }
 
 }  // namespace zv

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/text.h"
+#include "platform/whole_file.h"
 
 namespace zv::sim {
 
@@ -55,9 +56,14 @@ bool writeBytes(const fs::path& path, const std::string& bytes) {
 }
 }  // namespace
 
-bool SimFiles::write(const std::string& name, const std::string& bytes) {
-    if (readOnly(name)) return false;
-    return writeBytes(nativePath(name), bytes);
+WriteResult SimFiles::write(const std::string& name, const std::string& bytes) {
+    if (readOnly(name)) return {WriteFailure::NoPermission, {}};
+    if (diskFull_) return {WriteFailure::DiskFull, {}};
+#ifdef _WIN32
+    return replaceWholeFile(nativePath(name).wstring(), bytes, FileAccess::Usual);
+#else
+    return replaceWholeFile(nativePath(name).string(), bytes, FileAccess::Usual);
+#endif
 }
 
 bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/write_result.h"
+
 namespace zv::sim {
 
 class SimFiles {
@@ -21,8 +23,10 @@ public:
 
     // Nothing for a file of more than maxBytes bytes, which is not read.
     std::optional<std::string> read(const std::string& name, size_t maxBytes = SIZE_MAX) const;
-    // The program's writes: refused for read-only files.
-    bool write(const std::string& name, const std::string& bytes);
+    // The program's writes, each replacing its file whole: refused for read-only files,
+    // and for every file while the disk is full.
+    WriteResult write(const std::string& name, const std::string& bytes);
+    void setDiskFull(bool full) { diskFull_ = full; }
     // The world's own writes (the scenario setting up files), whatever their attributes;
     // missing folders are made on the way.
     static bool writeAnyway(const std::string& name, const std::string& bytes);
@@ -34,6 +38,7 @@ public:
 private:
     static std::filesystem::path key(const std::string& name);
     std::set<std::filesystem::path> readOnly_;
+    bool diskFull_ = false;
 };
 
 }  // namespace zv::sim

@@ -151,10 +151,10 @@ std::optional<std::string> SimPlatform::readFile(const std::string& name, size_t
     return files_.read(name, maxBytes);
 }
 
-bool SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
-    const bool ok = files_.write(name, bytes);
-    trace_("write " + name + (ok ? "" : " refused"));
-    return ok;
+WriteResult SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
+    WriteResult result = files_.write(name, bytes);
+    trace_("write " + name + (result ? "" : " refused"));
+    return result;
 }
 
 std::unique_ptr<FormBinding> SimPlatform::bind(Form& form) { return std::make_unique<SimBinding>(*this, form); }

@@ -7,6 +7,7 @@
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 #include "platform/plain_files.h"
+#include "platform/whole_file.h"
 
 namespace zv::win32 {
 
@@ -73,11 +74,10 @@ std::optional<std::string> Win32Platform::readFile(const std::string& name, size
     return bytes;
 }
 
-bool Win32Platform::writeFile(const std::string& name, const std::string& bytes) {
-    FILE* f = _wfopen(widenName(name).c_str(), L"wb");
-    if (!f) return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && written;
+WriteResult Win32Platform::writeFile(const std::string& name, const std::string& bytes) {
+    WriteResult result = replaceWholeFile(widenName(name), bytes, FileAccess::Usual);
+    if (tracing()) trace("writeFile '" + name + "'" + (result ? "" : " failed"));
+    return result;
 }
 
 }  // namespace zv::win32

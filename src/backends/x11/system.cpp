@@ -16,6 +16,7 @@
 #include "backends/x11/x11_platform.h"
 #include "platform/plain_files.h"
 #include "platform/text.h"
+#include "platform/whole_file.h"
 
 namespace zv::x11 {
 
@@ -81,12 +82,8 @@ std::optional<std::string> X11Platform::readFile(const std::string& name, size_t
     return bytes;
 }
 
-bool X11Platform::writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream out(nativeName(name), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+WriteResult X11Platform::writeFile(const std::string& name, const std::string& bytes) {
+    return replaceWholeFile(nativeName(name), bytes, FileAccess::Usual);
 }
 
 }  // namespace zv::x11

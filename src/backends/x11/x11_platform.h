@@ -64,7 +64,7 @@ public:
     bool setCurrentDirectory(const std::string& dir) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
-    bool writeFile(const std::string& name, const std::string& bytes) override;
+    WriteResult writeFile(const std::string& name, const std::string& bytes) override;
 
     HookLibrary& hooks() override;
 

@@ -134,6 +134,11 @@ std::optional<std::string> shapeError(const Command& c) {
         {"version", [](const Command& c) { return exact(c, 5, 1, 4); }},
         {"file", [](const Command& c) { return count(c, c.body ? 1 : 2, c.body ? 1 : 2); }},
         {"readonly", [](const Command& c) { return count(c, 1, 1); }},
+        {"disk",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 1, 1)) return e;
+             return oneOf(c, 1, {"full", "free"});
+         }},
         {"ini", [](const Command& c) { return count(c, 3, 3); }},
         {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
         {"window", windowShape},

@@ -25,6 +25,8 @@ bool Runner::worldCommand(const Command& c) {
         if (!SimFiles::writeAnyway(c.at(1), c.body ? *c.body : c.at(2))) fail("cannot write the file " + c.at(1));
     } else if (name == "readonly") {
         platform_.files().setReadOnly(c.at(1));
+    } else if (name == "disk") {
+        platform_.files().setDiskFull(c.keyword(1, "full"));
     } else if (name == "ini") {
         if (!profileSet(settingsFilePath(), c.at(1), c.at(2), c.at(3))) fail("cannot write the settings file");
     } else if (name == "ini-file") {
