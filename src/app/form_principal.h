@@ -88,7 +88,11 @@ public:
     bool SkipNextReport = false;
     int32_t NextClickTick = 0;
     int32_t ClickInterval = 1000;
+    // In UTF-8, as titles are compared.
     std::string LastWindowTitle;
+    // The title, in UTF-8, of the window under the last recorded point: Save proposes it
+    // in full when the mailbox holds what code page 1252 makes of it.
+    std::string recordedTitle;
     // Where the last placement really left the pointer, for the pointer check of the
     // "Windows Vista" variant after a keyboard jump.
     std::optional<std::pair<int, int>> lastPlaced;
@@ -152,6 +156,7 @@ public:
     void MenuAbrirClick();
     void MenuGuardarClick();
     void LoadScanFile(const std::string& name);
+    void noteRecordedTitle(int x, int y);
     std::optional<std::string> MatchScanFile();
     // Points that follow their window (points/window_follow.cpp).
     void noteWindowOfPoint(int index, int x, int y);

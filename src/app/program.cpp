@@ -13,6 +13,7 @@
 #include "lang/captions.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "platform/text.h"
 #include "points/window_matching.h"
 #include "record/form_mouse.h"
 #include "record/form_screen.h"
@@ -191,7 +192,7 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
     if (name == "SkipNextReport") return flag(m.SkipNextReport);
     if (name == "NextClickTick") return std::to_string(m.NextClickTick);
     if (name == "ClickInterval") return std::to_string(m.ClickInterval);
-    if (name == "LastWindowTitle") return m.LastWindowTitle;
+    if (name == "LastWindowTitle") return utf8ToCp1252(m.LastWindowTitle);
     return std::nullopt;
 }
 

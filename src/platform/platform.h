@@ -1,7 +1,10 @@
 #pragma once
 // The platform port: everything the program asks of the operating system. Each backend
 // (simulated, Win32, X11) implements all of it; the compiler checks it is complete.
-// Every text crossing this interface is code page 1252 bytes.
+// Every text crossing this interface is code page 1252 bytes, except the names of files
+// and folders and the titles that windowTitle reads: these are UTF-8, so that a name or a
+// title in any script reaches the disk and the comparisons whole (on Linux a name is its
+// own bytes, whatever they are).
 
 #include <cstddef>
 #include <cstdint>
@@ -38,7 +41,7 @@ struct FileDialogSpec {
     // Pairs of description and pattern, the first being the default.
     std::vector<std::pair<std::string, std::string>> filters;
     std::string defaultExtension;   // without the point; empty for none
-    std::string fileName;           // proposed name
+    std::string fileName;           // proposed name, UTF-8 as every file name
     bool mustExist = false;
     bool askOverwrite = false;
     bool hideReadOnly = true;
@@ -75,6 +78,8 @@ public:
     // Windows, top level. Enumeration is in the system's order (top of the z-order first).
     virtual WindowId foregroundWindow() = 0;
     virtual std::string windowText(WindowId w, int maxChars) = 0;
+    // The same title in UTF-8, every character kept: at most maxChars characters.
+    virtual std::string windowTitle(WindowId w, int maxChars) = 0;
     virtual std::string className(WindowId w, int maxChars) = 0;
     virtual std::vector<WindowId> topLevelWindows() = 0;
     virtual WindowId windowFromPoint(int x, int y) = 0;
@@ -89,7 +94,7 @@ public:
     virtual void shellOpen(const std::string& target) = 0;
     virtual void messageBeep(unsigned type) = 0;
 
-    // Dialogs. The file dialogs return the chosen path, or nothing when cancelled.
+    // Dialogs. The file dialogs return the chosen path (UTF-8), or nothing when cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) = 0;
     virtual std::optional<uint32_t> colorDialog(uint32_t initial) = 0;

@@ -12,7 +12,7 @@ bool contains(const Rect& r, int x, int y) {
 }
 }  // namespace
 
-std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+std::optional<std::pair<WindowId, Rect>> topLevelAt(Platform& platform, int x, int y, const WindowFilter& skip) {
     WindowId found = platform.windowFromPoint(x, y);
     std::optional<Rect> rect;
     if (found && !skip(found)) rect = platform.windowRect(found);
@@ -29,7 +29,14 @@ std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const W
         }
     }
     if (!rect) return std::nullopt;
-    RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), *rect};
+    return std::make_pair(found, *rect);
+}
+
+std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+    const auto at = topLevelAt(platform, x, y, skip);
+    if (!at) return std::nullopt;
+    const WindowId found = at->first;
+    RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), at->second};
     if (window.title.empty() && window.className.empty()) return std::nullopt;
     return window;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Files of the simulated world are real files in the scenario's folder. Names crossing
-// the port are code page 1252 and are stored as UTF-8 on disk. Read-only is kept by the
+// the port are UTF-8, as they are on disk. Read-only is kept by the
 // simulation itself: the tests run as root, for whom no file is read-only.
 
 #include <cstdint>

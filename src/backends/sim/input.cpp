@@ -7,6 +7,7 @@
 #include "backends/sim/desktop.h"
 #include "backends/sim/hooks.h"
 #include "backends/sim/trace.h"
+#include "platform/text.h"
 #include "widgets/application.h"
 
 namespace zv::sim {
@@ -167,7 +168,7 @@ void InputRouter::userPress(MouseButton button) {
     trace_(std::string("user presses ") + buttonName(button) + " at " + std::to_string(pointer_.x) + " " +
            std::to_string(pointer_.y));
     const SimWindow* under = desktop_.find(desktop_.fromPoint(pointer_.x, pointer_.y));
-    if (!hooks_.userPress(button, under ? under->title : std::string())) press(button, true);
+    if (!hooks_.userPress(button, under ? utf8ToCp1252(under->title) : std::string())) press(button, true);
     wakeIfReported();
 }
 

@@ -2,6 +2,7 @@
 #include "backends/sim/platform.h"
 
 #include "backends/sim/binding.h"
+#include "platform/text.h"
 #include "widgets/application.h"
 #include "widgets/layout.h"
 
@@ -111,7 +112,13 @@ WindowId SimPlatform::foregroundWindow() { return desktop_.foreground(); }
 std::string SimPlatform::windowText(WindowId w, int maxChars) {
     const SimWindow* window = desktop_.find(w);
     if (!window || maxChars <= 0) return {};
-    return window->title.substr(0, static_cast<size_t>(maxChars));
+    return utf8ToCp1252(window->title).substr(0, static_cast<size_t>(maxChars));
+}
+
+std::string SimPlatform::windowTitle(WindowId w, int maxChars) {
+    const SimWindow* window = desktop_.find(w);
+    if (!window || maxChars <= 0) return {};
+    return firstCharsUtf8(window->title, static_cast<size_t>(maxChars));
 }
 
 std::string SimPlatform::className(WindowId w, int maxChars) {

@@ -68,6 +68,7 @@ public:
     void releaseCapture(const std::string& picture) override;
     WindowId foregroundWindow() override;
     std::string windowText(WindowId w, int maxChars) override;
+    std::string windowTitle(WindowId w, int maxChars) override;
     std::string className(WindowId w, int maxChars) override;
     std::vector<WindowId> topLevelWindows() override;
     WindowId windowFromPoint(int x, int y) override;

@@ -37,6 +37,7 @@ public:
 
     WindowId foregroundWindow() override;
     std::string windowText(WindowId w, int maxChars) override;
+    std::string windowTitle(WindowId w, int maxChars) override;
     std::string className(WindowId w, int maxChars) override;
     std::vector<WindowId> topLevelWindows() override;
     WindowId windowFromPoint(int x, int y) override;

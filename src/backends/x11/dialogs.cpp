@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,7 +24,7 @@ std::optional<std::string> X11Platform::fileDialog(const FileDialogSpec& spec, b
     if (!spec.filters.empty()) dialog.setNameFilters(qtNameFilters(spec.filters));
     if (!spec.defaultExtension.empty()) dialog.setDefaultSuffix(qtText(spec.defaultExtension));
     dialog.setDirectory(QDir::currentPath());
-    if (!spec.fileName.empty()) dialog.selectFile(QString::fromStdString(nativeName(spec.fileName)));
+    if (!spec.fileName.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(spec.fileName)));
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QString chosen = dialog.selectedFiles().first();
@@ -33,7 +34,7 @@ std::optional<std::string> X11Platform::fileDialog(const FileDialogSpec& spec, b
                                  chosen + QStringLiteral("\nEl archivo es de sólo lectura.\nUse otro nombre de archivo."));
             continue;
         }
-        return systemName(chosen.toStdString());
+        return QFile::encodeName(chosen).toStdString();
     }
 }
 

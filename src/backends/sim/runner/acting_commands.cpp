@@ -95,9 +95,9 @@ void Runner::answer(const Command& c) {
     if (c.keyword(1, "cancel")) {
         dialogs.answerCancel();
     } else if (c.keyword(1, "open")) {
-        dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+        dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.unicodeAt(2)));
     } else if (c.keyword(1, "save")) {
-        dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+        dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.unicodeAt(2)));
     } else if (c.keyword(1, "color")) {
         dialogs.answerColor(cancel ? std::nullopt : std::optional<uint32_t>(static_cast<uint32_t>(*number(c.at(2)))));
     } else {
