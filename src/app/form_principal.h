@@ -101,6 +101,9 @@ public:
     std::string startupDirectory;
     // Set while a scan step places the pointer: a pointer-hold tick then has nothing to check.
     bool placingPointer = false;
+    // Whether the program has said, in this execution, that it passes over points off
+    // every screen.
+    bool offScreenSaid = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
 
@@ -188,6 +191,9 @@ public:
     void switchClick();
     bool pressTooSoon();
     void placePointer(int x, int y);
+    // Points off every screen (scan/off_screen.cpp).
+    bool pointOnScreen(int index);
+    void sayPointOffScreen();
     bool vistaVariant() const;
     bool programWindowInFront() const;
 

@@ -70,6 +70,9 @@ public:
 
     // Screen.
     virtual ScreenSize primaryScreenSize() = 0;
+    // Every screen of the desktop, in pixels of the primary screen's coordinates, the
+    // primary one first.
+    virtual std::vector<Rect> screens() = 0;
     // A picture of the whole primary screen, by a name that this backend's images can
     // show; released when no longer needed.
     virtual std::string captureScreen() = 0;

@@ -48,6 +48,13 @@ Image* imageAt(const Form& form, int cx, int cy, Rect& where) {
 }  // namespace
 
 void InputRouter::movePointer(int x, int y) {
+    for (const Rect& r : moreScreens_) {
+        if (x >= r.left && y >= r.top && int64_t{x} - r.left < r.width && int64_t{y} - r.top < r.height) {
+            pointer_ = {x, y};
+            return;
+        }
+    }
+    // Off every screen: the nearest place on the primary one.
     pointer_.x = std::clamp(x, 0, std::max(0, screen_.width - 1));
     pointer_.y = std::clamp(y, 0, std::max(0, screen_.height - 1));
 }

@@ -9,7 +9,7 @@
 namespace zv::sim {
 
 SimPlatform::SimPlatform()
-    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, trace_),
+    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, moreScreens, trace_),
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
@@ -98,6 +98,12 @@ void SimPlatform::setCursorPos(int x, int y) { input_.setCursorPos(x, y); }
 void SimPlatform::mouseEvent(uint32_t flags, int dx, int dy) { input_.mouseEvent(flags, dx, dy); }
 void SimPlatform::keyEvent(uint8_t vk, bool up) { input_.keyEvent(vk, up); }
 ScreenSize SimPlatform::primaryScreenSize() { return screen; }
+
+std::vector<Rect> SimPlatform::screens() {
+    std::vector<Rect> all{{0, 0, screen.width, screen.height}};
+    all.insert(all.end(), moreScreens.begin(), moreScreens.end());
+    return all;
+}
 
 std::string SimPlatform::captureScreen() {
     ++captures_;

@@ -32,6 +32,8 @@ public:
     SimFiles& files() { return files_; }
     Trace& trace() { return trace_; }
     ScreenSize screen{1024, 768};
+    // Screens beside the primary one, in its coordinates.
+    std::vector<Rect> moreScreens;
     VersionInfo versionInfo{5, 1, 2600, 2, "Service Pack 3"};
     std::string lastShellTarget;
 
@@ -64,6 +66,7 @@ public:
     void mouseEvent(uint32_t flags, int dx, int dy) override;
     void keyEvent(uint8_t vk, bool up) override;
     ScreenSize primaryScreenSize() override;
+    std::vector<Rect> screens() override;
     std::string captureScreen() override;
     void releaseCapture(const std::string& picture) override;
     WindowId foregroundWindow() override;

@@ -39,6 +39,7 @@ public:
     void keyEvent(uint8_t vk, bool up) override;
 
     ScreenSize primaryScreenSize() override;
+    std::vector<Rect> screens() override;
     std::string captureScreen() override;
     void releaseCapture(const std::string& picture) override;
 

@@ -124,6 +124,7 @@ std::optional<std::string> expectShape(const Command& c) {
 std::optional<std::string> shapeError(const Command& c) {
     static const std::map<std::string, Check> shapes = {
         {"screen", [](const Command& c) { return exact(c, 2, 1, 2); }},
+        {"monitor", [](const Command& c) { return exact(c, 4, 1, 4); }},
         {"tick",
          [](const Command& c) -> std::optional<std::string> {
              if (auto e = exact(c, 1, 1, 1)) return e;

@@ -16,6 +16,8 @@ bool Runner::worldCommand(const Command& c) {
     const std::string& name = c.name();
     if (name == "screen") {
         platform_.screen = {integer(c, 1), integer(c, 2)};
+    } else if (name == "monitor") {
+        platform_.moreScreens.push_back({integer(c, 1), integer(c, 2), integer(c, 3), integer(c, 4)});
     } else if (name == "tick") {
         platform_.clock().set(static_cast<uint32_t>(*number(c.at(1))));
     } else if (name == "version") {
