@@ -124,6 +124,7 @@ public:
     void SpinDelay(uint32_t ms);
     void putOnTop();
     void showInfo(const std::string& text);
+    bool askYesNo(const std::string& text);
     // What starts a recording or a scan, opens or saves a file: usable while the program is
     // idle, not while it records or scans.
     void enableStarts(bool enabled);
@@ -177,6 +178,10 @@ public:
     void MenuPararGrabacionClick();
     void stopRecordingAndOfferSave();
     void appendPointerPosition();
+    // A recording survives a crash (record/recording_recovery.cpp).
+    void keepRecording();
+    void dropRecording();
+    void offerRecoveredRecording();
     void recordSwitchPress();
 
     // --- Scanning (scan/) ---

@@ -168,6 +168,9 @@ bool Program::start(const std::vector<std::string>& args) {
     about_->setCaption(std::to_string(v.major) + "-" + std::to_string(v.minor) + "-" + std::to_string(v.build) + "-" +
                        std::to_string(v.platformId) + "-" + v.servicePack);
 
+    // A recording that a crash cut short: its points back, or away.
+    main.offerRecoveredRecording();
+
     // 21. Command line.
     const std::string line = joinArguments(args);
     if (line == "INTERCANVIARBOTONSDELARATA") {

@@ -103,6 +103,9 @@ public:
     virtual std::optional<uint32_t> colorDialog(uint32_t initial) = 0;
     // A message box with the information icon and one OK button.
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // A question with the question icon and the buttons Yes (the default) and No: true for
+    // Yes. Closing the box is No.
+    virtual bool questionBox(const std::string& text, const std::string& title) = 0;
     // The general error report of an unforeseen failure.
     virtual void errorReport(const std::string& text) = 0;
 

@@ -15,6 +15,7 @@ void FormPrincipal::appendPointerPosition() {
     if (!points.append(at.x, at.y)) return;
     noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
     noteRecordedTitle(at.x, at.y);
+    keepRecording();
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -38,6 +39,7 @@ void FormPrincipal::MenuGrabarClick() {
     points.PointCount = 0;
     anchors.clear();
     recordedTitle.clear();
+    dropRecording();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();
@@ -73,6 +75,7 @@ void FormPrincipal::MenuGrabarClick() {
 }
 
 void FormPrincipal::MenuPararGrabacionClick() {
+    dropRecording();
     endPointScanning();
     platform().hooks().UnHookHook();
     HookInstalled = false;

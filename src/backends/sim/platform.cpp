@@ -155,6 +155,7 @@ std::optional<uint32_t> SimPlatform::colorDialog(uint32_t initial) { return dial
 
 void SimPlatform::messageBox(const std::string& text, const std::string& title) { dialogs_.messageBox(text, title); }
 void SimPlatform::errorReport(const std::string& text) { dialogs_.errorReport(text); }
+bool SimPlatform::questionBox(const std::string& text, const std::string& title) { return dialogs_.question(text, title); }
 
 VersionInfo SimPlatform::version() { return versionInfo; }
 std::string SimPlatform::currentDirectory() { return files_.currentDirectory(); }

@@ -83,6 +83,7 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
     std::optional<uint32_t> colorDialog(uint32_t initial) override;
     void messageBox(const std::string& text, const std::string& title) override;
+    bool questionBox(const std::string& text, const std::string& title) override;
     void errorReport(const std::string& text) override;
     VersionInfo version() override;
     std::string currentDirectory() override;

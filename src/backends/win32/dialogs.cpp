@@ -78,6 +78,11 @@ void Win32Platform::messageBox(const std::string& text, const std::string& title
     MessageBoxW(dialogOwner(), widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
+bool Win32Platform::questionBox(const std::string& text, const std::string& title) {
+    return MessageBoxW(dialogOwner(), widen(text).c_str(), widen(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
+}
+
 void Win32Platform::errorReport(const std::string& text) {
     MessageBoxW(dialogOwner(), widen(text).c_str(), L"Zentavoro", MB_OK | MB_ICONERROR);
 }

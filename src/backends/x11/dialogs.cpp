@@ -56,6 +56,13 @@ void X11Platform::messageBox(const std::string& text, const std::string& title) 
     box.exec();
 }
 
+bool X11Platform::questionBox(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, qtText(title), qtText(text), QMessageBox::Yes | QMessageBox::No, dialogOwner());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void X11Platform::errorReport(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Zentavoro"), qtText(text), QMessageBox::Ok, dialogOwner());
     box.exec();

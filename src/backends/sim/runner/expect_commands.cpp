@@ -184,13 +184,15 @@ bool Runner::expectRecords(const Command& c) {
         if (!dialogs.messages().empty()) fail("expected quiet, got message " + shown(dialogs.messages().front().text));
         if (!dialogs.errors().empty()) fail("expected quiet, got error " + shown(dialogs.errors().front()));
     } else if (what == "dialog") {
-        // A proposed file name is UTF-8, as every file name the program hands the system.
         const std::string wanted = c.at(2) + (c.size() > 3 ? " " + shown(c.at(3)) : "");
         if (dialogs.dialogs().empty()) fail("expected dialog " + wanted + ", got no dialog");
         const DialogRecord d = dialogs.dialogs().front();
         dialogs.dialogs().pop_front();
-        const std::string got = d.kind + (c.size() > 3 ? " " + shown(utf8ToCp1252(d.initial)) : "");
-        if (d.kind != c.at(2) || (c.size() > 3 && d.initial != c.unicodeAt(3)))
+        // A proposed file name is UTF-8, as every file name the program hands the system.
+        const bool fileName = d.kind == "open" || d.kind == "save";
+        const std::string initial = fileName ? utf8ToCp1252(d.initial) : d.initial;
+        const std::string got = d.kind + (c.size() > 3 ? " " + shown(initial) : "");
+        if (d.kind != c.at(2) || (c.size() > 3 && d.initial != (fileName ? c.unicodeAt(3) : c.at(3))))
             fail("expected dialog " + wanted + ", got " + got);
     } else {
         return false;
