@@ -111,6 +111,17 @@ TEST(Script, every_command_of_the_language_is_accepted_in_its_forms) {
     EXPECT_EQ(errorLine(text), 0);
 }
 
+TEST(Script, the_program_s_own_commands_are_accepted_in_their_forms_and_nothing_else) {
+    EXPECT_EQ(errorLine("monitor 1024 0 800 600\ndisk full\ndisk free\nkill\nanswer question yes\n"
+                        "answer question no\nexpect dialog question \"\xC2\xBFS\xC3\xAD?\"\n"),
+              0);
+    EXPECT_EQ(errorLine("monitor 1024 0 800"), 1);
+    EXPECT_EQ(errorLine("disk empty"), 1);
+    EXPECT_EQ(errorLine("kill now"), 1);
+    EXPECT_EQ(errorLine("answer question maybe"), 1);
+    EXPECT_EQ(errorLine("answer question"), 1);
+}
+
 TEST(Script, key_names_and_codes) {
     EXPECT_EQ(keyCode("Tab"), 9);
     EXPECT_EQ(keyCode("Return"), 13);
