@@ -242,6 +242,7 @@ WriteResult replaceWholeFile(const NativeName& given, const std::string& bytes, 
     const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) return failure(errno);
+    if (exists) (void)fchown(fd, old.st_uid, old.st_gid);   // as far as this user may keep them
     if (access == FileAccess::OwnerOnly)
         fchmod(fd, 0600);
     else if (exists)
