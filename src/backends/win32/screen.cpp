@@ -22,6 +22,10 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
 }  // namespace
 
 std::vector<Rect> Win32Platform::screens() {
+    // Asked at every scan step: one screen is answered without enumerating the monitors,
+    // which takes milliseconds under Wine.
+    if (GetSystemMetrics(SM_CMONITORS) <= 1)
+        return {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
     std::vector<Rect> all;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&all));
     if (all.empty()) all.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
