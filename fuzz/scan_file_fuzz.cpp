@@ -2,9 +2,10 @@
 // end and come back the same through the writer's joining; dropping comments keeps the
 // first line and every other line not starting with "//", in order; the loader's single
 // pass keeps the same text and reads exactly what reading every line would; the window
-// lines read from the kept text are those of every line, and write back to themselves; and
-// a file that reads is a sound point set which, saved and loaded again, gives back its
-// points.
+// lines read from the kept text are those of every line, and write back to themselves; a
+// file that reads is a sound point set which, saved and loaded again, gives back its
+// points; and read as a recovery file, it gives a recording that is written and read back
+// the same.
 
 #include <algorithm>
 #include <cstddef>
@@ -14,6 +15,7 @@
 
 #include "platform/numbers.h"
 #include "points/anchor_lines.h"
+#include "points/recovery_file.h"
 #include "points/scan_file.h"
 
 namespace {
@@ -86,6 +88,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     written.insert(written.end(), windowLines.begin(), windowLines.end());
     check(zv::anchorLines(zv::readAnchorLines(written, most), most) == windowLines);
     for (const std::string& line : windowLines) check(line.find_first_of("\r\n") == std::string::npos);
+
+    // As the recovery file of a recording that a crash cut short.
+    if (const auto recording = zv::readRecovery(bytes)) {
+        const int32_t count = recording->points.PointCount;
+        check(count >= 1 && count <= zv::PointSet::kCapacity);
+        const auto again = zv::readRecovery(zv::recoveryText(recording->points, recording->anchors, recording->title));
+        check(again && again->points.PointCount == count && again->title == recording->title);
+        check(std::equal(again->points.Points.begin(), again->points.Points.begin() + count,
+                         recording->points.Points.begin()));
+        check(zv::anchorLines(again->anchors, count) == zv::anchorLines(recording->anchors, count));
+    }
 
     const Reading full = read(kept);
     check(same(full, read(loaded.lines)));

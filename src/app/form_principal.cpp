@@ -217,6 +217,8 @@ void FormPrincipal::FormDeactivate() { putOnTop(); }
 
 void FormPrincipal::FormClose() {
     if (HookInstalled) platform().hooks().UnHookHook();
+    // Closing is the user's own end: nothing is left to offer back.
+    dropRecording();
     platform().hooks().UnHookQualsevolTecla();
     settings::write(keys::kSectionOptions, keys::kScanStep, SpinEditTempsTimer.text());
     settings::write(keys::kSectionLibrary, keys::kWindowTitle, "");
@@ -256,5 +258,7 @@ void FormPrincipal::SpinDelay(uint32_t ms) {
 }
 
 void FormPrincipal::showInfo(const std::string& text) { platform().messageBox(text, kMessageTitle); }
+
+bool FormPrincipal::askYesNo(const std::string& text) { return platform().questionBox(text, kMessageTitle); }
 
 }  // namespace zv

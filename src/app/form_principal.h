@@ -90,7 +90,11 @@ public:
     bool SkipNextReport = false;
     int32_t NextClickTick = 0;
     int32_t ClickInterval = 1000;
+    // In UTF-8, as titles are compared.
     std::string LastWindowTitle;
+    // The title, in UTF-8, of the window under the last recorded point: Save proposes it
+    // in full when the mailbox holds what code page 1252 makes of it.
+    std::string recordedTitle;
     // Where the last placement really left the pointer, for the pointer check of the
     // "Windows Vista" variant after a keyboard jump.
     std::optional<std::pair<int, int>> lastPlaced;
@@ -99,6 +103,9 @@ public:
     std::string startupDirectory;
     // Set while a scan step places the pointer: a pointer-hold tick then has nothing to check.
     bool placingPointer = false;
+    // Whether the program has said, in this execution, that it passes over points off
+    // every screen.
+    bool offScreenSaid = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
     // The hook library's reports waiting for the poll.
@@ -130,6 +137,7 @@ public:
     std::optional<std::string> settingsNotice;
     void settingsUnwritable(const std::string& file, ProfileWriteError why);
     void tellSettingsNotice();
+    bool askYesNo(const std::string& text);
     // What starts a recording or a scan, opens or saves a file: usable while the program is
     // idle, not while it records or scans.
     void enableStarts(bool enabled);
@@ -165,6 +173,7 @@ public:
     void MenuAbrirClick();
     void MenuGuardarClick();
     void LoadScanFile(const std::string& name);
+    void noteRecordedTitle(int x, int y);
     std::optional<std::string> MatchScanFile();
     // Points that follow their window (points/window_follow.cpp).
     void noteWindowOfPoint(int index, int x, int y);
@@ -185,6 +194,10 @@ public:
     void MenuPararGrabacionClick();
     void stopRecordingAndOfferSave();
     void appendPointerPosition();
+    // A recording survives a crash (record/recording_recovery.cpp).
+    void keepRecording();
+    void dropRecording();
+    void offerRecoveredRecording();
     void recordSwitchPress();
 
     // --- Scanning (scan/) ---
@@ -199,6 +212,9 @@ public:
     void switchClick();
     bool pressTooSoon();
     void placePointer(int x, int y);
+    // Points off every screen (scan/off_screen.cpp).
+    bool pointOnScreen(int index);
+    void sayPointOffScreen();
     bool vistaVariant() const;
     bool programWindowInFront() const;
 

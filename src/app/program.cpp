@@ -13,6 +13,7 @@
 #include "lang/captions.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "platform/text.h"
 #include "points/window_matching.h"
 #include "record/form_mouse.h"
 #include "record/form_screen.h"
@@ -199,6 +200,9 @@ bool Program::start(const std::vector<std::string>& args) {
     about_->setCaption(std::to_string(v.major) + "-" + std::to_string(v.minor) + "-" + std::to_string(v.build) + "-" +
                        std::to_string(v.platformId) + "-" + v.servicePack);
 
+    // A recording that a crash cut short: its points back, or away.
+    main.offerRecoveredRecording();
+
     // 21. Command line.
     const std::string line = joinArguments(args);
     if (line == "INTERCANVIARBOTONSDELARATA") {
@@ -223,7 +227,7 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
     if (name == "SkipNextReport") return flag(m.SkipNextReport);
     if (name == "NextClickTick") return std::to_string(m.NextClickTick);
     if (name == "ClickInterval") return std::to_string(m.ClickInterval);
-    if (name == "LastWindowTitle") return m.LastWindowTitle;
+    if (name == "LastWindowTitle") return utf8ToCp1252(m.LastWindowTitle);
     if (name == "PressTick") return std::to_string(m.pressTick);
     return std::nullopt;
 }

@@ -63,6 +63,8 @@ void FormPrincipal::TimerMouseHookTimer() {
         const int32_t k = strToInt(keyText);
         auto jump = [&](int32_t n) {
             if (n >= points.PointCount) return;
+            // A jump to a point off every screen goes nowhere, and clicks nothing.
+            if (!pointOnScreen(n)) return sayPointOffScreen();
             points.CurrentPoint = n;
             ScanStep();
             if (MenuClicAutomticoAlAccederPorTeclado.checked()) switchValue = "1";

@@ -1,7 +1,10 @@
 #pragma once
 // The platform port: everything the program asks of the operating system. Each backend
 // (simulated, Win32, X11) implements all of it; the compiler checks it is complete.
-// Every text crossing this interface is code page 1252 bytes.
+// Every text crossing this interface is code page 1252 bytes, except the names of files
+// and folders and the titles that windowTitle reads: these are UTF-8, so that a name or a
+// title in any script reaches the disk and the comparisons whole (on Linux a name is its
+// own bytes, whatever they are).
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +15,7 @@
 
 #include "platform/hook_library.h"
 #include "platform/virtual_keys.h"
+#include "platform/write_result.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -37,7 +41,7 @@ struct FileDialogSpec {
     // Pairs of description and pattern, the first being the default.
     std::vector<std::pair<std::string, std::string>> filters;
     std::string defaultExtension;   // without the point; empty for none
-    std::string fileName;           // proposed name
+    std::string fileName;           // proposed name, UTF-8 as every file name
     bool mustExist = false;
     bool askOverwrite = false;
     bool hideReadOnly = true;
@@ -66,6 +70,9 @@ public:
 
     // Screen.
     virtual ScreenSize primaryScreenSize() = 0;
+    // Every screen of the desktop, in pixels of the primary screen's coordinates, the
+    // primary one first.
+    virtual std::vector<Rect> screens() = 0;
     // A picture of the whole primary screen, by a name that this backend's images can
     // show; released when no longer needed.
     virtual std::string captureScreen() = 0;
@@ -74,6 +81,8 @@ public:
     // Windows, top level. Enumeration is in the system's order (top of the z-order first).
     virtual WindowId foregroundWindow() = 0;
     virtual std::string windowText(WindowId w, int maxChars) = 0;
+    // The same title in UTF-8, every character kept: at most maxChars characters.
+    virtual std::string windowTitle(WindowId w, int maxChars) = 0;
     virtual std::string className(WindowId w, int maxChars) = 0;
     virtual std::vector<WindowId> topLevelWindows() = 0;
     virtual WindowId windowFromPoint(int x, int y) = 0;
@@ -88,12 +97,15 @@ public:
     virtual void shellOpen(const std::string& target) = 0;
     virtual void messageBeep(unsigned type) = 0;
 
-    // Dialogs. The file dialogs return the chosen path, or nothing when cancelled.
+    // Dialogs. The file dialogs return the chosen path (UTF-8), or nothing when cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) = 0;
     virtual std::optional<uint32_t> colorDialog(uint32_t initial) = 0;
     // A message box with the information icon and one OK button.
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // A question with the question icon and the buttons Yes (the default) and No: true for
+    // Yes. Closing the box is No.
+    virtual bool questionBox(const std::string& text, const std::string& title) = 0;
     // The general error report of an unforeseen failure.
     virtual void errorReport(const std::string& text) = 0;
 
@@ -107,7 +119,9 @@ public:
     // Whole-file reading and writing; a relative name is taken from the current directory.
     // Reading fails, without reading it whole, for a file of more than maxBytes bytes.
     virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;
-    virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
+    // Creates or replaces the file whole: on any failure the old file is left as it was.
+    // A read-only file is refused.
+    virtual WriteResult writeFile(const std::string& name, const std::string& bytes) = 0;
 
     // One copy of the program at a time, from the moment it starts, seen through a claim
     // that the desktop holds for the process that made it until that process ends (not the

@@ -36,8 +36,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -108,6 +113,65 @@ std::string utf16ToCp1252(const std::u16string& text) {
         out += fromUnicode(unit);
     }
     return out;
+}
+
+std::u32string utf8ToCodePoints(const std::string& utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) out += decodeUtf8(utf8, i);
+    return out;
+}
+
+std::string codePointsToUtf8(const std::u32string& codePoints) {
+    std::string out;
+    out.reserve(codePoints.size());
+    for (char32_t cp : codePoints) appendUtf8(out, cp > 0x10FFFF ? 0xFFFD : cp);
+    return out;
+}
+
+std::u16string utf8ToUtf16(const std::string& utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t cp = decodeUtf8(utf8, i);
+        if (cp < 0x10000) {
+            out += static_cast<char16_t>(cp);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(const std::u16string& utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t cp = utf16[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;   // half a pair
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::optional<char> cp1252Byte(char32_t codePoint) {
+    const char byte = fromUnicode(codePoint);
+    if (byte == '?' && codePoint != U'?') return std::nullopt;
+    return byte;
+}
+
+std::string firstCharsUtf8(const std::string& utf8, size_t maxChars) {
+    size_t i = 0;
+    for (size_t n = 0; n < maxChars && i < utf8.size(); ++n) decodeUtf8(utf8, i);
+    return utf8.substr(0, i);
 }
 
 std::string upperAscii(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // Code page 1252 text: every string of the program is bytes of that code page.
 
+#include <optional>
 #include <string>
 
 namespace zv {
@@ -13,6 +14,17 @@ std::string utf8ToCp1252(const std::string& text);
 // The same for UTF-16 (Win32's W functions).
 std::u16string cp1252ToUtf16(const std::string& text);
 std::string utf16ToCp1252(const std::u16string& text);
+
+// Unicode as the system spells names and titles: UTF-8 to and from its code points and
+// UTF-16 (surrogate pairs included). A malformed UTF-8 byte decodes to U+FFFD.
+std::u32string utf8ToCodePoints(const std::string& utf8);
+std::string codePointsToUtf8(const std::u32string& codePoints);
+std::u16string utf8ToUtf16(const std::string& utf8);
+std::string utf16ToUtf8(const std::u16string& utf16);
+// The code page 1252 byte of a code point; nothing when the code page has none.
+std::optional<char> cp1252Byte(char32_t codePoint);
+// The first maxChars characters of a UTF-8 text.
+std::string firstCharsUtf8(const std::string& utf8, size_t maxChars);
 
 // Letters a to z become A to Z; every other byte, accented letters included, stays.
 std::string upperAscii(const std::string& text);

@@ -6,9 +6,16 @@
 #include "platform/platform.h"
 #include "points/anchor_lines.h"
 #include "points/messages.h"
+#include "platform/text.h"
 #include "points/scan_file.h"
+#include "points/title_file_name.h"
 
 namespace zv {
+
+namespace {
+// The mailbox is read through a 50-byte buffer.
+constexpr size_t kMailboxTitleChars = 49;
+}  // namespace
 
 void FormPrincipal::MenuNuevoClick() { points.PointCount = 0; }
 
@@ -52,13 +59,14 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
 }
 
 void FormPrincipal::MenuGuardarClick() {
-    const std::string title = settings::read(keys::kSectionLibrary, keys::kWindowTitle, "");
+    const std::string mailboxTitle = settings::read(keys::kSectionLibrary, keys::kWindowTitle, "");
+    const std::string title = titleOfRecording(recordedTitle, mailboxTitle, kMailboxTitleChars);
     LastWindowTitle = title;
     FileDialogSpec spec;
     spec.title = "Guardar - Archivo Zentavoro";
     spec.filters = {{"fitxers zentavoro (*.zvo)", "*.zvo"}, {"Todo tipo de archivos (*.*)", "*.*"}};
     spec.defaultExtension = "zvo";
-    spec.fileName = title;
+    spec.fileName = fileNameFromTitle(title);
     spec.askOverwrite = true;
     spec.hideReadOnly = true;
     spec.noReadOnlyResult = true;
@@ -70,7 +78,8 @@ void FormPrincipal::MenuGuardarClick() {
         lines.insert(lines.end(), windows.begin(), windows.end());
     }
     MemoPelFitxer.setLines(lines);
-    if (!platform().writeFile(*chosen, joinLines(lines))) showInfo(messages::kCannotWrite);
+    if (const WriteResult written = platform().writeFile(*chosen, joinLines(lines)); !written)
+        showInfo(messages::cannotWrite(utf8ToCp1252(*chosen), written));
 }
 
 }  // namespace zv

@@ -12,24 +12,23 @@ bool contains(const Rect& r, int x, int y) {
 }
 }  // namespace
 
-std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
-    WindowId found = platform.windowFromPoint(x, y);
-    std::optional<Rect> rect;
-    if (found && !skip(found)) rect = platform.windowRect(found);
-    if (!rect) {
-        // One of ours is in the way: the window below it, as the z-order has it.
-        for (WindowId w : platform.topLevelWindows()) {
-            if (skip(w)) continue;
-            rect = platform.windowRect(w);
-            if (rect && contains(*rect, x, y)) {
-                found = w;
-                break;
-            }
-            rect.reset();
-        }
+std::optional<std::pair<WindowId, Rect>> topLevelAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+    const WindowId under = platform.windowFromPoint(x, y);
+    if (under && !skip(under))
+        if (const auto rect = platform.windowRect(under)) return std::make_pair(under, *rect);
+    // One of ours is in the way: the window below it, as the z-order has it.
+    for (WindowId w : platform.topLevelWindows()) {
+        if (skip(w)) continue;
+        if (const auto rect = platform.windowRect(w); rect && contains(*rect, x, y)) return std::make_pair(w, *rect);
     }
-    if (!rect) return std::nullopt;
-    RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), *rect};
+    return std::nullopt;
+}
+
+std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+    const auto at = topLevelAt(platform, x, y, skip);
+    if (!at) return std::nullopt;
+    const WindowId found = at->first;
+    RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), at->second};
     if (window.title.empty() && window.className.empty()) return std::nullopt;
     return window;
 }

@@ -13,6 +13,10 @@ namespace zv {
 // Windows a lookup passes over: the program's own.
 using WindowFilter = std::function<bool(WindowId)>;
 
+// The top-level window of another program under (x, y) as it is now, with its outer
+// rectangle, passing over `skip` (as windowAt does); nothing when none stands there.
+std::optional<std::pair<WindowId, Rect>> topLevelAt(Platform& platform, int x, int y, const WindowFilter& skip);
+
 // The top-level window under (x, y) as it is now, passing over `skip` (a snapshot or the
 // toolbar may cover the window the user sees there); nothing when no window of another
 // program stands there on the screen, or it has neither a title nor a class (the bare

@@ -19,7 +19,8 @@ bool isScanFileName(const std::string& name);
 
 // The scan file of the candidates (names with their 4-character extension) that belongs
 // to a window of this title (already in capitals a to z): the first, taken in the order
-// of their names without regard to case, whose name without the extension stands in it.
+// of their names without regard to case, whose name without the extension stands in it,
+// or in it as a file name holds it. Names and title are UTF-8.
 std::optional<std::string> firstMatchingScanFile(const std::vector<std::string>& candidates, const std::string& title);
 
 }  // namespace zv

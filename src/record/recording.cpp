@@ -12,7 +12,10 @@ namespace zv {
 
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
-    if (points.append(at.x, at.y)) noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    if (!points.append(at.x, at.y)) return;
+    noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    noteRecordedTitle(at.x, at.y);
+    keepRecording();
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -35,6 +38,8 @@ void FormPrincipal::MenuGrabarClick() {
 
     points.PointCount = 0;
     anchors.clear();
+    recordedTitle.clear();
+    dropRecording();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();
@@ -70,6 +75,7 @@ void FormPrincipal::MenuGrabarClick() {
 }
 
 void FormPrincipal::MenuPararGrabacionClick() {
+    dropRecording();
     endPointScanning();
     platform().hooks().UnHookHook();
     // A press the hook caught before it went is no point of this recording any more, nor a

@@ -36,6 +36,7 @@ void FormPrincipal::MenuEjecutarClick() {
 
     points.CurrentPoint = 0;
     FirstStep = true;
+    offScreenSaid = false;
     lastPlaced.reset();
 
     enableStarts(false);

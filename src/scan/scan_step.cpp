@@ -46,7 +46,15 @@ void FormPrincipal::ScanStep() {
     }
     if (points.PointCount <= 0) return;
 
-    const int32_t index = points.CurrentPoint;
+    // A point off every screen is never placed, so never clicked: the step goes on to the
+    // next point that is on a screen, and makes none when no point is.
+    int32_t index = points.CurrentPoint;
+    for (int32_t passed = 0; !pointOnScreen(index); ++passed) {
+        sayPointOffScreen();
+        if (passed + 1 >= points.PointCount) return;
+        index = (index + 1) % points.PointCount;
+    }
+    points.CurrentPoint = index;
     // The point where its window stands now, when points follow their window.
     const auto [x, y] = placedPoint(index);
 

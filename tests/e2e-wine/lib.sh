@@ -100,6 +100,8 @@ end_case() {
     local status=$?
     wineserver -k 2>/dev/null
     stop_display
+    # A small disk a case mounted in its folder.
+    [ -n "$WORK" ] && awk -v t="$WORK/" 'index($2, t) == 1 { print $2 }' /proc/mounts | xargs -r -n1 umount 2>/dev/null
     # ZENTAVORO_E2E_KEEP=folder keeps the work folder (settings, logs, screen pictures).
     [ -n "$WORK" ] && [ -n "${ZENTAVORO_E2E_KEEP:-}" ] && mkdir -p "$ZENTAVORO_E2E_KEEP" && cp -r "$WORK" "$ZENTAVORO_E2E_KEEP/"
     [ -n "$WORK" ] && rm -rf "$WORK"

@@ -31,6 +31,8 @@ cleanup() {
         kill -9 "$p" 2>/dev/null
     done
     wait 2>/dev/null
+    # A small disk a case mounted in its folder.
+    awk -v t="$tmp/" 'index($2, t) == 1 { print $2 }' /proc/mounts | xargs -r -n1 umount 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT

@@ -104,18 +104,21 @@ TEST(Files, the_program_cannot_write_a_read_only_file_but_the_world_can) {
     EXPECT_EQ(world.platform.readFile("carta.zvo", 3), std::nullopt);
 }
 
-TEST(Files, a_folder_lists_its_plain_files_with_code_page_names) {
+TEST(Files, a_folder_lists_its_plain_files_by_their_utf8_names) {
     World world;
-    world.platform.writeFile("M\xFAsica.zvo", "x");
+    world.platform.writeFile("M\xC3\xBAsica.zvo", "x");
+    world.platform.writeFile("\xE8\xAE\xA1\xE7\xAE\x97\xE5\x99\xA8.zvo", "x");   // 计算器
     world.platform.writeFile("CALC.ZVO", "x");
     world.platform.writeFile("nota.txt", "x");
     world.platform.writeFile(".zvo", "x");
     std::filesystem::create_directory(world.folder / "carpeta.zvo");
-    // The accented name is stored as UTF-8 on disk.
     EXPECT_TRUE(std::filesystem::exists(world.folder / std::filesystem::path(u8"M\u00FAsica.zvo")));
+    EXPECT_TRUE(std::filesystem::exists(world.folder / std::filesystem::path(u8"\u8BA1\u7B97\u5668.zvo")));
     auto names = world.platform.listFiles(world.platform.currentDirectory());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{".zvo", "CALC.ZVO", "M\xFAsica.zvo", "nota.txt"}));
+    EXPECT_EQ(names, (std::vector<std::string>{".zvo", "CALC.ZVO", "M\xC3\xBAsica.zvo", "nota.txt",
+                                               "\xE8\xAE\xA1\xE7\xAE\x97\xE5\x99\xA8.zvo"}));
+    EXPECT_EQ(world.platform.readFile("\xE8\xAE\xA1\xE7\xAE\x97\xE5\x99\xA8.zvo", 10), std::optional<std::string>("x"));
 }
 
 TEST(Files, the_current_directory_can_be_changed_and_restored) {

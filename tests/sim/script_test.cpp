@@ -2,6 +2,7 @@
 
 #include "backends/sim/runner/describe.h"
 #include "backends/sim/runner/script.h"
+#include "platform/text.h"
 
 namespace zv::sim {
 namespace {
@@ -31,6 +32,14 @@ TEST(Script, words_are_converted_to_code_page_1252_with_escapes_kept_raw) {
     EXPECT_EQ(texts("\"\\xC3\\x8D\""), std::vector<std::string>{"\xC3\x8D"});
     EXPECT_EQ(texts("  x\t  y  "), (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(texts("\"\""), std::vector<std::string>{""});
+}
+
+TEST(Script, each_word_is_also_kept_in_utf8_with_escaped_bytes_as_their_characters) {
+    const auto words = splitWords("window w \"\xE8\xAE\xA1 \xC3\xBA\\xFA\\\"$MARKER\"", kMarker, 1);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[2].text, "? \xFA\xFA\"" + kMarker);
+    EXPECT_EQ(words[2].unicode, "\xE8\xAE\xA1 \xC3\xBA\xC3\xBA\"" + cp1252ToUtf8(kMarker));
+    EXPECT_EQ(words[0].unicode, "window");
 }
 
 TEST(Script, the_marker_is_replaced_wherever_it_stands_in_a_word) {
@@ -100,6 +109,17 @@ TEST(Script, every_command_of_the_language_is_accepted_in_its_forms) {
         "expect dialog save \"x\"\nexpect input none\nexpect input \"move 1 2;beep 0\"\nexpect hooks none\n"
         "expect hook-calls \"UnHookHook\"\nexpect got w none\nexpect shell \"zentavoro.txt\"\n";
     EXPECT_EQ(errorLine(text), 0);
+}
+
+TEST(Script, the_program_s_own_commands_are_accepted_in_their_forms_and_nothing_else) {
+    EXPECT_EQ(errorLine("monitor 1024 0 800 600\ndisk full\ndisk free\nkill\nanswer question yes\n"
+                        "answer question no\nexpect dialog question \"\xC2\xBFS\xC3\xAD?\"\n"),
+              0);
+    EXPECT_EQ(errorLine("monitor 1024 0 800"), 1);
+    EXPECT_EQ(errorLine("disk empty"), 1);
+    EXPECT_EQ(errorLine("kill now"), 1);
+    EXPECT_EQ(errorLine("answer question maybe"), 1);
+    EXPECT_EQ(errorLine("answer question"), 1);
 }
 
 TEST(Script, key_names_and_codes) {

@@ -137,7 +137,14 @@ int main(int argc, char** argv) {
         XISelectEvents(d, RootWindow(d, screen), &mask, 1);
     }
 
-    XStoreName(d, win, title.c_str());
+    // WM_NAME as STRING when Latin-1 holds the title, as compound text otherwise, as
+    // clients that set titles in any script do.
+    char* titles[] = {title.data()};
+    XTextProperty name{};
+    if (Xutf8TextListToTextProperty(d, titles, 1, XStdICCTextStyle, &name) == Success) {
+        XSetWMName(d, win, &name);
+        XFree(name.value);
+    }
     XChangeProperty(d, win, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 8,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
     XClassHint cls{const_cast<char*>("zentavoro-target"), const_cast<char*>("ZentavoroTarget")};

@@ -2,6 +2,7 @@
 #include "backends/sim/binding.h"
 
 #include "backends/sim/platform.h"
+#include "platform/text.h"
 #include "widgets/layout.h"
 
 namespace zv::sim {
@@ -28,7 +29,7 @@ SimBinding::SimBinding(SimPlatform& platform, Form& form) : platform_(platform),
     SimWindow w;
     w.name = form.name();
     w.form = &form;
-    w.title = form.caption();
+    w.title = cp1252ToUtf8(form.caption());
     w.className = "T" + form.name();
     w.rect = form.bounds();
     w.clientLeft = f.left;
@@ -50,7 +51,7 @@ void SimBinding::propertyChanged(Widget& widget, Prop prop) {
         if (!w) return;
         switch (prop) {
             case Prop::Visible: platform_.formShown(form_, id_, form_.visible()); break;
-            case Prop::Caption: w->title = form_.caption(); break;
+            case Prop::Caption: w->title = cp1252ToUtf8(form_.caption()); break;
             case Prop::Bounds: w->rect = form_.bounds(); break;
             default: break;
         }

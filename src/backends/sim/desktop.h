@@ -21,7 +21,7 @@ struct SimWindow {
     std::string name;
     // The form behind a window of the program; null for a foreign window.
     Form* form = nullptr;
-    std::string title;
+    std::string title;   // UTF-8, as the system keeps titles
     std::string className;
     Rect rect;                      // screen pixels
     int clientLeft = 0, clientTop = 0;  // where the client area starts inside rect

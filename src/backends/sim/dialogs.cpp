@@ -8,7 +8,7 @@ namespace zv::sim {
 
 SimDialogs::Answer SimDialogs::take(const std::string& kind, const char* what) {
     for (auto it = answers_.begin(); it != answers_.end(); ++it) {
-        if (it->kind == kind || (it->kind == "any" && kind != "size")) {
+        if (it->kind == kind || (it->kind == "any" && kind != "size" && kind != "question")) {
             Answer answer = std::move(*it);
             answers_.erase(it);
             return answer;
@@ -59,6 +59,14 @@ std::pair<int, int> SimDialogs::chooseSize(int width, int height) {
 void SimDialogs::messageBox(const std::string& text, const std::string& title) {
     messages_.push_back({text, title});
     trace_("message box \"" + text + "\"");
+}
+
+bool SimDialogs::question(const std::string& text, const std::string& title) {
+    dialogs_.push_back({"question", text});
+    trace_("question box \"" + title + "\": \"" + text + "\"");
+    const bool yes = take("question", "question box").yes;
+    trace_(std::string("question box answered ") + (yes ? "yes" : "no"));
+    return yes;
 }
 
 void SimDialogs::errorReport(const std::string& text) {

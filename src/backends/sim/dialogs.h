@@ -16,8 +16,8 @@ namespace zv::sim {
 class Trace;
 
 struct DialogRecord {
-    std::string kind;      // open, save, color, size
-    std::string initial;   // proposed file name, preset colour, or client size "W H"
+    std::string kind;      // open, save, color, size, question
+    std::string initial;   // proposed file name, preset colour, client size "W H", or the question
 };
 
 struct MessageRecord {
@@ -31,11 +31,12 @@ public:
     // Answers, each taken by the first dialog of its kind; nothing means the user
     // cancels. A cancel of no particular kind goes to whichever file or colour dialog
     // comes first.
-    void answerOpen(std::optional<std::string> path) { answers_.push_back({"open", std::move(path), {}, {}}); }
-    void answerSave(std::optional<std::string> path) { answers_.push_back({"save", std::move(path), {}, {}}); }
-    void answerColor(std::optional<uint32_t> color) { answers_.push_back({"color", {}, color, {}}); }
-    void answerSize(int width, int height) { answers_.push_back({"size", {}, {}, {width, height}}); }
-    void answerCancel() { answers_.push_back({"any", {}, {}, {}}); }
+    void answerOpen(std::optional<std::string> path) { answers_.push_back({"open", std::move(path), {}, {}, false}); }
+    void answerSave(std::optional<std::string> path) { answers_.push_back({"save", std::move(path), {}, {}, false}); }
+    void answerColor(std::optional<uint32_t> color) { answers_.push_back({"color", {}, color, {}, false}); }
+    void answerSize(int width, int height) { answers_.push_back({"size", {}, {}, {width, height}, false}); }
+    void answerCancel() { answers_.push_back({"any", {}, {}, {}, false}); }
+    void answerQuestion(bool yes) { answers_.push_back({"question", {}, {}, {}, yes}); }
 
     std::optional<std::string> openFile(const FileDialogSpec& spec);
     std::optional<std::string> saveFile(const FileDialogSpec& spec);
@@ -44,6 +45,8 @@ public:
     std::pair<int, int> chooseSize(int width, int height);
 
     void messageBox(const std::string& text, const std::string& title);
+    // A question box: the answer queued for it, and a record of it among the dialogs.
+    bool question(const std::string& text, const std::string& title);
     void errorReport(const std::string& text);
 
     std::deque<DialogRecord>& dialogs() { return dialogs_; }
@@ -57,6 +60,7 @@ private:
         std::optional<std::string> path;
         std::optional<uint32_t> color;
         std::pair<int, int> size;
+        bool yes = false;
     };
     Answer take(const std::string& kind, const char* what);
 

@@ -6,21 +6,19 @@
 #include <system_error>
 
 #include "platform/text.h"
+#include "platform/whole_file.h"
 
 namespace zv::sim {
 
 namespace fs = std::filesystem;
 
-// Paths go through UTF-8 explicitly, so that no system code page changes a byte.
-fs::path SimFiles::nativePath(const std::string& name) {
-    const std::string utf8 = cp1252ToUtf8(name);
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+// Names are UTF-8 on both sides, taken as such, so that no system code page changes a byte.
+fs::path SimFiles::nativePath(const std::string& name) { return fs::path(std::u8string(name.begin(), name.end())); }
 
 namespace {
 std::string fromNative(const fs::path& path) {
     const std::u8string utf8 = path.u8string();
-    return utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    return std::string(utf8.begin(), utf8.end());
 }
 }  // namespace
 
@@ -61,9 +59,14 @@ bool writeBytes(const fs::path& path, const std::string& bytes) {
 }
 }  // namespace
 
-bool SimFiles::write(const std::string& name, const std::string& bytes) {
-    if (readOnly(name)) return false;
-    return writeBytes(nativePath(name), bytes);
+WriteResult SimFiles::write(const std::string& name, const std::string& bytes) {
+    if (readOnly(name)) return {WriteFailure::NoPermission, {}};
+    if (diskFull_) return {WriteFailure::DiskFull, {}};
+#ifdef _WIN32
+    return replaceWholeFile(nativePath(name).wstring(), bytes, FileAccess::Usual);
+#else
+    return replaceWholeFile(nativePath(name).string(), bytes, FileAccess::Usual);
+#endif
 }
 
 bool SimFiles::writeAnyway(const std::string& name, const std::string& bytes) {

@@ -7,6 +7,7 @@
 #include "backends/sim/desktop.h"
 #include "backends/sim/hooks.h"
 #include "backends/sim/trace.h"
+#include "platform/text.h"
 #include "widgets/application.h"
 
 namespace zv::sim {
@@ -47,6 +48,13 @@ Image* imageAt(const Form& form, int cx, int cy, Rect& where) {
 }  // namespace
 
 void InputRouter::movePointer(int x, int y) {
+    for (const Rect& r : moreScreens_) {
+        if (x >= r.left && y >= r.top && int64_t{x} - r.left < r.width && int64_t{y} - r.top < r.height) {
+            pointer_ = {x, y};
+            return;
+        }
+    }
+    // Off every screen: the nearest place on the primary one.
     pointer_.x = std::clamp(x, 0, std::max(0, screen_.width - 1));
     pointer_.y = std::clamp(y, 0, std::max(0, screen_.height - 1));
 }
@@ -167,7 +175,7 @@ void InputRouter::userPress(MouseButton button) {
     trace_(std::string("user presses ") + buttonName(button) + " at " + std::to_string(pointer_.x) + " " +
            std::to_string(pointer_.y));
     const SimWindow* under = desktop_.find(desktop_.fromPoint(pointer_.x, pointer_.y));
-    if (!hooks_.userPress(button, under ? under->title : std::string())) press(button, true);
+    if (!hooks_.userPress(button, under ? utf8ToCp1252(under->title) : std::string())) press(button, true);
     wakeIfReported();
 }
 

@@ -22,8 +22,9 @@ struct SimWindow;
 
 class InputRouter {
 public:
-    InputRouter(Desktop& desktop, SimHooks& hooks, const ScreenSize& screen, const Trace& trace)
-        : desktop_(desktop), hooks_(hooks), screen_(screen), trace_(trace) {}
+    InputRouter(Desktop& desktop, SimHooks& hooks, const ScreenSize& screen, const std::vector<Rect>& moreScreens,
+                const Trace& trace)
+        : desktop_(desktop), hooks_(hooks), screen_(screen), moreScreens_(moreScreens), trace_(trace) {}
 
     ScreenPoint pointer() const { return pointer_; }
     // The pointer cannot leave the screen.
@@ -66,6 +67,7 @@ private:
     Desktop& desktop_;
     SimHooks& hooks_;
     const ScreenSize& screen_;
+    const std::vector<Rect>& moreScreens_;
     const Trace& trace_;
     ScreenPoint pointer_{0, 0};
     std::vector<std::string> records_;

@@ -2,13 +2,14 @@
 #include "backends/sim/platform.h"
 
 #include "backends/sim/binding.h"
+#include "platform/text.h"
 #include "widgets/application.h"
 #include "widgets/layout.h"
 
 namespace zv::sim {
 
 SimPlatform::SimPlatform()
-    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_, clock_), input_(desktop_, hooks_, screen, trace_),
+    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_, clock_), input_(desktop_, hooks_, screen, moreScreens, trace_),
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
@@ -119,6 +120,12 @@ void SimPlatform::mouseEvent(uint32_t flags, int dx, int dy) { input_.mouseEvent
 void SimPlatform::keyEvent(uint8_t vk, bool up) { input_.keyEvent(vk, up); }
 ScreenSize SimPlatform::primaryScreenSize() { return screen; }
 
+std::vector<Rect> SimPlatform::screens() {
+    std::vector<Rect> all{{0, 0, screen.width, screen.height}};
+    all.insert(all.end(), moreScreens.begin(), moreScreens.end());
+    return all;
+}
+
 std::string SimPlatform::captureScreen() {
     ++captures_;
     trace_("screen captured");
@@ -132,7 +139,13 @@ WindowId SimPlatform::foregroundWindow() { return desktop_.foreground(); }
 std::string SimPlatform::windowText(WindowId w, int maxChars) {
     const SimWindow* window = desktop_.find(w);
     if (!window || maxChars <= 0) return {};
-    return window->title.substr(0, static_cast<size_t>(maxChars));
+    return utf8ToCp1252(window->title).substr(0, static_cast<size_t>(maxChars));
+}
+
+std::string SimPlatform::windowTitle(WindowId w, int maxChars) {
+    const SimWindow* window = desktop_.find(w);
+    if (!window || maxChars <= 0) return {};
+    return firstCharsUtf8(window->title, static_cast<size_t>(maxChars));
 }
 
 std::string SimPlatform::className(WindowId w, int maxChars) {
@@ -163,6 +176,7 @@ std::optional<uint32_t> SimPlatform::colorDialog(uint32_t initial) { return dial
 
 void SimPlatform::messageBox(const std::string& text, const std::string& title) { dialogs_.messageBox(text, title); }
 void SimPlatform::errorReport(const std::string& text) { dialogs_.errorReport(text); }
+bool SimPlatform::questionBox(const std::string& text, const std::string& title) { return dialogs_.question(text, title); }
 
 VersionInfo SimPlatform::version() { return versionInfo; }
 std::string SimPlatform::currentDirectory() { return files_.currentDirectory(); }
@@ -172,10 +186,10 @@ std::optional<std::string> SimPlatform::readFile(const std::string& name, size_t
     return files_.read(name, maxBytes);
 }
 
-bool SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
-    const bool ok = files_.write(name, bytes);
-    trace_("write " + name + (ok ? "" : " refused"));
-    return ok;
+WriteResult SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
+    WriteResult result = files_.write(name, bytes);
+    trace_("write " + name + (result ? "" : " refused"));
+    return result;
 }
 
 std::unique_ptr<FormBinding> SimPlatform::bind(Form& form) { return std::make_unique<SimBinding>(*this, form); }

@@ -32,6 +32,8 @@ public:
     SimFiles& files() { return files_; }
     Trace& trace() { return trace_; }
     ScreenSize screen{1024, 768};
+    // Screens beside the primary one, in its coordinates.
+    std::vector<Rect> moreScreens;
     VersionInfo versionInfo{5, 1, 2600, 2, "Service Pack 3"};
     std::string lastShellTarget;
 
@@ -72,10 +74,12 @@ public:
     void mouseEvent(uint32_t flags, int dx, int dy) override;
     void keyEvent(uint8_t vk, bool up) override;
     ScreenSize primaryScreenSize() override;
+    std::vector<Rect> screens() override;
     std::string captureScreen() override;
     void releaseCapture(const std::string& picture) override;
     WindowId foregroundWindow() override;
     std::string windowText(WindowId w, int maxChars) override;
+    std::string windowTitle(WindowId w, int maxChars) override;
     std::string className(WindowId w, int maxChars) override;
     std::vector<WindowId> topLevelWindows() override;
     WindowId windowFromPoint(int x, int y) override;
@@ -87,13 +91,14 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
     std::optional<uint32_t> colorDialog(uint32_t initial) override;
     void messageBox(const std::string& text, const std::string& title) override;
+    bool questionBox(const std::string& text, const std::string& title) override;
     void errorReport(const std::string& text) override;
     VersionInfo version() override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& dir) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
-    bool writeFile(const std::string& name, const std::string& bytes) override;
+    WriteResult writeFile(const std::string& name, const std::string& bytes) override;
     bool claimInstance() override;
     WindowId instanceWindow() override;
     void announceInstanceWindow(WindowId mainWindow) override;

@@ -27,7 +27,7 @@ std::optional<std::string> fileDialog(HWND owner, const FileDialogSpec& spec, bo
     std::wstring title = widen(spec.title);
     std::wstring extension = widen(spec.defaultExtension);
     std::wstring file(MAX_PATH * 4, L'\0');
-    std::wstring proposed = widenName(spec.fileName);
+    std::wstring proposed = fromUtf8(spec.fileName);
     proposed.resize(std::min(proposed.size(), file.size() - 1));
     file.replace(0, proposed.size(), proposed);
 
@@ -50,7 +50,7 @@ std::optional<std::string> fileDialog(HWND owner, const FileDialogSpec& spec, bo
 
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) return std::nullopt;
-    return narrowName(std::wstring(file.c_str()));
+    return toUtf8(std::wstring(file.c_str()));
 }
 
 }  // namespace
@@ -76,6 +76,11 @@ std::optional<uint32_t> Win32Platform::colorDialog(uint32_t initial) {
 
 void Win32Platform::messageBox(const std::string& text, const std::string& title) {
     MessageBoxW(dialogOwner(), widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+bool Win32Platform::questionBox(const std::string& text, const std::string& title) {
+    return MessageBoxW(dialogOwner(), widen(text).c_str(), widen(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
 }
 
 void Win32Platform::errorReport(const std::string& text) {

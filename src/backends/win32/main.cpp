@@ -1,4 +1,4 @@
-// Zentavoro.exe: the arguments in code page 1252, the Win32 platform, the program.
+// Zentavoro.exe: the arguments (file names, in UTF-8), the Win32 platform, the program.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -13,9 +13,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     std::vector<std::string> args;
     int argc = 0;
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc)) {
-        // A file name may hold characters outside the code page: it keeps its original
-        // spelling for opening.
-        for (int i = 1; i < argc; ++i) args.push_back(zv::win32::narrowName(argv[i]));
+        for (int i = 1; i < argc; ++i) args.push_back(zv::win32::toUtf8(argv[i]));
         LocalFree(argv);
     }
     zv::win32::Win32Platform platform(instance);

@@ -7,6 +7,7 @@
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 #include "platform/plain_files.h"
+#include "platform/whole_file.h"
 
 namespace zv::win32 {
 
@@ -34,18 +35,18 @@ std::string Win32Platform::currentDirectory() {
     std::wstring buf(size, L'\0');
     DWORD n = GetCurrentDirectoryW(size, buf.data());
     buf.resize(n);
-    return narrowName(buf);
+    return toUtf8(buf);
 }
 
 bool Win32Platform::setCurrentDirectory(const std::string& dir) {
-    const bool done = SetCurrentDirectoryW(widenName(dir).c_str()) != 0;
+    const bool done = SetCurrentDirectoryW(fromUtf8(dir).c_str()) != 0;
     if (tracing()) trace("setCurrentDirectory '" + dir + "'" + (done ? "" : " failed"));
     return done;
 }
 
 std::vector<std::string> Win32Platform::listFiles(const std::string& folder) {
     std::vector<std::string> names;
-    for (const std::wstring& wide : plainFilesIn(widenName(folder))) names.push_back(narrowName(wide));
+    for (const std::wstring& wide : plainFilesIn(fromUtf8(folder))) names.push_back(toUtf8(wide));
     if (tracing()) {
         std::string all;
         for (const std::string& n : names) all += " '" + n + "'";
@@ -55,29 +56,15 @@ std::vector<std::string> Win32Platform::listFiles(const std::string& folder) {
 }
 
 std::optional<std::string> Win32Platform::readFile(const std::string& name, size_t maxBytes) {
-    FILE* f = _wfopen(widenName(name).c_str(), L"rb");
-    if (tracing()) trace("readFile '" + name + "'" + (f ? "" : " failed"));
-    if (!f) return std::nullopt;
-    struct _stat64 st {};
-    bool ok = _fstat64(_fileno(f), &st) == 0 && static_cast<unsigned long long>(st.st_size) <= maxBytes;
-    std::string bytes;
-    char buf[65536];
-    size_t n;
-    while (ok && (n = fread(buf, 1, sizeof buf, f)) > 0) {
-        bytes.append(buf, n);
-        ok = bytes.size() <= maxBytes;  // it grew while we read
-    }
-    ok = ok && ferror(f) == 0;
-    fclose(f);
-    if (!ok) return std::nullopt;
+    auto bytes = readWholeFile(fromUtf8(name), maxBytes);
+    if (tracing()) trace("readFile '" + name + "'" + (bytes ? "" : " failed"));
     return bytes;
 }
 
-bool Win32Platform::writeFile(const std::string& name, const std::string& bytes) {
-    FILE* f = _wfopen(widenName(name).c_str(), L"wb");
-    if (!f) return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && written;
+WriteResult Win32Platform::writeFile(const std::string& name, const std::string& bytes) {
+    WriteResult result = replaceWholeFile(fromUtf8(name), bytes, FileAccess::Usual);
+    if (tracing()) trace("writeFile '" + name + "'" + (result ? "" : " failed"));
+    return result;
 }
 
 }  // namespace zv::win32

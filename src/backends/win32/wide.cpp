@@ -26,6 +26,13 @@ std::string narrow(const wchar_t* utf16, size_t length) {
 
 std::string narrow(const std::wstring& utf16) { return narrow(utf16.data(), utf16.size()); }
 
+std::wstring fromUtf8(const std::string& utf8) {
+    const std::u16string u = utf8ToUtf16(utf8);
+    return std::wstring(u.begin(), u.end());
+}
+
+std::string toUtf8(const std::wstring& utf16) { return utf16ToUtf8(std::u16string(utf16.begin(), utf16.end())); }
+
 std::string narrowName(const std::wstring& utf16) {
     std::string name = narrow(utf16);
     if (widen(name) != utf16) rememberedNames()[name] = utf16;

@@ -17,4 +17,8 @@ std::string narrow(const wchar_t* utf16, size_t length);
 std::string narrowName(const std::wstring& utf16);
 std::wstring widenName(const std::string& cp1252);
 
+// Names of files and folders and full titles cross the port in UTF-8.
+std::wstring fromUtf8(const std::string& utf8);
+std::string toUtf8(const std::wstring& utf16);
+
 }  // namespace zv::win32

@@ -32,11 +32,13 @@ public:
     void keyEvent(uint8_t vk, bool up) override;
 
     ScreenSize primaryScreenSize() override;
+    std::vector<Rect> screens() override;
     std::string captureScreen() override;
     void releaseCapture(const std::string& picture) override;
 
     WindowId foregroundWindow() override;
     std::string windowText(WindowId w, int maxChars) override;
+    std::string windowTitle(WindowId w, int maxChars) override;
     std::string className(WindowId w, int maxChars) override;
     std::vector<WindowId> topLevelWindows() override;
     WindowId windowFromPoint(int x, int y) override;
@@ -50,6 +52,7 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
     std::optional<uint32_t> colorDialog(uint32_t initial) override;
     void messageBox(const std::string& text, const std::string& title) override;
+    bool questionBox(const std::string& text, const std::string& title) override;
     void errorReport(const std::string& text) override;
 
     VersionInfo version() override;
@@ -57,7 +60,7 @@ public:
     bool setCurrentDirectory(const std::string& dir) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
-    bool writeFile(const std::string& name, const std::string& bytes) override;
+    WriteResult writeFile(const std::string& name, const std::string& bytes) override;
 
     bool claimInstance() override;
     WindowId instanceWindow() override;

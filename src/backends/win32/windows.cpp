@@ -2,6 +2,7 @@
 #include "backends/win32/trace.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
+#include "platform/text.h"
 
 namespace zv::win32 {
 namespace {
@@ -24,6 +25,15 @@ std::string Win32Platform::windowText(WindowId w, int maxChars) {
     std::string text = narrow(buf.data(), n > 0 ? static_cast<size_t>(n) : 0);
     if (tracing()) trace("windowText " + std::to_string(w) + " '" + text + "'");
     return text;
+}
+
+std::string Win32Platform::windowTitle(WindowId w, int maxChars) {
+    if (maxChars <= 0) return {};
+    // Room for a surrogate pair per character.
+    std::wstring buf(static_cast<size_t>(maxChars) * 2 + 1, L'\0');
+    const int n = GetWindowTextW(hwndOf(w), buf.data(), static_cast<int>(buf.size()));
+    buf.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return firstCharsUtf8(toUtf8(buf), static_cast<size_t>(maxChars));
 }
 
 std::string Win32Platform::className(WindowId w, int maxChars) {

@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,7 +24,7 @@ std::optional<std::string> X11Platform::fileDialog(const FileDialogSpec& spec, b
     if (!spec.filters.empty()) dialog.setNameFilters(qtNameFilters(spec.filters));
     if (!spec.defaultExtension.empty()) dialog.setDefaultSuffix(qtText(spec.defaultExtension));
     dialog.setDirectory(QDir::currentPath());
-    if (!spec.fileName.empty()) dialog.selectFile(QString::fromStdString(nativeName(spec.fileName)));
+    if (!spec.fileName.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(spec.fileName)));
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QString chosen = dialog.selectedFiles().first();
@@ -33,7 +34,7 @@ std::optional<std::string> X11Platform::fileDialog(const FileDialogSpec& spec, b
                                  chosen + QStringLiteral("\nEl archivo es de sólo lectura.\nUse otro nombre de archivo."));
             continue;
         }
-        return systemName(chosen.toStdString());
+        return QFile::encodeName(chosen).toStdString();
     }
 }
 
@@ -53,6 +54,13 @@ std::optional<uint32_t> X11Platform::colorDialog(uint32_t initial) {
 void X11Platform::messageBox(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::Information, qtText(title), qtText(text), QMessageBox::Ok, dialogOwner());
     box.exec();
+}
+
+bool X11Platform::questionBox(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, qtText(title), qtText(text), QMessageBox::Yes | QMessageBox::No, dialogOwner());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void X11Platform::errorReport(const std::string& text) {

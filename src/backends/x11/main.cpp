@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of argv; the rest is the program's command line.
     std::vector<std::string> args;
-    // A file name the code page cannot hold keeps its real bytes for opening.
-    for (int i = 1; i < argc; ++i) args.push_back(platform.systemName(QString::fromLocal8Bit(argv[i]).toStdString()));
+    // File names, as their own bytes.
+    for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
     return zv::runProgram(platform, args);
 }

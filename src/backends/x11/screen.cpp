@@ -1,5 +1,5 @@
 // The primary screen: its size through RandR (the output marked primary), else the whole
-// root window; and a snapshot of its pixels.
+// root window; every screen, as RandR's monitors; and a snapshot of the primary's pixels.
 
 #include <cstring>
 
@@ -82,6 +82,30 @@ QImage toImage(XImage* x) {
 ScreenSize X11Platform::primaryScreenSize() {
     const Area a = primaryArea(display_);
     return {a.width, a.height};
+}
+
+std::vector<Rect> X11Platform::screens() {
+    std::vector<Rect> all;
+    int eventBase = 0, errorBase = 0;
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRQueryExtension(display_, &eventBase, &errorBase)
+                                   ? XRRGetMonitors(display_, DefaultRootWindow(display_), True, &count)
+                                   : nullptr;
+    for (int i = 0; monitors && i < count; ++i) {
+        const Rect r{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
+        if (r.width <= 0 || r.height <= 0) continue;
+        if (monitors[i].primary)
+            all.insert(all.begin(), r);
+        else
+            all.push_back(r);
+    }
+    if (monitors) XRRFreeMonitors(monitors);
+    // A server without monitors (or without RandR) has the one screen of the root window.
+    if (all.empty()) {
+        const Area a = primaryArea(display_);
+        all.push_back({a.x, a.y, a.width, a.height});
+    }
+    return all;
 }
 
 std::string X11Platform::captureScreen() {

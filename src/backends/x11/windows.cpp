@@ -55,6 +55,12 @@ std::string X11Platform::windowText(WindowId w, int maxChars) {
     return text ? firstChars(utf8ToCp1252(*text), maxChars) : std::string();
 }
 
+std::string X11Platform::windowTitle(WindowId w, int maxChars) {
+    if (w == 0 || maxChars <= 0) return {};
+    auto text = windowTitleUtf8(display_, w);
+    return text ? firstCharsUtf8(*text, static_cast<size_t>(maxChars)) : std::string();
+}
+
 std::string X11Platform::className(WindowId w, int maxChars) {
     if (w == 0) return {};
     auto bytes = propertyBytes(display_, w, "WM_CLASS");

@@ -58,6 +58,10 @@ bool Runner::actingCommand(const Command& c) {
         Program& p = runningProgram();
         Form* main = p.application().mainForm();
         p.application().dispatch([main] { main->close(); });
+    } else if (name == "kill") {
+        // The process dies: none of its handlers runs again, closing ones included.
+        if (depth_ > 0) fail("kill works outside the program's modal windows");
+        runningProgram().application().terminate();
     } else if (name == "mark") {
         platform_.clearRecords();
     } else {
@@ -95,9 +99,11 @@ void Runner::answer(const Command& c) {
     if (c.keyword(1, "cancel")) {
         dialogs.answerCancel();
     } else if (c.keyword(1, "open")) {
-        dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+        dialogs.answerOpen(cancel ? std::nullopt : std::optional<std::string>(c.unicodeAt(2)));
     } else if (c.keyword(1, "save")) {
-        dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.at(2)));
+        dialogs.answerSave(cancel ? std::nullopt : std::optional<std::string>(c.unicodeAt(2)));
+    } else if (c.keyword(1, "question")) {
+        dialogs.answerQuestion(c.keyword(2, "yes"));
     } else if (c.keyword(1, "color")) {
         dialogs.answerColor(cancel ? std::nullopt : std::optional<uint32_t>(static_cast<uint32_t>(*number(c.at(2)))));
     } else {

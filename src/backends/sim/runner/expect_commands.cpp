@@ -9,6 +9,7 @@
 #include "backends/sim/runner/describe.h"
 #include "backends/sim/runner/runner.h"
 #include "platform/profile.h"
+#include "platform/text.h"
 
 namespace zv::sim {
 
@@ -123,7 +124,7 @@ bool Runner::expectWorld(const Command& c) {
             fail(subject + shown(c.at(4)) + ", got " + shown(read.value));
         }
     } else if (what == "file") {
-        const auto bytes = platform_.files().read(c.at(2));
+        const auto bytes = platform_.files().read(c.unicodeAt(2));
         const std::string subject = "expected file " + c.at(2) + " ";
         if (c.keyword(3, "missing")) {
             if (bytes) fail(subject + "missing, got " + shown(*bytes));
@@ -202,8 +203,11 @@ bool Runner::expectRecords(const Command& c) {
         if (dialogs.dialogs().empty()) fail("expected dialog " + wanted + ", got no dialog");
         const DialogRecord d = dialogs.dialogs().front();
         dialogs.dialogs().pop_front();
-        const std::string got = d.kind + (c.size() > 3 ? " " + shown(d.initial) : "");
-        if (d.kind != c.at(2) || (c.size() > 3 && d.initial != c.at(3)))
+        // A proposed file name is UTF-8, as every file name the program hands the system.
+        const bool fileName = d.kind == "open" || d.kind == "save";
+        const std::string initial = fileName ? utf8ToCp1252(d.initial) : d.initial;
+        const std::string got = d.kind + (c.size() > 3 ? " " + shown(initial) : "");
+        if (d.kind != c.at(2) || (c.size() > 3 && d.initial != (fileName ? c.unicodeAt(3) : c.at(3))))
             fail("expected dialog " + wanted + ", got " + got);
     } else {
         return false;

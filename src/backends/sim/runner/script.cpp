@@ -19,7 +19,7 @@ int hexDigit(char c) {
 }
 
 // Builds one word: literal text is UTF-8 and is converted by runs, escapes and the
-// marker are already code page 1252.
+// marker are already code page 1252. The UTF-8 form keeps the literal text as it is.
 class WordBuilder {
 public:
     explicit WordBuilder(const std::string& marker) : marker_(marker) {}
@@ -27,23 +27,27 @@ public:
     void raw(char c) {
         flush();
         out_ += c;
+        unicode_ += cp1252ToUtf8(std::string(1, c));
     }
     void marker() {
         flush();
         out_ += marker_;
+        unicode_ += cp1252ToUtf8(marker_);
     }
-    std::string finish() {
+    void finish(Word& word) {
         flush();
-        return std::move(out_);
+        word.text = std::move(out_);
+        word.unicode = std::move(unicode_);
     }
 
 private:
     void flush() {
         out_ += utf8ToCp1252(run_);
+        unicode_ += run_;
         run_.clear();
     }
     const std::string& marker_;
-    std::string run_, out_;
+    std::string run_, out_, unicode_;
 };
 
 constexpr const char kMarkerName[] = "$MARKER";
@@ -114,7 +118,7 @@ std::vector<Word> splitWords(const std::string& line, const std::string& marker,
                 }
             }
         }
-        w.text = word.finish();
+        word.finish(w);
         words.push_back(std::move(w));
     }
     return words;

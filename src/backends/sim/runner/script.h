@@ -2,7 +2,9 @@
 // Scenario files: one command a line, words separated by blanks, double quotes around a
 // word with blanks (with \xHH, \r, \n, \t, \" and \\ inside), "#" comment lines, and
 // "<<END" blocks for file contents. Files are UTF-8; every word comes out as code page
-// 1252, and $MARKER anywhere in a word becomes the title marker.
+// 1252, and $MARKER anywhere in a word becomes the title marker. Each word is also kept as
+// written, in UTF-8, for the texts the simulated system holds in Unicode: window titles
+// and the names of files.
 
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@ namespace zv::sim {
 
 struct Word {
     std::string text;     // code page 1252
+    std::string unicode;  // UTF-8 as written; an escaped byte is the code page's character
     bool quoted = false;  // "cancel" is a name, cancel is the keyword
 };
 
@@ -23,6 +26,7 @@ struct Command {
     const std::string& name() const { return words.front().text; }
     size_t size() const { return words.size(); }
     const std::string& at(size_t i) const { return words.at(i).text; }
+    const std::string& unicodeAt(size_t i) const { return words.at(i).unicode; }
     // The word is this keyword, written bare.
     bool keyword(size_t i, const char* word) const { return i < words.size() && !words[i].quoted && words[i].text == word; }
 };

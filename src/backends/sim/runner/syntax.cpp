@@ -70,13 +70,17 @@ std::optional<std::string> answerShape(const Command& c) {
     if (c.size() == 2 && c.keyword(1, "cancel")) return std::nullopt;
     if (c.size() < 3) return std::string("answer takes a kind and the answer, or cancel alone");
     if (c.keyword(1, "open") || c.keyword(1, "save")) return count(c, 2, 2);
+    if (c.keyword(1, "question")) {
+        if (auto e = count(c, 2, 2)) return e;
+        return oneOf(c, 2, {"yes", "no"});
+    }
     if (c.keyword(1, "color")) {
         if (auto e = count(c, 2, 2)) return e;
         if (c.keyword(2, "cancel")) return std::nullopt;
         return numbers(c, 2, 2);
     }
     if (c.keyword(1, "size")) return exact(c, 3, 2, 3);
-    return std::string("answer open|save|color|size");
+    return std::string("answer open|save|color|size|question");
 }
 
 const std::set<std::string> kStates = {"checked", "unchecked", "enabled", "disabled", "visible", "hidden", "on", "off"};
@@ -103,7 +107,7 @@ std::optional<std::string> expectShape(const Command& c) {
         {"dialog",
          [](const Command& c) {
              if (auto e = count(c, 2, 3)) return e;
-             return oneOf(c, 2, {"open", "save", "color", "size"});
+             return oneOf(c, 2, {"open", "save", "color", "size", "question"});
          }},
         {"input", [](const Command& c) { return count(c, 2, 2); }},
         {"hooks", [](const Command& c) { return count(c, 2, 2); }},
@@ -125,6 +129,7 @@ std::optional<std::string> expectShape(const Command& c) {
 std::optional<std::string> shapeError(const Command& c) {
     static const std::map<std::string, Check> shapes = {
         {"screen", [](const Command& c) { return exact(c, 2, 1, 2); }},
+        {"monitor", [](const Command& c) { return exact(c, 4, 1, 4); }},
         {"tick",
          [](const Command& c) -> std::optional<std::string> {
              if (auto e = exact(c, 1, 1, 1)) return e;
@@ -135,6 +140,11 @@ std::optional<std::string> shapeError(const Command& c) {
         {"version", [](const Command& c) { return exact(c, 5, 1, 4); }},
         {"file", [](const Command& c) { return count(c, c.body ? 1 : 2, c.body ? 1 : 2); }},
         {"readonly", [](const Command& c) { return count(c, 1, 1); }},
+        {"disk",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 1, 1)) return e;
+             return oneOf(c, 1, {"full", "free"});
+         }},
         {"ini", [](const Command& c) { return count(c, 3, 3); }},
         {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
         {"window", windowShape},
@@ -182,6 +192,7 @@ std::optional<std::string> shapeError(const Command& c) {
         {"answer", answerShape},
         {"close", [](const Command& c) { return count(c, 0, 0); }},
         {"mark", [](const Command& c) { return count(c, 0, 0); }},
+        {"kill", [](const Command& c) { return count(c, 0, 0); }},
         {"expect", expectShape},
     };
     if (c.words.empty()) return std::string("empty command");

@@ -17,15 +17,19 @@ bool Runner::worldCommand(const Command& c) {
     const std::string& name = c.name();
     if (name == "screen") {
         platform_.screen = {integer(c, 1), integer(c, 2)};
+    } else if (name == "monitor") {
+        platform_.moreScreens.push_back({integer(c, 1), integer(c, 2), integer(c, 3), integer(c, 4)});
     } else if (name == "tick") {
         platform_.clock().set(static_cast<uint32_t>(*number(c.at(1))));
     } else if (name == "version") {
         platform_.versionInfo = {static_cast<unsigned>(integer(c, 1)), static_cast<unsigned>(integer(c, 2)),
                                  static_cast<unsigned>(integer(c, 3)), static_cast<unsigned>(integer(c, 4)), c.at(5)};
     } else if (name == "file") {
-        if (!SimFiles::writeAnyway(c.at(1), c.body ? *c.body : c.at(2))) fail("cannot write the file " + c.at(1));
+        if (!SimFiles::writeAnyway(c.unicodeAt(1), c.body ? *c.body : c.at(2))) fail("cannot write the file " + c.at(1));
     } else if (name == "readonly") {
-        platform_.files().setReadOnly(c.at(1));
+        platform_.files().setReadOnly(c.unicodeAt(1));
+    } else if (name == "disk") {
+        platform_.files().setDiskFull(c.keyword(1, "full"));
     } else if (name == "ini") {
         if (!profileSet(settingsFilePath(), c.at(1), c.at(2), c.at(3))) fail("cannot write the settings file");
     } else if (name == "ini-file") {
@@ -43,11 +47,11 @@ bool Runner::worldCommand(const Command& c) {
                 i += 5;
             }
         }
-        platform_.desktop().addForeign(c.at(1), c.at(2), className, rect);
+        platform_.desktop().addForeign(c.at(1), c.unicodeAt(2), className, rect);
     } else if (name == "title") {
         SimWindow* w = platform_.desktop().findForeign(c.at(1));
         if (!w) fail("unknown window " + c.at(1));
-        w->title = c.at(2);
+        w->title = c.unicodeAt(2);
     } else if (name == "move") {
         SimWindow* w = platform_.desktop().findForeign(c.at(1));
         if (!w) fail("unknown window " + c.at(1));
@@ -96,7 +100,7 @@ void Runner::startProgram(const Command& c) {
     platform_.simHooks().setProcessRunning(true);
 
     std::vector<std::string> args;
-    for (size_t i = 1; i < c.size(); ++i) args.push_back(c.at(i));
+    for (size_t i = 1; i < c.size(); ++i) args.push_back(c.unicodeAt(i));
     programs_.push_back(std::make_unique<Program>(platform_));
     platform_.processStarted(programs_.back()->application());
     try {
