@@ -12,6 +12,7 @@
 #include "points/point_set.h"
 #include "points/window_anchors.h"
 #include "scan/point_sweep.h"
+#include "scan/scan_engine.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -23,6 +24,8 @@ class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
 class FormLinia;
+class GroupFrame;
+class ScanTimingDialog;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
 
@@ -41,6 +44,9 @@ public:
     // The two lines of point scanning.
     FormLinia* formLiniaVertical = nullptr;
     FormLinia* formLiniaHoritzontal = nullptr;
+    // The frame round a lit group, and the dialog of the scan's timing.
+    GroupFrame* groupFrame = nullptr;
+    ScanTimingDialog* scanTimingDialog = nullptr;
 
     // --- Toolbar ---
     ToolButton ButtonEjecutar;
@@ -69,6 +75,8 @@ public:
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
     MenuItem MenuBarridoDePunto;
+    MenuItem MenuBarridoPorGrupos;
+    MenuItem MenuTiemposDelBarrido;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -99,6 +107,13 @@ public:
     bool placingPointer = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
+    // The order and the state of the scan: what is lit, what the next step and a press do.
+    ScanEngine scanEngine;
+    // Whether this scan runs by groups, decided at its start.
+    bool scanInGroups = false;
+    // The pace as the toolbar set it, while the scan timer runs at another interval (a
+    // first item's longer stay, a lead after a press); given back at the stop.
+    std::optional<unsigned> paceBeforeTiming;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -136,6 +151,8 @@ public:
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
     void MenuBarridoDePuntoClick();
+    void MenuBarridoPorGruposClick();
+    void MenuTiemposDelBarridoClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -161,6 +178,8 @@ public:
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
+    // When the switch press being acted on was made, in the tick count's terms.
+    uint32_t timeOfPress();
     void HookReportArrived();
     bool pollMailboxNow();
 
@@ -181,10 +200,30 @@ public:
     void sendStroke(uint8_t vk);
     void sendAltTab();
     void switchClick();
+    // The bracketed click (or Return) at the pointer, after the minimum interval let it through.
+    void clickAtPointer();
     bool pressTooSoon();
     void placePointer(int x, int y);
     bool vistaVariant() const;
     bool programWindowInFront() const;
+    bool scanningAutomatically() const;
+
+    // --- The order of scanning (scan/group_scanning.cpp, scan/scan_press.cpp) ---
+    void startScanEngine();
+    // The next step's item, taken from the engine; the scan timer follows its stay.
+    ScanEngine::Lit stepScanEngine();
+    // A key chose the point that the next step visits.
+    void choosePoint(int32_t index);
+    std::vector<std::vector<int>> groupsWherePointsStand();
+    void showLitGroup(const ScanEngine::Lit& lit);
+    void hideGroupFrame();
+    // The point lit again after a press judged at an earlier moment.
+    void showPointAgain(int32_t index);
+    void setScanInterval(unsigned ms);
+    void restorePace();
+    // The switch during execution: a click, or what a press does among groups.
+    void scanPress(uint32_t madeAt);
+    void followPress(const ScanEngine::PressResult& result);
 
     // --- Point scanning (scan/point_scanning.cpp) ---
     bool pointScanningInExecution() const;

@@ -1,6 +1,8 @@
 // The hook event dispatcher: every 100 ms it reads what the hook library reported and
 // turns it into a stop, a step, a jump, a click or a recorded point.
 
+#include <optional>
+
 #include "app/form_principal.h"
 #include "hook/mailbox.h"
 #include "platform/numbers.h"
@@ -32,15 +34,20 @@ void FormPrincipal::TimerMouseHookTimer() {
 
     // Stage 2: the switch value and keyboard access.
     std::string switchValue = mailbox::takeClick(platform().hooks());
+    std::optional<uint32_t> jumpedAt;
     if (switchValue == "1") SkipNextReport = false;
     if (switchValue == "0" && MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing) {
         const std::string keyText = mailbox::takeKeyboard(platform().hooks());
         const int32_t k = strToInt(keyText);
         auto jump = [&](int32_t n) {
             if (n >= points.PointCount) return;
-            points.CurrentPoint = n;
+            choosePoint(n);
             ScanStep();
-            if (MenuClicAutomticoAlAccederPorTeclado.checked()) switchValue = "1";
+            if (MenuClicAutomticoAlAccederPorTeclado.checked()) {
+                switchValue = "1";
+                // The click is the jump's own: its moment is now, when the point is lit.
+                jumpedAt = platform().tickCount();
+            }
         };
         if (k >= vk::Digit0 && k <= vk::Digit9) {
             jump(k - vk::Digit0);
@@ -64,7 +71,7 @@ void FormPrincipal::TimerMouseHookTimer() {
     } else if (switchValue == "1" && mode == Mode::Recording) {
         recordSwitchPress();
     } else if (switchValue == "1" && mode == Mode::Executing) {
-        switchClick();
+        scanPress(jumpedAt ? *jumpedAt : timeOfPress());
     } else if (switchValue == "2" && mode == Mode::Recording) {
         stopRecordingAndOfferSave();
     } else if (switchValue == "2" && mode == Mode::Executing) {

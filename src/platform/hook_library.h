@@ -2,6 +2,9 @@
 // The seven operations of the companion hook library. It never calls the program back:
 // what it catches it writes to the hook mailbox of the settings file.
 
+#include <cstdint>
+#include <optional>
+
 namespace zv {
 
 class HookLibrary {
@@ -19,6 +22,10 @@ public:
     // with nothing written between the two, so no press falls between them and is lost.
     // Held only across such a read and reset, with no operation of the library between.
     virtual void holdReports(bool hold) = 0;
+
+    // When the input behind the last report was made, in the tick count's terms; nothing
+    // when the library cannot tell, as a library reporting through the mailbox cannot.
+    virtual std::optional<uint32_t> timeOfLastReport() const { return std::nullopt; }
 };
 
 }  // namespace zv

@@ -3,12 +3,17 @@
 
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
+#include "feedback/group_frame.h"
 #include "hook/mailbox.h"
 #include "platform/platform.h"
 #include "points/messages.h"
 #include "record/form_mouse.h"
 
 namespace zv {
+
+bool FormPrincipal::scanningAutomatically() const {
+    return !MenuBarridoDirigido.checked() && !MenuAccederAPosicionesPorTeclado.checked();
+}
 
 bool FormPrincipal::vistaVariant() const {
     return MenuWindowsVista.checked() && (MenuBarridoDirigido.checked() || MenuAccederAPosicionesPorTeclado.checked());
@@ -37,6 +42,7 @@ void FormPrincipal::MenuEjecutarClick() {
     points.CurrentPoint = 0;
     FirstStep = true;
     lastPlaced.reset();
+    startScanEngine();
 
     enableStarts(false);
     MenuParar.setEnabled(true);
@@ -55,7 +61,7 @@ void FormPrincipal::MenuEjecutarClick() {
     else
         platform().hooks().SetHookKeyboard();
 
-    if (!MenuBarridoDirigido.checked() && !MenuAccederAPosicionesPorTeclado.checked())
+    if (scanningAutomatically())
         TimerEscaneig.setOn(true);
     else if (MenuBarridoDirigido.checked())
         ScanStep();
@@ -76,9 +82,11 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookHook();
     mailbox::resetKeyboard();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
+    hideGroupFrame();
     endPointScanning();
     HookInstalled = false;
     TimerEscaneig.setOn(false);
+    restorePace();
     if (ShowOnStop) show();
     ShowOnStop = true;
     MenuParar.setEnabled(false);

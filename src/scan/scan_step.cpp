@@ -46,10 +46,19 @@ void FormPrincipal::ScanStep() {
     }
     if (points.PointCount <= 0) return;
 
-    const int32_t index = points.CurrentPoint;
+    const ScanEngine::Lit lit = stepScanEngine();
+    if (lit.kind != ScanEngine::Lit::Kind::Point) {
+        // A group, or the step back to the groups: the frame goes round it and the pointer
+        // stays where it is.
+        showLitGroup(lit);
+        points.CurrentPoint = scanEngine.currentPoint();
+        return;
+    }
+    const int32_t index = lit.point();
     // The point where its window stands now, when points follow their window.
     const auto [x, y] = placedPoint(index);
 
+    hideGroupFrame();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
 
     TimerMouseHook.setOn(false);
@@ -74,7 +83,16 @@ void FormPrincipal::ScanStep() {
     placePointer(x, y);
 
     TimerMouseHook.setOn(true);
-    if (points.PointCount > 0) points.CurrentPoint = (points.CurrentPoint + 1) % points.PointCount;
+    points.CurrentPoint = scanEngine.currentPoint();
+}
+
+void FormPrincipal::showPointAgain(int32_t index) {
+    const auto [x, y] = placedPoint(index);
+    hideGroupFrame();
+    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+    TimerMouseHook.setOn(false);
+    placePointer(x, y);
+    TimerMouseHook.setOn(true);
 }
 
 // A one-pixel move down and to the right and back, so that the application under the

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "backends/sim/clock_and_timers.h"
 #include "backends/sim/trace.h"
 #include "platform/mailbox_keys.h"
 #include "platform/profile.h"
@@ -23,6 +24,7 @@ void SimHooks::write(const std::string& key, const std::string& value) {
     profileSet(settingsFilePath(), mailbox_keys::kSection, key, value);
     trace_("hook library writes " + key + " = \"" + value + "\"");
     reported_ = true;
+    reportMadeAt_ = clock_.now() - earlier_;
 }
 
 void SimHooks::installKeyHook(int which) {
@@ -81,6 +83,10 @@ std::vector<std::string> SimHooks::installed() const {
 }
 
 bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
+    struct Once {
+        uint32_t& earlier;
+        ~Once() { earlier = 0; }
+    } once{earlier_};
     if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
     if (mouse_ == MouseHook::Recording) write(mailbox_keys::kWindowTitle, titleUnderPointer);
     write(mailbox_keys::kClick, button == MouseButton::Left ? "1" : "2");
@@ -88,6 +94,10 @@ bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointe
 }
 
 bool SimHooks::userKey(uint8_t vk) {
+    struct Once {
+        uint32_t& earlier;
+        ~Once() { earlier = 0; }
+    } once{earlier_};
     if (!processRunning_) return false;
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
@@ -106,6 +116,8 @@ void SimHooks::reset() {
     keyChain_.clear();
     calls_.clear();
     reported_ = false;
+    reportMadeAt_.reset();
+    earlier_ = 0;
 }
 
 }  // namespace zv::sim

@@ -5,6 +5,7 @@
 // the any-key hook takes the keys. Input the program synthesises never reaches it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,12 +16,13 @@
 namespace zv::sim {
 
 class Trace;
+class SimClock;
 
 enum class MouseHook { None, Execution, Recording };
 
 class SimHooks : public HookLibrary {
 public:
-    explicit SimHooks(const Trace& trace) : trace_(trace) {}
+    SimHooks(const Trace& trace, const SimClock& clock) : trace_(trace), clock_(clock) {}
 
     void SetHookExecucio() override;
     void SetHookGrabacio() override;
@@ -31,6 +33,11 @@ public:
     void UnHookQualsevolTecla() override;
     // The user acts between the program's commands, never inside a read and reset.
     void holdReports(bool) override {}
+    // The virtual time at which the input behind the last report was made.
+    std::optional<uint32_t> timeOfLastReport() const override { return reportMadeAt_; }
+    // The user's next press or key was made this many milliseconds before it reaches the
+    // hooks, as when a report is slow to arrive: its report carries the earlier moment.
+    void nextInputMadeEarlier(uint32_t ms) { earlier_ = ms; }
 
     MouseHook mouseHook() const { return mouse_; }
     bool keyboardHook() const { return keyboard_; }
@@ -62,6 +69,9 @@ private:
     void removeKeyHook(int which);
 
     const Trace& trace_;
+    const SimClock& clock_;
+    std::optional<uint32_t> reportMadeAt_;
+    uint32_t earlier_ = 0;
     MouseHook mouse_ = MouseHook::None;
     bool keyboard_ = false, anyKey_ = false;
     // Keyboard hooks in installation order: the last one installed sees a key first.

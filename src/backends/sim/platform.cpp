@@ -8,7 +8,7 @@
 namespace zv::sim {
 
 SimPlatform::SimPlatform()
-    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_), input_(desktop_, hooks_, screen, trace_),
+    : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_, clock_), input_(desktop_, hooks_, screen, trace_),
       dialogs_(trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
