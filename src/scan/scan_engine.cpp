@@ -173,13 +173,19 @@ ScanEngine::PressResult ScanEngine::press(uint32_t madeAt, uint32_t now) {
             r.action = Action::ClickPoint;
             r.point = s.lit.point();
             s.roundsBegun = 0;
-            // After a selection among groups, scanning begins again with the first group.
-            if (grouped_) {
-                s.inside = false;
-                s.topNext = 0;
+            if (!grouped_) {
+                // The point lit again stays its whole time; otherwise the rhythm goes on.
+                if (r.earlier) r.nextStepIn = stayMs();
+                break;
             }
-            // The point lit again stays its whole time.
-            if (r.earlier) r.nextStepIn = stayMs();
+            // After a selection among groups, scanning begins again with the first group,
+            // once a press on it can be taken.
+            s.inside = false;
+            s.topNext = 0;
+            if (r.earlier)
+                r.nextStepIn = std::max(timing_.leadMs, stayMs());
+            else if (timing_.leadMs > 0)
+                r.nextStepIn = timing_.leadMs;
             break;
         case Lit::Kind::Group:
             r.action = Action::Entered;

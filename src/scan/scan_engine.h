@@ -25,9 +25,9 @@ struct ScanTiming {
     // After this many rounds without a press, scanning waits on the first item until the
     // next press, which only sets it going again; 0 never waits.
     int roundsBeforeWait = 0;
-    // After a press that clicks nothing (entering a group, returning to the groups), the
-    // next item lights no sooner than this: a second press within the minimum interval
-    // would be dropped anyway.
+    // After a press among groups (entering one, returning to them, a click that begins
+    // them again), the next item lights no sooner than this: a press on it within the
+    // minimum interval would be dropped.
     uint32_t leadMs = 0;
 };
 

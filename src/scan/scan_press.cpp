@@ -25,14 +25,12 @@ void FormPrincipal::scanPress(uint32_t madeAt) {
     case ScanEngine::Action::ClickPoint:
         if (result.earlier) {
             // No step may come between the pointer's return and the click.
-            const bool stepping = TimerEscaneig.on();
             TimerEscaneig.setOn(false);
             showPointAgain(result.point);
-            clickAtPointer();
-            if (stepping && MenuParar.enabled()) followPress(result);
-        } else {
-            clickAtPointer();
         }
+        clickAtPointer();
+        // The waits of the click let other handlers run: one of them may have stopped.
+        if (MenuParar.enabled()) followPress(result);
         return;
     default:
         // Not a click, but a press all the same: one coming on its heels is dropped.

@@ -104,6 +104,8 @@ TEST(ScanEngine, a_press_enters_the_lit_group_whose_points_and_then_one_step_bac
     EXPECT_EQ(r.action, Action::ClickPoint);
     EXPECT_EQ(r.point, 3);
     EXPECT_TRUE(e.beginsRound());
+    // The first group comes once a press on it can be taken.
+    EXPECT_EQ(r.nextStepIn, 300u);
     EXPECT_EQ(steps(e, 3, now), (Seq{"g0", "p3", "g2"}));
     e.press(now + 1, now + 1);
     EXPECT_EQ(steps(e, 1, now), (Seq{"p4"}));

@@ -1,0 +1,101 @@
+# Group scanning end to end: 36 points on a grid over the application. A frame lights the
+# rows in turn; a press when the wanted row is lit enters it, and a press when the pointer
+# is on the wanted point clicks there. Sourced by x11_e2e.sh, whose helpers these cases use.
+
+# The frame's top and left edges on the screen, while it is shown.
+group_frame_at() { # window: prints "left top"
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    grep -q 'Map State: IsViewable' <<<"$info" || return 1
+    echo "$(awk '/Absolute upper-left X/ {print $4}' <<<"$info") $(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")"
+}
+frame_on_row() { # window top
+    local at
+    at=$(group_frame_at "$1") && [ "${at#* }" = "$2" ]
+}
+# Presses the switch as soon as the command succeeds, as a user watching the screen would;
+# false when it does not within the given seconds.
+press_when() { # seconds command...
+    local limit=$1
+    shift
+    local until=$((SECONDS + limit))
+    while [ $SECONDS -lt $until ]; do
+        if "$@"; then
+            xdotool click 1
+            return 0
+        fi
+        sleep 0.02
+    done
+    return 1
+}
+
+until_row_lit() { # window top
+    local until=$((SECONDS + 20))
+    while [ $SECONDS -lt $until ]; do
+        frame_on_row "$@" && return 0
+        sleep 0.02
+    done
+    return 1
+}
+
+case_group_scan() {
+    # The application at 50,150, 600 x 400; the points 90 px apart across, 60 px down.
+    local points=() r c
+    for r in 0 1 2 3 4 5; do
+        for c in 0 1 2 3 4 5; do points+=("$((100 + 90 * c)),$((180 + 60 * r))"); done
+    done
+    write_scan_file "$tmp/work/teclado.zvo" "${points[@]}"
+    # Steps of a second, long enough for a watcher made of shell commands on a busy
+    # machine; 0.3 s of minimum interval.
+    printf '[Zentavoro]\r\n%s=10\r\n%s=3\r\nESCANEIG PER GRUPS=S\xcd\r\n' "$scan_step_key" "$click_interval_key" \
+        >"$ZENTAVORO_INI"
+    start_target "Teclado de prova" 600x400+50+150 "$tmp/target.log"
+    xdotool mousemove 900 700
+    start_zentavoro teclado.zvo
+    check "the program starts" wait_until 15 has_main_window
+    main=$(main_window)
+    has_group_frame() { [ -n "$(program_windows '^GroupFrame$' | head -1)" ]; }
+    check "the program has its group frame" wait_until 10 has_group_frame
+    local frame
+    frame=$(program_windows '^GroupFrame$' | head -1)
+    check "the first row is framed" wait_until 5 frame_on_row "$frame" 164
+    check "the pointer stays where it was while rows are lit" pointer_on 900 700
+    # A picture of the screen with the frame standing still on one row the whole time.
+    local png before after top tries=0
+    while [ $tries -lt 5 ]; do
+        before=$(group_frame_at "$frame")
+        png=$(screenshot row)
+        after=$(group_frame_at "$frame")
+        [ -n "$before" ] && [ "$before" = "$after" ] && break
+        tries=$((tries + 1))
+    done
+    top=${after#* }
+    # A row's frame: 6 px bars from x 84 to 566, and 33 px high from its top.
+    check "the frame is red, 6 px thick, round the row" pixels_are "$png" FF0000 84,$((top + 16)) 89,$((top + 16)) \
+        561,$((top + 16)) 566,$((top + 16)) 300,$top 300,$((top + 5)) 300,$((top + 27)) 300,$((top + 32))
+    check "inside it the application shows" \
+        pixels_are "$png" FFFFFF 90,$((top + 16)) 560,$((top + 16)) 300,$((top + 6)) 300,$((top + 26))
+    check "and outside it too" pixels_are "$png" FFFFFF 83,$((top + 16)) 567,$((top + 16)) 300,$((top + 33))
+
+    # Three selections, each from the first row on, as a user makes them.
+    local wanted=(2,3 5,5 0,0) one x y began took clicks=0
+    for one in "${wanted[@]}"; do
+        r=${one%,*} c=${one#*,}
+        x=$((100 + 90 * c)) y=$((180 + 60 * r))
+        # Counted from the first row, which comes one step after the start or a click.
+        until_row_lit "$frame" 164
+        began=$(date +%s%3N)
+        check "row $r: a press when it is lit" press_when 15 frame_on_row "$frame" $((y - 16))
+        check "then at point $c of it" press_when 10 pointer_on "$x" "$y"
+        check "clicks the application at $x,$y" wait_until 3 grep -Eq "^press 1 $x $y " "$tmp/target.log"
+        took=$(($(date +%s%3N) - began))
+        clicks=$((clicks + 1))
+        # Sixteen steps from the first row and the lead after entering, with room for the
+        # time a watcher takes to see.
+        check "within sixteen steps ($took ms)" [ "$took" -le 15800 ]
+        check "and nothing else reached it" [ "$(grep -c '^press' "$tmp/target.log")" -eq "$clicks" ]
+    done
+    xdotool key space
+    check "Space stops: the toolbar comes back" wait_until 5 is_viewable "$main"
+    check "and the frame is hidden" wait_until 3 is_hidden "$frame"
+}
