@@ -99,3 +99,34 @@ case_group_scan() {
     check "Space stops: the toolbar comes back" wait_until 5 is_viewable "$main"
     check "and the frame is hidden" wait_until 3 is_hidden "$frame"
 }
+
+first_item_pause_key=$'D\xc8CIMES DE SEGON DE PAUSA AL PRIMER ELEMENT'
+rounds_before_wait_key=$'VOLTES SENSE PREMER ABANS D\'ESPERAR'
+ini_is() { [ "$(ini_value Zentavoro "$1")" = "$2" ]; }
+
+case_scan_timing_dialog() {
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    check "the toolbar takes the focus" activate "$main"
+    # Options, further options, the fourth entry.
+    xdotool key alt+o
+    sleep 0.5
+    xdotool key m
+    sleep 0.5
+    xdotool key Down Down Down Return
+    check "\"Tiempos del barrido...\" opens its dialog" wait_until 5 has_window_named '^Tiempos del barrido$'
+    local dialog
+    dialog=$(window_named '^Tiempos del barrido$')
+    xdotool key Up Up Up
+    check "the first item's stay is stored as it changes" wait_until 3 ini_is "$first_item_pause_key" 3
+    xdotool key Tab Up Up
+    check "and the rounds before waiting" wait_until 3 ini_is "$rounds_before_wait_key" 2
+    # The button, in the middle of the dialog's bottom row.
+    local info x y
+    info=$(xwininfo -id "$dialog")
+    x=$(($(awk '/Absolute upper-left X/ {print $4}' <<<"$info") + 199))
+    y=$(($(awk '/Absolute upper-left Y/ {print $4}' <<<"$info") + 99))
+    xdotool mousemove "$x" "$y" click 1
+    check "its button closes it" wait_until 5 is_hidden "$dialog"
+    check "the toolbar is still there" is_viewable "$main"
+}
