@@ -28,9 +28,6 @@ press_when() {  # SECONDS COMMAND...
     done
     return 1
 }
-pixel() {  # pixel X Y: the colour of the screen picture at X Y as "r,g,b"
-    convert "$WORK/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
 
 case_group_scanning_chooses_points_of_a_grid_within_sixteen_steps() {
     command -v import >/dev/null && command -v convert >/dev/null || skip "ImageMagick is not installed"
