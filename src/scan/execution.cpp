@@ -3,7 +3,6 @@
 
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
-#include "feedback/group_frame.h"
 #include "hook/mailbox.h"
 #include "platform/platform.h"
 #include "points/messages.h"
