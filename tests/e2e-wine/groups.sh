@@ -107,5 +107,37 @@ case_group_scanning_chooses_points_of_a_grid_within_sixteen_steps() {
     [ "$(target_count RDOWN)" -eq 0 ] || fail "the right button reached the target"
 }
 
+case_timing_dialog_stores_each_value_as_it_changes() {
+    zv_start
+    zv_wait_toolbar
+    xdotool windowactivate --sync "$(toolbar_window)" 2>/dev/null
+    sleep 0.3
+    # Opciones, Más opciones, then down to its fourth entry: "Tiempos del barrido...".
+    xdotool key alt+o sleep 0.4 key m sleep 0.4 key Down Down Down sleep 0.2 key Return
+    wait_for 10 has_toolbar '^Tiempos del barrido$' || fail "no dialog of the scan's timing"
+    local d
+    d=$(toolbar_window '^Tiempos del barrido$')
+    xdotool windowactivate --sync "$d" 2>/dev/null
+    sleep 0.3
+    import -window root "$WORK/screen.png"
+    [ -n "${ZENTAVORO_E2E_KEEP:-}" ] && mkdir -p "$ZENTAVORO_E2E_KEEP" && cp "$WORK/screen.png" "$ZENTAVORO_E2E_KEEP/timing-dialog.png"
+    # The up arrows of the two spin boxes (client 344, 10 and 344, 46, 44 x 26 each; the
+    # arrows at the right end, the upper half "up"). Wine's X window of a window without a
+    # menu is its client area.
+    geometry "$d"
+    xdotool mousemove $((WX + 380)) $((WY + 16)) click 1 sleep 0.3 click 1 sleep 0.3 click 1
+    local pause_key=$'D\xc8CIMES DE SEGON DE PAUSA AL PRIMER ELEMENT' rounds_key="VOLTES SENSE PREMER ABANS D'ESPERAR"
+    wait_for 3 sh -c "grep -aq 'PAUSA AL PRIMER ELEMENT=3' '$INI'" ||
+        fail "the first item's stay is '$(ini_get Zentavoro "$pause_key")' after three steps up"
+    xdotool mousemove $((WX + 380)) $((WY + 52)) click 1 sleep 0.3 click 1
+    wait_for 3 sh -c "grep -aq \"D'ESPERAR=2\" '$INI'" ||
+        fail "the rounds before waiting are '$(ini_get Zentavoro "$rounds_key")' after two steps up"
+    # Its button, in the middle of the bottom row.
+    xdotool mousemove $((WX + 199)) $((WY + 99)) click 1
+    wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Tiempos del barrido\$' | grep -q ." ||
+        fail "the button did not close the dialog"
+    has_toolbar || fail "the toolbar went with the dialog"
+}
+
 begin_case
 "case_$1"
