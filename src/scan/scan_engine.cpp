@@ -143,8 +143,9 @@ void ScanEngine::remember() {
 }
 
 std::optional<ScanEngine::State> ScanEngine::judged(uint32_t t, uint32_t now) const {
-    // A moment ahead of the clock, or under the present item: the present item.
-    if (!notBefore(now, t) || notBefore(t, history_.back().since)) return std::nullopt;
+    // Nothing remembered before the present, a moment ahead of the clock, or one under the
+    // present item: the present item.
+    if (history_.size() < 2 || !notBefore(now, t) || notBefore(t, history_.back().since)) return std::nullopt;
     for (size_t i = history_.size() - 1; i-- > 0;)
         if (notBefore(t, history_[i].since)) return history_[i];
     // Before everything remembered: too old to judge, taken as made now.

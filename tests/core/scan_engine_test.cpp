@@ -57,9 +57,10 @@ TEST(ScanEngine, linear_order_visits_every_point_in_turn_and_a_key_chooses_the_n
     EXPECT_FALSE(r.earlier);
     EXPECT_FALSE(r.nextStepIn);
     EXPECT_EQ(steps(e, 1, now), (Seq{"p1"}));
-    // Nothing lit yet: the click lands where the pointer is.
+    // Nothing lit yet, or never started: the click lands where the pointer is.
     ScanEngine fresh = started(3);
     EXPECT_EQ(fresh.press(5, 5).action, Action::ClickAtPointer);
+    EXPECT_EQ(ScanEngine{}.press(5, 5).action, Action::ClickAtPointer);
     // Groups that do not hold every point once leave the order linear.
     for (const ScanEngine::Groups& bad : {ScanEngine::Groups{{0, 1}, {1, 2}}, ScanEngine::Groups{{0, 1}, {2, 7}},
                                           ScanEngine::Groups{{0, 1}}, ScanEngine::Groups{{0, 1}, {}}}) {
