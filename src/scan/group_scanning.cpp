@@ -27,7 +27,7 @@ void FormPrincipal::startScanEngine() {
     timing.stepMs = paceBeforeTiming.value_or(TimerEscaneig.interval());
     // The stay and the wait belong to the scan timer: directed scanning moves at the user's
     // pace, so never waits for a user who is there.
-    if (scanningAutomatically()) {
+    if (scanningAutomatically() && scanTimingDialog) {
         timing.firstItemExtraMs = scanTimingDialog->firstItemPauseMs();
         timing.roundsBeforeWait = scanTimingDialog->roundsBeforeWait();
     }
