@@ -82,6 +82,8 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
       MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
       MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
+      MenuBarridoPorGrupos(this, "MenuBarridoPorGrupos", "Barrido por grupos", &MenuMasOpciones),
+      MenuTiemposDelBarrido(this, "MenuTiemposDelBarrido", "Tiempos del barrido...", &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
@@ -167,6 +169,8 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
     bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
     bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
+    bind(MenuBarridoPorGrupos, &FormPrincipal::MenuBarridoPorGruposClick);
+    bind(MenuTiemposDelBarrido, &FormPrincipal::MenuTiemposDelBarridoClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };

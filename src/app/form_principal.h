@@ -14,6 +14,7 @@
 #include "points/point_set.h"
 #include "points/window_anchors.h"
 #include "scan/point_sweep.h"
+#include "scan/scan_engine.h"
 #include "widgets/form.h"
 
 namespace zv {
@@ -25,6 +26,8 @@ class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
 class FormLinia;
+class GroupFrame;
+class ScanTimingDialog;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
 
@@ -43,6 +46,9 @@ public:
     // The two lines of point scanning.
     FormLinia* formLiniaVertical = nullptr;
     FormLinia* formLiniaHoritzontal = nullptr;
+    // The frame round a lit group, and the dialog of the scan's timing.
+    GroupFrame* groupFrame = nullptr;
+    ScanTimingDialog* scanTimingDialog = nullptr;
 
     // --- Toolbar ---
     ToolButton ButtonEjecutar;
@@ -71,6 +77,8 @@ public:
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
     MenuItem MenuBarridoDePunto;
+    MenuItem MenuBarridoPorGrupos;
+    MenuItem MenuTiemposDelBarrido;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -114,6 +122,13 @@ public:
     // library reported, or the poll's own moment for what another program wrote in the
     // settings file. Set at the start of every poll tick.
     uint32_t pressTick = 0;
+    // The order and the state of the scan: what is lit, what the next step and a press do.
+    ScanEngine scanEngine;
+    // Whether this scan runs by groups, decided at its start.
+    bool scanInGroups = false;
+    // The pace as the toolbar set it, while the scan timer runs at another interval (a
+    // first item's longer stay, a lead after a press); given back at the stop.
+    std::optional<unsigned> paceBeforeTiming;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -157,6 +172,8 @@ public:
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
     void MenuBarridoDePuntoClick();
+    void MenuBarridoPorGruposClick();
+    void MenuTiemposDelBarridoClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -210,6 +227,8 @@ public:
     void sendStroke(uint8_t vk);
     void sendAltTab();
     void switchClick();
+    // The bracketed click (or Return) at the pointer, after the minimum interval let it through.
+    void clickAtPointer();
     bool pressTooSoon();
     void placePointer(int x, int y);
     // Points off every screen (scan/off_screen.cpp).
@@ -217,6 +236,24 @@ public:
     void sayPointOffScreen();
     bool vistaVariant() const;
     bool programWindowInFront() const;
+    bool scanningAutomatically() const;
+
+    // --- The order of scanning (scan/group_scanning.cpp, scan/scan_press.cpp) ---
+    void startScanEngine();
+    // The next step's item, taken from the engine; the scan timer follows its stay.
+    ScanEngine::Lit stepScanEngine();
+    // A key chose the point that the next step visits.
+    void choosePoint(int32_t index);
+    std::vector<std::vector<int>> groupsWherePointsStand();
+    void showLitGroup(const ScanEngine::Lit& lit);
+    void hideGroupFrame();
+    // The point lit again after a press judged at an earlier moment.
+    void showPointAgain(int32_t index);
+    void setScanInterval(unsigned ms);
+    void restorePace();
+    // The switch during execution: a click, or what a press does among groups.
+    void scanPress(uint32_t madeAt);
+    void followPress(const ScanEngine::PressResult& result);
 
     // --- Point scanning (scan/point_scanning.cpp) ---
     bool pointScanningInExecution() const;

@@ -4,6 +4,7 @@
 #include "app/form_principal.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
+#include "scan/scan_timing_dialog.h"
 
 namespace zv {
 
@@ -73,5 +74,7 @@ void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
     toggleAndSave(MenuPuntosSiguenASuVentana, keys::kPointsFollowWindow);
 }
 void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
+void FormPrincipal::MenuBarridoPorGruposClick() { toggleAndSave(MenuBarridoPorGrupos, keys::kGroupScanning); }
+void FormPrincipal::MenuTiemposDelBarridoClick() { scanTimingDialog->showModal(); }
 
 }  // namespace zv

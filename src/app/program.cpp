@@ -8,6 +8,7 @@
 #include "app/settings_keys.h"
 #include "app/title.h"
 #include "feedback/form_transparent.h"
+#include "feedback/group_frame.h"
 #include "feedback/size_choice.h"
 #include "feedback/sweep_line.h"
 #include "lang/captions.h"
@@ -17,6 +18,7 @@
 #include "points/window_matching.h"
 #include "record/form_mouse.h"
 #include "record/form_screen.h"
+#include "scan/scan_timing_dialog.h"
 
 namespace zv {
 
@@ -105,6 +107,13 @@ bool Program::start(const std::vector<std::string>& args) {
     // From here on the settings file is read and written: what it refuses is kept in
     // memory, and the user is told.
     settings::beginRun([&main](const std::string& file, ProfileWriteError why) { main.settingsUnwritable(file, why); });
+    // Then the frame of group scanning and the dialog of the scan's timing.
+    groupFrame_ = std::make_unique<GroupFrame>(app_);
+    timingDialog_ = std::make_unique<ScanTimingDialog>(app_);
+    main.groupFrame = groupFrame_.get();
+    main.scanTimingDialog = timingDialog_.get();
+    app_.create(*groupFrame_);
+    app_.create(*timingDialog_);
 
     // 3. Frame size.
     const std::string size = settings::read(kSectionLibrary, kFrameSize, "3");
@@ -191,6 +200,8 @@ bool Program::start(const std::vector<std::string>& args) {
     // The further options.
     if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
     if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);
+    if (settings::isOn(kSectionOptions, kGroupScanning, kOn)) main.MenuBarridoPorGrupos.setChecked(true);
+    timingDialog_->loadStored();
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();

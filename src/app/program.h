@@ -21,6 +21,8 @@ class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
 class FormLinia;
+class GroupFrame;
+class ScanTimingDialog;
 
 class Program {
 public:
@@ -55,6 +57,8 @@ private:
     std::unique_ptr<FormScreen> screen_;
     std::unique_ptr<FormMouse> mouse_;
     std::unique_ptr<FormLinia> lineVertical_, lineHorizontal_;
+    std::unique_ptr<GroupFrame> groupFrame_;
+    std::unique_ptr<ScanTimingDialog> timingDialog_;
 };
 
 // What a real backend's main() does: start, then the message loop until the main window

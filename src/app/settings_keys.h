@@ -28,6 +28,10 @@ inline constexpr const char* kWindowsVista = "MenuWindowsVista";
 // The further options.
 inline constexpr const char* kPointsFollowWindow = "PUNTS SEGUEIXEN LA FINESTRA";
 inline constexpr const char* kPointScanning = "ESCANEIG DE PUNT";
+inline constexpr const char* kGroupScanning = "ESCANEIG PER GRUPS";
+// Numbers, 0 for off.
+inline constexpr const char* kFirstItemPause = "D\xC8" "CIMES DE SEGON DE PAUSA AL PRIMER ELEMENT";
+inline constexpr const char* kRoundsBeforeWait = "VOLTES SENSE PREMER ABANS D'ESPERAR";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

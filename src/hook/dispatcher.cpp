@@ -1,6 +1,8 @@
 // The hook event dispatcher: every 100 ms it reads what the hook library reported and
 // turns it into a stop, a step, a jump, a click or a recorded point.
 
+#include <optional>
+
 #include "app/form_principal.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
@@ -54,6 +56,7 @@ void FormPrincipal::TimerMouseHookTimer() {
     const std::string fileClick = mailbox::readClick();
     const bool fileClickWaits = reportedClick && fileClick != "0";
     std::string switchValue = reportedClick ? std::to_string(report->value) : fileClick;
+    std::optional<uint32_t> jumpedAt;
     if (switchValue == "1") SkipNextReport = false;
     if (!fileClickWaits) mailbox::resetClick();
     const bool keyboardStage = MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing;
@@ -65,9 +68,13 @@ void FormPrincipal::TimerMouseHookTimer() {
             if (n >= points.PointCount) return;
             // A jump to a point off every screen goes nowhere, and clicks nothing.
             if (!pointOnScreen(n)) return sayPointOffScreen();
-            points.CurrentPoint = n;
+            choosePoint(n);
             ScanStep();
-            if (MenuClicAutomticoAlAccederPorTeclado.checked()) switchValue = "1";
+            if (MenuClicAutomticoAlAccederPorTeclado.checked()) {
+                switchValue = "1";
+                // The click is the jump's own: its moment is now, when the point is lit.
+                jumpedAt = platform().tickCount();
+            }
         };
         if (k >= vk::Digit0 && k <= vk::Digit9) {
             jump(k - vk::Digit0);
@@ -91,7 +98,7 @@ void FormPrincipal::TimerMouseHookTimer() {
     } else if (switchValue == "1" && mode == Mode::Recording) {
         recordSwitchPress();
     } else if (switchValue == "1" && mode == Mode::Executing) {
-        switchClick();
+        scanPress(jumpedAt ? *jumpedAt : pressTick);
     } else if (switchValue == "2" && mode == Mode::Recording) {
         stopRecordingAndOfferSave();
     } else if (switchValue == "2" && mode == Mode::Executing) {

@@ -87,6 +87,29 @@ const MoreRow kMore[] = {
      {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
       "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
       "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
+    {"MenuBarridoPorGrupos",
+     {"Escaneig per grups", "Barrido por grupos", "Taldekako ekorketa", "Varrido por grupos", "Varrido por grupos",
+      "Group scanning", "Balayage par groupes"}},
+    {"MenuTiemposDelBarrido",
+     {"Temps de l'escaneig...", "Tiempos del barrido...", "Ekorketaren denborak...", "Tempos do varrido...",
+      "Tempos do varrido...", "Scanning times...", "Temps du balayage..."}},
+};
+
+const MoreRow kTimingDialog[] = {
+    {"ScanTimingDialog",
+     {"Temps de l'escaneig", "Tiempos del barrido", "Ekorketaren denborak", "Tempos do varrido", "Tempos do varrido",
+      "Scanning times", "Temps du balayage"}},
+    {"LabelFirstItemPause",
+     {"Pausa al primer element (dècimes de segon)", "Pausa en el primer elemento (décimas de segundo)",
+      "Lehen elementuko etenaldia (segundo hamarrenak)", "Pausa no primeiro elemento (décimas de segundo)",
+      "Pausa no primeiro elemento (décimas de segundo)", "Pause on the first item (tenths of a second)",
+      "Pause sur le premier élément (dixièmes de seconde)"}},
+    {"LabelRoundsBeforeWait",
+     {"Voltes sense prémer abans d'esperar (0: mai)", "Vueltas sin pulsar antes de esperar (0: nunca)",
+      "Sakatu gabeko bueltak itxaron aurretik (0: inoiz ez)", "Voltas sen premer antes de esperar (0: nunca)",
+      "Voltas sem premir antes de esperar (0: nunca)", "Rounds without a press before waiting (0: never)",
+      "Tours sans appui avant d'attendre (0 : jamais)"}},
+    {"ButtonOK", {"D'acord", "Aceptar", "Ados", "Aceptar", "OK", "OK", "OK"}},
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};
@@ -115,16 +138,26 @@ const std::array<std::string, kTranslatedEntries>& captions(Language language) {
     return tables[language];
 }
 
+namespace {
+template <size_t N>
+std::vector<MoreEntry> converted(const MoreRow (&rows)[N]) {
+    std::vector<MoreEntry> out;
+    for (const MoreRow& row : rows) {
+        MoreEntry e{row.name, {}};
+        for (int l = 0; l < LanguageCount; ++l) e.captions[l] = utf8ToCp1252(row.texts[l]);
+        out.push_back(e);
+    }
+    return out;
+}
+}  // namespace
+
 const std::vector<MoreEntry>& moreEntries() {
-    static const auto entries = [] {
-        std::vector<MoreEntry> out;
-        for (const MoreRow& row : kMore) {
-            MoreEntry e{row.name, {}};
-            for (int l = 0; l < LanguageCount; ++l) e.captions[l] = utf8ToCp1252(row.texts[l]);
-            out.push_back(e);
-        }
-        return out;
-    }();
+    static const auto entries = converted(kMore);
+    return entries;
+}
+
+const std::vector<MoreEntry>& timingDialogTexts() {
+    static const auto entries = converted(kTimingDialog);
     return entries;
 }
 

@@ -25,6 +25,9 @@ struct MoreEntry {
     std::array<std::string, LanguageCount> captions;
 };
 const std::vector<MoreEntry>& moreEntries();
+// The texts of the dialog of the scan's timing: its title (by the form's name), its labels
+// and its button.
+const std::vector<MoreEntry>& timingDialogTexts();
 
 // The value written to "Llengua" for each language, code page 1252.
 std::string settingsValue(Language language);

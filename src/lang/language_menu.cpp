@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "lang/captions.h"
+#include "scan/scan_timing_dialog.h"
 
 namespace zv {
 
@@ -16,6 +17,7 @@ void FormPrincipal::applyLanguage(int language) {
     const auto& texts = lang::captions(static_cast<lang::Language>(language));
     for (int i = 0; i < lang::kTranslatedEntries; ++i) find(names[i])->setCaption(texts[i]);
     for (const lang::MoreEntry& entry : lang::moreEntries()) find(entry.name)->setCaption(entry.captions[language]);
+    if (scanTimingDialog) scanTimingDialog->applyLanguage(language);
     settings::write(keys::kSectionOptions, keys::kLanguage, lang::settingsValue(static_cast<lang::Language>(language)));
 }
 

@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 
+#include <cstdint>
+#include <optional>
+
 namespace zv {
 
 // One thing the hooks caught, as the mailbox keys would carry it.

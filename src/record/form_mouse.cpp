@@ -44,7 +44,7 @@ void FormMouse::FormMouseDown(MouseButton button) {
 void FormMouse::jumpTo(int index) {
     if (index >= principal_.points.PointCount) return;
     if (!principal_.pointOnScreen(index)) return principal_.sayPointOffScreen();
-    principal_.points.CurrentPoint = index;
+    principal_.choosePoint(index);
     principal_.ScanStep();
     if (principal_.MenuClicAutomticoAlAccederPorTeclado.checked()) ClickThrough();
 }

@@ -10,6 +10,10 @@
 
 namespace zv {
 
+bool FormPrincipal::scanningAutomatically() const {
+    return !MenuBarridoDirigido.checked() && !MenuAccederAPosicionesPorTeclado.checked();
+}
+
 bool FormPrincipal::vistaVariant() const {
     return MenuWindowsVista.checked() && (MenuBarridoDirigido.checked() || MenuAccederAPosicionesPorTeclado.checked());
 }
@@ -38,6 +42,7 @@ void FormPrincipal::MenuEjecutarClick() {
     FirstStep = true;
     offScreenSaid = false;
     lastPlaced.reset();
+    startScanEngine();
 
     enableStarts(false);
     MenuParar.setEnabled(true);
@@ -56,7 +61,7 @@ void FormPrincipal::MenuEjecutarClick() {
     else
         platform().hooks().SetHookKeyboard();
 
-    if (!MenuBarridoDirigido.checked() && !MenuAccederAPosicionesPorTeclado.checked())
+    if (scanningAutomatically())
         TimerEscaneig.setOn(true);
     else if (MenuBarridoDirigido.checked())
         ScanStep();
@@ -77,9 +82,11 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookHook();
     resetMailbox();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
+    hideGroupFrame();
     endPointScanning();
     HookInstalled = false;
     TimerEscaneig.setOn(false);
+    restorePace();
     if (ShowOnStop) show();
     ShowOnStop = true;
     MenuParar.setEnabled(false);

@@ -47,17 +47,25 @@ void FormPrincipal::ScanStep() {
     if (points.PointCount <= 0) return;
 
     // A point off every screen is never placed, so never clicked: the step goes on to the
-    // next point that is on a screen, and makes none when no point is.
-    int32_t index = points.CurrentPoint;
-    for (int32_t passed = 0; !pointOnScreen(index); ++passed) {
+    // next item that is not such a point, and makes none when every point is one.
+    ScanEngine::Lit lit = stepScanEngine();
+    for (int32_t passed = 0; lit.kind == ScanEngine::Lit::Kind::Point && !pointOnScreen(lit.point()); ++passed) {
         sayPointOffScreen();
         if (passed + 1 >= points.PointCount) return;
-        index = (index + 1) % points.PointCount;
+        lit = stepScanEngine();
     }
-    points.CurrentPoint = index;
+    if (lit.kind != ScanEngine::Lit::Kind::Point) {
+        // A group, or the step back to the groups: the frame goes round it and the pointer
+        // stays where it is.
+        showLitGroup(lit);
+        points.CurrentPoint = scanEngine.currentPoint();
+        return;
+    }
+    const int32_t index = lit.point();
     // The point where its window stands now, when points follow their window.
     const auto [x, y] = placedPoint(index);
 
+    hideGroupFrame();
     if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
 
     TimerMouseHook.setOn(false);
@@ -82,7 +90,16 @@ void FormPrincipal::ScanStep() {
     placePointer(x, y);
 
     TimerMouseHook.setOn(true);
-    if (points.PointCount > 0) points.CurrentPoint = (points.CurrentPoint + 1) % points.PointCount;
+    points.CurrentPoint = scanEngine.currentPoint();
+}
+
+void FormPrincipal::showPointAgain(int32_t index) {
+    const auto [x, y] = placedPoint(index);
+    hideGroupFrame();
+    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+    TimerMouseHook.setOn(false);
+    placePointer(x, y);
+    TimerMouseHook.setOn(true);
 }
 
 // A one-pixel move down and to the right and back, so that the application under the

@@ -69,6 +69,10 @@ bool FormPrincipal::pressTooSoon() {
 
 void FormPrincipal::switchClick() {
     if (pressTooSoon()) return;
+    clickAtPointer();
+}
+
+void FormPrincipal::clickAtPointer() {
     TimerMouseHook.setOn(false);
     platform().hooks().UnHookHook();
     if (MenuEnviarTabsYReturn.checked())

@@ -27,10 +27,6 @@ shot() {  # shot NAME [CROP]: keeps a picture of the screen
     note "picture: $ZENTAVORO_E2E_SHOTS/$1-${DPI}dpi.png"
 }
 
-pixel() {  # pixel X Y: the colour of the last screen picture at X Y as "r,g,b"
-    convert "$WORK/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
-
 # Pixels of pure enough red in a part of the last screen picture: red_pixels WxH+X+Y
 red_pixels() {
     convert "$WORK/screen.png" -crop "$1" +repage txt:- |

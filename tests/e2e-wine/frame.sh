@@ -3,10 +3,6 @@
 # seen in a picture of the screen, with the target showing through its hole.
 . "$(dirname "$0")/lib.sh"
 
-pixel() {  # pixel X Y: the colour of the screen picture at X Y as "r,g,b"
-    convert "$WORK/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
-
 case_tracking_frame_surrounds_the_point() {
     command -v import >/dev/null && command -v convert >/dev/null || skip "ImageMagick is not installed"
     printf '[Zentavoro]\r\nQUADRE SEGUIMENT MOUSE=S\xcd\r\n%s=30\r\n' "$KEY_STEP" > "$INI"

@@ -266,6 +266,11 @@ pointer_trace() {
     done
 }
 
+# pixel X Y: the colour of the screen picture $WORK/screen.png at X Y as "r,g,b".
+pixel() {
+    convert "$WORK/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
 # The settings for a case, from the name of each key as the program writes it.
 KEY_STEP=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
 KEY_INTERVAL=$'D\xc8CIMES DE SEGON QUE DURA L\'INTERVAL DE TEMPS ENTRE 2 CLICS'

@@ -35,10 +35,6 @@ press_when_line_in() {  # TITLE x|y LO HI
     return 1
 }
 
-pixel() {  # pixel X Y: the colour of the screen picture at X Y as "r,g,b"
-    convert "$WORK/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
-
 case_point_scanning_clicks_the_targets_button_through_the_lines() {
     command -v import >/dev/null && command -v convert >/dev/null || skip "ImageMagick is not installed"
     # 0.5 s a step (a coarse sweep in 5 s, the band in 2 s), 0.3 s of minimum interval.

@@ -25,7 +25,7 @@ void SimHooks::report(HookReport::Kind kind, int value, std::optional<std::strin
     trace_(std::string("hook library reports ") + (key ? "key " : "click ") + std::to_string(value) +
            (title ? " in \"" + *title + "\"" : ""));
     if (reports_.size() == kCapacity) reports_.pop_front();
-    reports_.push_back({kind, value, clock_.now(), std::move(title)});
+    reports_.push_back({kind, value, clock_.now() - earlier_, std::move(title)});
     reported_ = true;
 }
 
@@ -92,6 +92,10 @@ std::vector<std::string> SimHooks::installed() const {
 }
 
 bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
+    struct Once {
+        uint32_t& earlier;
+        ~Once() { earlier = 0; }
+    } once{earlier_};
     if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
     std::optional<std::string> title;
     if (mouse_ == MouseHook::Recording) title = titleUnderPointer;
@@ -100,6 +104,10 @@ bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointe
 }
 
 bool SimHooks::userKey(uint8_t vk) {
+    struct Once {
+        uint32_t& earlier;
+        ~Once() { earlier = 0; }
+    } once{earlier_};
     if (!processRunning_) return false;
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
@@ -119,6 +127,7 @@ void SimHooks::reset() {
     calls_.clear();
     reported_ = false;
     reports_.clear();
+    earlier_ = 0;
 }
 
 }  // namespace zv::sim

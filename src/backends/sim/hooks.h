@@ -33,6 +33,9 @@ public:
     void UnHookKeyboard() override;
     void UnHookQualsevolTecla() override;
     std::optional<HookReport> takeReport() override;
+    // The user's next press or key was made this many milliseconds before it reaches the
+    // hooks, as when a report is slow to arrive: its report carries the earlier moment.
+    void nextInputMadeEarlier(uint32_t ms) { earlier_ = ms; }
 
     MouseHook mouseHook() const { return mouse_; }
     bool keyboardHook() const { return keyboard_; }
@@ -67,6 +70,7 @@ private:
 
     const Trace& trace_;
     const SimClock& clock_;
+    uint32_t earlier_ = 0;
     MouseHook mouse_ = MouseHook::None;
     bool keyboard_ = false, anyKey_ = false;
     // Keyboard hooks in installation order: the last one installed sees a key first.

@@ -265,6 +265,8 @@ void QtBinding::setRegion(const std::vector<Rect>& rects) {
     }
     if (!region.isEmpty()) window_->setMask(region);
     platform_.setShape(id_, shifted, false);
+    // The shape gave the bars back their input: a window the mouse goes through keeps none.
+    if (!form_.takesInput) platform_.letInputThrough(id_);
 }
 
 void QtBinding::runModal() {

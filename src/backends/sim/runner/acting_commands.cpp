@@ -48,6 +48,9 @@ bool Runner::actingCommand(const Command& c) {
         spin(c);
     } else if (name == "press") {
         platform_.input().userPress(button(c.at(1)));
+    } else if (name == "press-earlier") {
+        platform_.simHooks().nextInputMadeEarlier(static_cast<uint32_t>(*number(c.at(2))));
+        platform_.input().userPress(button(c.at(1)));
     } else if (name == "key") {
         platform_.input().userKey(static_cast<uint8_t>(*keyCode(c.at(1))));
     } else if (name == "foreground") {

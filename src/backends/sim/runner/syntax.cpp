@@ -182,6 +182,14 @@ std::optional<std::string> shapeError(const Command& c) {
              if (auto e = count(c, 1, 1)) return e;
              return oneOf(c, 1, {"left", "right", "middle"});
          }},
+        {"press-earlier",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 2, 2)) return e;
+             if (auto e = oneOf(c, 1, {"left", "right", "middle"})) return e;
+             if (auto e = numbers(c, 2, 2)) return e;
+             if (*number(c.at(2)) < 0) return std::string("a press is not made in the future");
+             return std::nullopt;
+         }},
         {"key",
          [](const Command& c) -> std::optional<std::string> {
              if (auto e = count(c, 1, 1)) return e;
