@@ -82,10 +82,16 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
       MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
       MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
+      MenuDecirElNombreDeCadaPunto(this, "MenuDecirElNombreDeCadaPunto", "Decir el nombre de cada punto",
+                                   &MenuMasOpciones),
+      MenuEsperarAQueTermineDeHablar(this, "MenuEsperarAQueTermineDeHablar", "Esperar a que termine de hablar",
+                                     &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
-      TimerBarridoPunto(this, "TimerBarridoPunto", 20) {
+      TimerBarridoPunto(this, "TimerBarridoPunto", 20),
+      TimerEsperaVoz(this, "TimerEsperaVoz", 20),
+      speech(app.platform()) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
     border = BorderStyle::Sizeable;
@@ -127,6 +133,8 @@ FormPrincipal::FormPrincipal(Application& app)
     MenuGrande.setChecked(true);
     N9.setVisible(false);
     MenuIntercambiarBotonesMouse.setVisible(false);
+    // Waiting for a name to have been said means something only while names are said.
+    MenuEsperarAQueTermineDeHablar.setEnabled(false);
 
     auto bind = [this](Widget& w, void (FormPrincipal::*handler)()) { w.onClick = [this, handler] { (this->*handler)(); }; };
     bind(ButtonEjecutar, &FormPrincipal::ButtonEjecutarClick);
@@ -167,6 +175,8 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
     bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
     bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
+    bind(MenuDecirElNombreDeCadaPunto, &FormPrincipal::MenuDecirElNombreDeCadaPuntoClick);
+    bind(MenuEsperarAQueTermineDeHablar, &FormPrincipal::MenuEsperarAQueTermineDeHablarClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -175,6 +185,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
     TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
+    TimerEsperaVoz.onTimer = [this] { TimerEsperaVozTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "points/point_set.h"
+#include "points/point_names.h"
 #include "points/window_anchors.h"
+#include "record/name_requests.h"
+#include "feedback/step_speech.h"
 #include "scan/point_sweep.h"
 #include "widgets/form.h"
 
@@ -69,6 +72,8 @@ public:
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
     MenuItem MenuBarridoDePunto;
+    MenuItem MenuDecirElNombreDeCadaPunto;
+    MenuItem MenuEsperarAQueTermineDeHablar;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -76,11 +81,18 @@ public:
     Timer TimerPosicioMouse;
     // Moves the line of point scanning; off whenever no line is sweeping.
     Timer TimerBarridoPunto;
+    // On while an automatic step waits for the name of the point before to have been said.
+    Timer TimerEsperaVoz;
 
     // --- Run state ---
     PointSet points;
     // The window each point was recorded in, for the points that follow their window.
     WindowAnchors anchors;
+    // What each point is called (said at each step when names are said).
+    PointNames names;
+    // The look-ups of names still unanswered, and the speech of the steps.
+    NameRequests nameRequests;
+    StepSpeech speech;
     Mode mode = Mode::Idle;
     bool HookInstalled = false;
     bool ShowOnStop = true;
@@ -97,6 +109,11 @@ public:
     std::string startupDirectory;
     // Set while a scan step places the pointer: a pointer-hold tick then has nothing to check.
     bool placingPointer = false;
+    // Set while the step of a scan-timer tick that beeped runs: a name that cannot be said
+    // is not beeped twice.
+    bool stepBeeped = false;
+    // When an automatic step began to wait for the name before it to have been said.
+    uint32_t speechWaitStart = 0;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
 
@@ -136,6 +153,8 @@ public:
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
     void MenuBarridoDePuntoClick();
+    void MenuDecirElNombreDeCadaPuntoClick();
+    void MenuEsperarAQueTermineDeHablarClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -146,6 +165,7 @@ public:
     void MenuEnglishClick();
     void MenuFrancesClick();
     void applyLanguage(int language);
+    int activeLanguage() const;
 
     // --- Point set and scan files (points/) ---
     void MenuNuevoClick();
@@ -170,12 +190,17 @@ public:
     void stopRecordingAndOfferSave();
     void appendPointerPosition();
     void recordSwitchPress();
+    // Names at recording (record/point_naming.cpp).
+    void askNameOfPoint(int index, int x, int y);
+    void takeNamesOfPoints(uint32_t waitMs);
 
     // --- Scanning (scan/) ---
     void MenuEjecutarClick();
     void MenuPararClick();
     void ApplicationActivate();
     void TimerEscaneigTimer();
+    // The scan timer's own step: the beep of its option, then the step.
+    void timedStep();
     void ScanStep();
     void SendClick();
     void sendStroke(uint8_t vk);
@@ -185,6 +210,14 @@ public:
     void placePointer(int x, int y);
     bool vistaVariant() const;
     bool programWindowInFront() const;
+
+    // --- Saying the lit point (scan/step_speaking.cpp) ---
+    bool sayingNames() const;
+    void startSpeaking();
+    void sayLitPoint(int index, bool beeped);
+    void sayLitGroup(int first, int last, bool beeped);
+    bool stepWaitsForSpeech();
+    void TimerEsperaVozTimer();
 
     // --- Point scanning (scan/point_scanning.cpp) ---
     bool pointScanningInExecution() const;

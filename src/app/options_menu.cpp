@@ -74,4 +74,13 @@ void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
 }
 void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
 
+// The waiting entry is greyed out while names are not said; its mark and key stay.
+void FormPrincipal::MenuDecirElNombreDeCadaPuntoClick() {
+    toggleAndSave(MenuDecirElNombreDeCadaPunto, keys::kSayPointNames);
+    MenuEsperarAQueTermineDeHablar.setEnabled(MenuDecirElNombreDeCadaPunto.checked());
+}
+void FormPrincipal::MenuEsperarAQueTermineDeHablarClick() {
+    toggleAndSave(MenuEsperarAQueTermineDeHablar, keys::kWaitForSpeech);
+}
+
 }  // namespace zv

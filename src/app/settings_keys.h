@@ -28,6 +28,8 @@ inline constexpr const char* kWindowsVista = "MenuWindowsVista";
 // The further options.
 inline constexpr const char* kPointsFollowWindow = "PUNTS SEGUEIXEN LA FINESTRA";
 inline constexpr const char* kPointScanning = "ESCANEIG DE PUNT";
+inline constexpr const char* kSayPointNames = "DIR EL NOM DE CADA PUNT";
+inline constexpr const char* kWaitForSpeech = "ESPERAR QUE ACABI DE PARLAR";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

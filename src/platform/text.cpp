@@ -23,25 +23,9 @@ char32_t toUnicode(unsigned char byte) {
 }
 
 // The byte for a code point, or '?' when the code page has none.
-char fromUnicode(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
-}
+char fromUnicode(char32_t cp) { return cp1252Byte(cp).value_or('?'); }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+void appendUtf8(std::string& out, char32_t cp) { appendUtf8Character(out, cp); }
 
 // Decodes one UTF-8 sequence starting at text[i]; advances i past it. A malformed
 // sequence yields U+FFFD and consumes one byte, so decoding always makes progress.
@@ -73,6 +57,64 @@ char32_t decodeUtf8(const std::string& text, size_t& i) {
 }
 
 }  // namespace
+
+std::optional<char> cp1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+void appendUtf8Character(std::string& out, char32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char32_t nextUtf8Character(const std::string& text, size_t& i) { return decodeUtf8(text, i); }
+
+std::string utf16ToUtf8(const std::u16string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        appendUtf8Character(out, cp);   // a lone surrogate becomes U+FFFD
+    }
+    return out;
+}
+
+std::u16string utf8ToUtf16(const std::string& text) {
+    std::u16string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const char32_t cp = decodeUtf8(text, i);
+        if (cp >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
 
 std::string cp1252ToUtf8(const std::string& text) {
     std::string out;

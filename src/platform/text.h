@@ -1,6 +1,7 @@
 #pragma once
 // Code page 1252 text: every string of the program is bytes of that code page.
 
+#include <optional>
 #include <string>
 
 namespace zv {
@@ -13,6 +14,18 @@ std::string utf8ToCp1252(const std::string& text);
 // The same for UTF-16 (Win32's W functions).
 std::u16string cp1252ToUtf16(const std::string& text);
 std::string utf16ToCp1252(const std::u16string& text);
+
+// Any Unicode text, for what comes from outside the code page's world (the names that the
+// accessibility layer gives, the texts the speech service says): UTF-8 <-> UTF-16, pairs
+// of surrogates included. Malformed input becomes U+FFFD.
+std::string utf16ToUtf8(const std::u16string& text);
+std::u16string utf8ToUtf16(const std::string& text);
+// One character of a UTF-8 text, decoded at text[i]; i moves past it (one byte and U+FFFD
+// for a malformed sequence).
+char32_t nextUtf8Character(const std::string& text, size_t& i);
+void appendUtf8Character(std::string& out, char32_t character);
+// The code page's byte for a character, if the code page has it.
+std::optional<char> cp1252Byte(char32_t character);
 
 // Letters a to z become A to Z; every other byte, accented letters included, stays.
 std::string upperAscii(const std::string& text);

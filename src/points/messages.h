@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the message boxes about scan files (Spanish in every interface language).
+// The texts of the message boxes (Spanish in every interface language).
 
 namespace zv::messages {
 
@@ -11,6 +11,10 @@ inline constexpr const char* kCountNotPositive =
 inline constexpr const char* kBadPoints = "Los puntos son incorrectos";
 inline constexpr const char* kCannotWrite =
     "Problemas en la grabaci\xF3n a disco. No se ha podido guardar el archivo. Verifique sus unidades de disco.";
+// Scanning goes on with a beep at each step in place of the name.
+inline constexpr const char* kNoSpeech =
+    "No se pueden decir los nombres de los puntos: no hay ning\xFAn servicio de voz que funcione. "
+    "El barrido sigue con un pitido en cada punto.";
 inline constexpr const char* kNoPoints = "No hay puntos definidos para esta ventana. Grabe o abra un archivo Zentavoro";
 
 }  // namespace zv::messages

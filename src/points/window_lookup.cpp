@@ -13,6 +13,12 @@ bool contains(const Rect& r, int x, int y) {
 }  // namespace
 
 std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+    auto found = windowWithIdAt(platform, x, y, skip);
+    if (!found) return std::nullopt;
+    return found->window;
+}
+
+std::optional<WindowAtPoint> windowWithIdAt(Platform& platform, int x, int y, const WindowFilter& skip) {
     WindowId found = platform.windowFromPoint(x, y);
     std::optional<Rect> rect;
     if (found && !skip(found)) rect = platform.windowRect(found);
@@ -31,7 +37,7 @@ std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const W
     if (!rect) return std::nullopt;
     RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), *rect};
     if (window.title.empty() && window.className.empty()) return std::nullopt;
-    return window;
+    return WindowAtPoint{found, window};
 }
 
 std::optional<Rect> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip) {

@@ -10,9 +10,15 @@
 
 namespace zv {
 
+namespace {
+constexpr uint32_t kLongestNameWait = 500;
+}  // namespace
+
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
-    if (points.append(at.x, at.y)) noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    if (!points.append(at.x, at.y)) return;
+    noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    askNameOfPoint(points.PointCount - 1, at.x, at.y);
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -35,6 +41,8 @@ void FormPrincipal::MenuGrabarClick() {
 
     points.PointCount = 0;
     anchors.clear();
+    names.clear();
+    nameRequests.clear();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();
@@ -73,6 +81,10 @@ void FormPrincipal::MenuPararGrabacionClick() {
     endPointScanning();
     platform().hooks().UnHookHook();
     HookInstalled = false;
+    // The names still being looked up, before the save that may follow; an application
+    // that never answers keeps the names made of its title.
+    takeNamesOfPoints(kLongestNameWait);
+    nameRequests.clear();
     enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
     setCaption(kPlainTitle);
