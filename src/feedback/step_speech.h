@@ -24,8 +24,8 @@ public:
     bool speaking();
     // Cuts off what is being said (scanning stops).
     void stop();
-    // True the first time it is asked after a failure in this run of the program, false
-    // ever after: the user hears of the failure once.
+    // True the first time it is asked after a failure (at a start, or of a text said) in
+    // this run of the program, false ever after: the user hears of the failure once.
     bool failureToTell();
 
 private:

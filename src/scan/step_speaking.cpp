@@ -18,9 +18,10 @@ bool FormPrincipal::sayingNames() const { return MenuDecirElNombreDeCadaPunto.ch
 
 void FormPrincipal::startSpeaking() {
     if (!sayingNames()) return;
-    if (speech.start(lang::languageTag(static_cast<lang::Language>(activeLanguage())))) return;
-    // Told while the toolbar is in front; a restart with another program in front (window
-    // matching) leaves the telling to a start from the toolbar.
+    speech.start(lang::languageTag(static_cast<lang::Language>(activeLanguage())));
+    // A failure now, or during the scanning before (a service that broke), is told while
+    // the toolbar is in front; a restart with another program in front (window matching)
+    // leaves the telling to a start from the toolbar.
     if (programWindowInFront() && speech.failureToTell()) showInfo(messages::kNoSpeech);
 }
 
