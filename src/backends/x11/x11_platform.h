@@ -20,6 +20,8 @@ class QWidget;
 namespace zv::x11 {
 
 class Pictures;
+class AtspiNames;
+class SpeechDispatcher;
 
 class X11Platform : public Platform {
 public:
@@ -65,6 +67,13 @@ public:
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
+
+    std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
+    std::vector<AccessibleNameAnswer> accessibleNames() override;
+    bool prepareSpeech(const std::string& language) override;
+    bool speak(const std::string& text) override;
+    bool speaking() override;
+    void stopSpeaking() override;
 
     HookLibrary& hooks() override;
 
@@ -131,6 +140,8 @@ private:
     std::map<std::string, std::string> nativeNames_;
     Extents sizeableExtents_, fixedExtents_;
     std::set<uint8_t> heldModifiers_;   // synthesised modifier keys now down
+    std::unique_ptr<AtspiNames> accessibility_;
+    std::unique_ptr<SpeechDispatcher> speech_;
 };
 
 // The companion hook library, linked in.
