@@ -14,6 +14,8 @@
 namespace zv::win32 {
 
 class Win32Binding;
+class AccessibleNames;
+class SapiVoice;
 
 class Win32Platform final : public Platform {
 public:
@@ -59,6 +61,13 @@ public:
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
 
+    std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
+    std::vector<AccessibleNameAnswer> accessibleNames() override;
+    bool prepareSpeech(const std::string& language) override;
+    bool speak(const std::string& text) override;
+    bool speaking() override;
+    void stopSpeaking() override;
+
     HookLibrary& hooks() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
@@ -96,6 +105,8 @@ private:
     std::vector<Win32Binding*> bindings_;
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     std::unique_ptr<HookLibrary> hooks_;
+    std::unique_ptr<AccessibleNames> names_;
+    std::unique_ptr<SapiVoice> voice_;
     bool active_ = false;
 };
 
