@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Saying the lit point's name: from a scan step's pointer move to the first sound of the
 # name in a PulseAudio null sink, on the Linux build with speech-dispatcher and espeak-ng
-# (bench/speech/latency.py: four named points, one step a second, about fifty steps).
+# (bench/speech/latency.py: four named points, one step every 1.5 s, about sixty steps).
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/lib/common.sh"
 name=$(basename "$0" .sh)
@@ -13,7 +13,7 @@ for tool in dbus-launch pulseaudio pactl parec speech-dispatcher; do
     command -v "$tool" >/dev/null || missing="$missing $tool"
 done
 if [ -z "$missing" ]; then
-    "$BENCH_PY" "$here/speech/latency.py" "$(bench_linux_program)" "$target" "$out.json" --steps 60 >"$out.log" 2>&1 ||
+    "$BENCH_PY" "$here/speech/latency.py" "$(bench_linux_program)" "$target" "$out.json" --steps 64 >"$out.log" 2>&1 ||
         bench_note "the speech run did not finish (see $out.log)"
 fi
 
@@ -37,11 +37,11 @@ if r is None:
 def ms(v):
     return "-" if v is None else f"{v:.0f} ms"
 verdict = "n/a" if r["p95_ms"] is None else ("met" if r["p95_ms"] <= 150 else "**missed**")
-print("The Linux build scans four points of a target window, one step a second, with \"Say each")
+print("The Linux build scans four points of a target window, one step every 1.5 s, with \"Say each")
 print("point's name\" on, under a D-Bus session of its own; speech-dispatcher (espeak-ng, the")
 print("user's default voice and rate) speaks into a PulseAudio null sink. From the first move of")
 print("a step's placement, as the target window received it, to the first sample of the name")
-print("above 2 % of full scale in the sink's monitor (read by parec in 5 ms pieces, each stamped")
+print("above 2 % of full scale after 20 ms of silence in the sink's monitor (read by parec in 5 ms pieces, each stamped")
 print("on the same clock when it arrived; the sound server's buffering is counted, as a listener")
 print("would hear it). The names begin with a vowel or a consonant alike (\"Aceptar\", \"Cancelar\",")
 print("\"Ayuda\", \"Guardar\"): a stop consonant's silent closure counts too.")

@@ -9,7 +9,8 @@ of its own, with a PulseAudio server whose only output is a null sink and speech
 "Say each point's name" on. The target window logs when each pointer move reached it (the
 monotonic clock, microseconds); parec reads the null sink's monitor in 5 ms pieces, each
 stamped with the same clock when it arrives. A step's latency runs from the first move of
-its placement to the first sample of its name above the silence level.
+its placement to the first sample of its name above the silence level after 20 ms of
+silence (so that the tail of the name before is never taken for it).
 
 A sample's time is its place in the recording counted from the stamp of the piece that
 arrived soonest after its samples were made, among those near the step: the sound
@@ -74,6 +75,21 @@ class Recorder:
                    default=min(t - n / RATE for t, n in self.stamps))
 
 
+def onset_after(samples, first, last):
+    """The first sample above the silence level that follows 20 ms of silence, from `first`
+    on: the start of a stretch of sound, not the tail of the name before."""
+    quiet_needed = RATE // 50
+    quiet = 0
+    for i in range(first, last):
+        if abs(samples[i]) > SILENCE:
+            if quiet >= quiet_needed:
+                return i
+            quiet = 0
+        else:
+            quiet += 1
+    return None
+
+
 def start_desktop(session, folder):
     env = session.env()
     env.update(XDG_RUNTIME_DIR=os.path.join(folder, "run"), HOME=os.path.join(folder, "home"))
@@ -104,7 +120,7 @@ def main():
     parser.add_argument("target")
     parser.add_argument("out")
     parser.add_argument("--steps", type=int, default=60)
-    parser.add_argument("--pace", type=int, default=10)
+    parser.add_argument("--pace", type=int, default=15)
     args = parser.parse_args()
 
     folder = tempfile.mkdtemp(prefix="zentavoro-speech-bench.")
@@ -156,7 +172,7 @@ def main():
             origin = recorder.time_of(t)
             first = max(0, int((t - origin) * RATE))
             last = min(len(samples), int((t + step_s - origin) * RATE))
-            onset = next((i for i in range(first, last) if abs(samples[i]) > SILENCE), None)
+            onset = onset_after(samples, first, last)
             latency = None if onset is None else (origin + onset / RATE - t) * 1000.0
             result_samples.append({"point": point, "name": NAMES[point], "latency_ms": latency})
         heard = [s["latency_ms"] for s in result_samples if s["latency_ms"] is not None]

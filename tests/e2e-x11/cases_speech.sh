@@ -123,3 +123,95 @@ case_speech_names() {
     stretches=$(sound_stretches "$tmp/steps.raw")
     check "each of the four steps is heard, apart from the others (heard $stretches)" [ "$stretches" -eq 4 ]
 }
+
+# A desktop with neither: no session bus (so no accessibility bus) and no speech service.
+# The program records and scans as ever; the points take their window's title and number;
+# the first start of scanning says, once, that it cannot speak.
+case_speech_without_a_speaking_desktop() {
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-session-bus"
+    export SPEECHD_ADDRESS="unix_socket:$tmp/no-speech-dispatcher.sock"
+    printf '[Zentavoro]\r\n%s=5\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=S\xcd\r\n' "$scan_step_key" "$say_names_key" \
+        >"$ZENTAVORO_INI"
+    start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
+    local app
+    app=$(window_named '^Aplicacio de prova$')
+    activate "$app"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    start_recording_from_toolbar "$app"
+    local p
+    for p in 200,300 400,450; do
+        xdotool mousemove "${p%,*}" "${p#*,}" click 1
+        sleep 0.4
+    done
+    xdotool click 3
+    local title='^Guardar - Archivo Zentavoro$'
+    check "the right button stops recording and the save dialog opens" wait_until 10 has_window_named "$title"
+    sleep 0.5
+    xdotool key Return
+    local saved="$tmp/work/Aplicacio de prova.zvo"
+    check "the file is saved" wait_until 5 test -f "$saved"
+    printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 2\r\n200,300\r\n400,450\r\n//zv names 1\r\n//zv name 1 "Aplicacio de prova 1"\r\n//zv name 2 "Aplicacio de prova 2"\r\n' \
+        >"$tmp/expected.zvo"
+    check "the points are named after their window and number" cmp "$saved" "$tmp/expected.zvo"
+
+    check "the toolbar takes the focus again" activate "$main"
+    xdotool key --delay 0 ctrl+e
+    local box='^Brisal 2001 - Zentavoro$'
+    check "starting to scan says that the names cannot be said" wait_until 10 has_window_named "$box"
+    screenshot no-speech >/dev/null
+    activate "$(window_named "$box")"
+    xdotool key Return
+    check "the message goes" wait_until 5 sh -c "! xdotool search --name '$box' >/dev/null 2>&1"
+    check "scanning goes on: the first point" wait_until 10 pointer_on 200 300
+    check "and the second" wait_until 5 pointer_on 400 450
+    check "and round again" wait_until 5 pointer_on 200 300
+    xdotool click 3
+    check "the right button stops scanning" wait_until 10 is_viewable "$main"
+    check "the toolbar takes the focus again" activate "$main"
+    xdotool key --delay 0 ctrl+e
+    check "a second start scans" wait_until 10 pointer_on 400 450
+    check "without a second message" sh -c "! xdotool search --name '$box' >/dev/null 2>&1"
+    check "the program is still running" kill -0 "$zv_pid"
+}
+
+# An application that does not answer (stopped): the clicks are recorded as they come,
+# the stop waits half a second at most for the names, and the points take the window's
+# title and their number.
+case_speech_silent_application() {
+    start_speaking_desktop
+    printf '[Zentavoro]\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=S\xcd\r\n' "$say_names_key" >"$ZENTAVORO_INI"
+    /usr/bin/python3 "$gtk_target" --title "Prueba GTK" --geometry 560x200+100+150 --log "$tmp/gtk.log" &
+    local gtk=$!
+    pids+=("$gtk")
+    check "the GTK window shows its buttons" wait_until 20 grep -qs '^ready' "$tmp/gtk.log"
+    local app
+    app=$(window_named '^Prueba GTK$')
+    activate "$app"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+    start_recording_from_toolbar "$app"
+    kill -STOP "$gtk"
+    local p
+    for p in 200,215 340,215 480,215; do
+        xdotool mousemove "${p%,*}" "${p#*,}" click 1
+        sleep 0.3
+    done
+    local stopped
+    stopped=$(date +%s%3N)
+    xdotool click 3
+    local title='^Guardar - Archivo Zentavoro$'
+    check "the save dialog opens soon after the right button" wait_until 5 has_window_named "$title"
+    local waited=$(($(date +%s%3N) - stopped))
+    echo "  the save dialog came $waited ms after the right button"
+    check "within 3 s (each unanswered call to the application alone may take 0.7 s)" [ "$waited" -lt 3000 ]
+    sleep 0.5
+    xdotool key Return
+    local saved="$tmp/work/Prueba GTK.zvo"
+    check "the file is saved" wait_until 5 test -f "$saved"
+    printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 3\r\n200,215\r\n340,215\r\n480,215\r\n//zv names 1\r\n//zv name 1 "Prueba GTK 1"\r\n//zv name 2 "Prueba GTK 2"\r\n//zv name 3 "Prueba GTK 3"\r\n' \
+        >"$tmp/expected.zvo"
+    check "every click is a point, named after the window and its number" cmp "$saved" "$tmp/expected.zvo"
+    kill -CONT "$gtk"
+    check "the program is still running" kill -0 "$zv_pid"
+}

@@ -89,13 +89,14 @@ struct AtspiNames::Layer {
     }
 
     // The window of the process that holds the point, the one of that title first.
-    AtspiAccessible* windowOf(unsigned long pid, const std::string& title, int x, int y) {
+    AtspiAccessible* windowOf(unsigned long pid, const std::string& title, int x, int y,
+                              const std::atomic<bool>& stopping) {
         AtspiAccessible* root = desktop(0);
         GError* error = nullptr;
         const int applications = childCount(root, &error);
         clearError(&error);
         AtspiAccessible* found = nullptr;
-        for (int i = 0; i < applications && !found; ++i) {
+        for (int i = 0; i < applications && !found && !stopping; ++i) {
             AtspiAccessible* app = child(root, i, &error);
             clearError(&error);
             if (!app) continue;
@@ -106,7 +107,7 @@ struct AtspiNames::Layer {
                 const int windows = childCount(app, &error);
                 clearError(&error);
                 AtspiAccessible* holding = nullptr;
-                for (int k = 0; k < windows && !found; ++k) {
+                for (int k = 0; k < windows && !found && !stopping; ++k) {
                     AtspiAccessible* w = child(app, k, &error);
                     clearError(&error);
                     if (!w) continue;
@@ -208,7 +209,7 @@ void AtspiNames::run() {
         }
         std::string name;
         if (ready) {
-            if (AtspiAccessible* window = layer.windowOf(r.pid, r.title, r.x, r.y)) {
+            if (AtspiAccessible* window = layer.windowOf(r.pid, r.title, r.x, r.y, stopping_)) {
                 name = layer.nameAt(window, r.x, r.y, stopping_);
                 layer.unref(window);
             }

@@ -110,7 +110,8 @@ bool SpeechDispatcher::prepare(const std::string& language) {
 
 bool SpeechDispatcher::speak(const std::string& utf8) {
     if (!service_ || !service_->connection) return false;
-    service_->cancel(service_->connection);
+    // A round trip to the service saved when there is nothing to cut off.
+    if (speaking()) service_->cancel(service_->connection);
     const int message = service_->say(service_->connection, SPD_TEXT, utf8.c_str());
     if (message < 0) {
         service_->disconnect();
