@@ -13,7 +13,7 @@ for tool in dbus-launch pulseaudio pactl parec speech-dispatcher; do
     command -v "$tool" >/dev/null || missing="$missing $tool"
 done
 if [ -z "$missing" ]; then
-    "$BENCH_PY" "$here/speech/latency.py" "$(bench_linux_program)" "$target" "$out.json" --steps 64 >"$out.log" 2>&1 ||
+    "$BENCH_PY" "$here/speech/latency.py" "$(bench_linux_program)" "$target" "$out.json" --steps 70 >"$out.log" 2>&1 ||
         bench_note "the speech run did not finish (see $out.log)"
 fi
 
@@ -24,13 +24,13 @@ print("## Saying the lit point's name")
 print()
 machine = subprocess.run(["bash", "-c", ". bench/lib/common.sh; bench_machine"], capture_output=True, text=True).stdout.strip()
 date = subprocess.run(["date", "-u", "+%Y-%m-%d %H:%M UTC"], capture_output=True, text=True).stdout.strip()
-load = open("/proc/loadavg").read().split()[:3]
-print(f"Machine: {machine}. Date: {date}. Load average: {' '.join(load)}.")
-print()
 try:
     r = json.load(open(path))
 except (OSError, ValueError):
     r = None
+load = (r or {}).get("load_average") or [float(v) for v in open("/proc/loadavg").read().split()[:3]]
+print(f"Machine: {machine}. Date: {date}. Load average at the end of the run: {' '.join(f'{v:.2f}' for v in load)}.")
+print()
 if r is None:
     print("Not measured: " + (f"{missing} not installed." if missing else "the run did not finish (see build/bench-results/70-speech.log)."))
     sys.exit()
@@ -39,12 +39,15 @@ def ms(v):
 verdict = "n/a" if r["p95_ms"] is None else ("met" if r["p95_ms"] <= 150 else "**missed**")
 print("The Linux build scans four points of a target window, one step every 1.5 s, with \"Say each")
 print("point's name\" on, under a D-Bus session of its own; speech-dispatcher (espeak-ng, the")
-print("user's default voice and rate) speaks into a PulseAudio null sink. From the first move of")
-print("a step's placement, as the target window received it, to the first sample of the name")
-print("above 2 % of full scale after 20 ms of silence in the sink's monitor (read by parec in 5 ms pieces, each stamped")
-print("on the same clock when it arrived; the sound server's buffering is counted, as a listener")
-print("would hear it). The names begin with a vowel or a consonant alike (\"Aceptar\", \"Cancelar\",")
-print("\"Ayuda\", \"Guardar\"): a stop consonant's silent closure counts too.")
+print("user's default voice and rate) speaks into a PulseAudio null sink. From the X server's time")
+print("of the first move of a step's placement to the first sample of the name above 2 % of full")
+print("scale after 20 ms of silence in the sink's monitor, read by parec in 5 ms pieces, each")
+print("stamped on the same (monotonic) clock when it arrived: the sound server's buffering is")
+print("counted, as a listener would hear it. The program asks for the name just before it moves")
+print("the pointer. The names begin with a vowel or a consonant alike (\"Aceptar\", \"Cancelar\",")
+print("\"Ayuda\", \"Guardar\"): a stop consonant's silent closure counts too. Synthesis and sound run")
+print("on the same two cores as everything else: with the machine loaded, the slowest steps are")
+print("those where the voice waited for a core.")
 print()
 print("| steps | heard | median | 95th percentile (goal <= 150 ms) | fastest | slowest |")
 print("|---|---|---|---|---|---|")

@@ -6,11 +6,13 @@
 Runs the real Linux build on an Xvfb server of its own with openbox, under a D-Bus session
 of its own, with a PulseAudio server whose only output is a null sink and speech-dispatcher
 (espeak-ng) speaking into it. The program scans four named points of a target window with
-"Say each point's name" on. The target window logs when each pointer move reached it (the
-monotonic clock, microseconds); parec reads the null sink's monitor in 5 ms pieces, each
-stamped with the same clock when it arrives. A step's latency runs from the first move of
-its placement to the first sample of its name above the silence level after 20 ms of
-silence (so that the tail of the name before is never taken for it).
+"Say each point's name" on. The target window logs each pointer move with the X server's
+time of it (milliseconds of the monotonic clock); parec reads the null sink's monitor in 5
+ms pieces, each stamped with the same clock when it arrives. A step's latency runs from the
+first move of its placement to the first sample of its name above the silence level after
+20 ms of silence (so that the tail of the name before is never taken for it). The program
+asks for the name just before it moves the pointer, so a name may be heard up to a few
+milliseconds before the move: such a step counts as 0 ms.
 
 A sample's time is its place in the recording counted from the stamp of the piece that
 arrived soonest after its samples were made, among those near the step: the sound
@@ -76,13 +78,14 @@ class Recorder:
 
 
 def onset_after(samples, first, last):
-    """The first sample above the silence level that follows 20 ms of silence, from `first`
-    on: the start of a stretch of sound, not the tail of the name before."""
+    """The first sample above the silence level, from `first` on, that follows 20 ms of
+    silence (which may begin before `first`): the start of a stretch of sound, never the
+    tail of the name before."""
     quiet_needed = RATE // 50
     quiet = 0
-    for i in range(first, last):
+    for i in range(max(0, first - quiet_needed), last):
         if abs(samples[i]) > SILENCE:
-            if quiet >= quiet_needed:
+            if quiet >= quiet_needed and i >= first:
                 return i
             quiet = 0
         else:
@@ -162,19 +165,27 @@ def main():
                 continue
             at = (int(w[1]), int(w[2]))
             if at in POINTS and at != previous:
-                moves.append((int(w[4]) / 1e6, POINTS.index(at)))
+                # The X server's own time of the move (its clock is the monotonic one).
+                moves.append((int(w[3]) / 1e3, POINTS.index(at)))
             if at in POINTS or (at[0] - 1, at[1] - 1) not in POINTS:
                 previous = at
         samples = recorder.samples
         step_s = args.pace / 10.0
         result_samples = []
+        lead = RATE // 20   # a name may be heard a little before the move: spoken first
         for t, point in moves:
             origin = recorder.time_of(t)
-            first = max(0, int((t - origin) * RATE))
+            first = max(0, int((t - origin) * RATE) - lead)
             last = min(len(samples), int((t + step_s - origin) * RATE))
             onset = onset_after(samples, first, last)
-            latency = None if onset is None else (origin + onset / RATE - t) * 1000.0
-            result_samples.append({"point": point, "name": NAMES[point], "latency_ms": latency})
+            latency = None if onset is None else max(0.0, (origin + onset / RATE - t) * 1000.0)
+            entry = {"point": point, "name": NAMES[point], "latency_ms": latency}
+            if os.environ.get("ZENTAVORO_SPEECH_BENCH_ENVELOPE"):
+                # The loudest sample of each 10 ms from 300 ms before the move on, for a look.
+                bins = range(first - RATE * 3 // 10, last, RATE // 100)
+                entry["envelope"] = [round(max((abs(v) for v in samples[max(b, 0):b + RATE // 100]), default=0), 3)
+                                     for b in bins]
+            result_samples.append(entry)
         heard = [s["latency_ms"] for s in result_samples if s["latency_ms"] is not None]
         result = {
             "steps": len(moves),
@@ -185,6 +196,7 @@ def main():
             "min_ms": min(heard) if heard else None,
             "max_ms": max(heard) if heard else None,
             "pace_ms": args.pace * 100,
+            "load_average": list(os.getloadavg()),
             "samples": result_samples,
         }
         write_result(args.out, result)

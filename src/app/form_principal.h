@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "points/point_set.h"
+#include "feedback/step_speech.h"
 #include "points/point_names.h"
+#include "points/point_set.h"
 #include "points/window_anchors.h"
 #include "record/name_requests.h"
-#include "feedback/step_speech.h"
 #include "scan/point_sweep.h"
 #include "widgets/form.h"
 

@@ -8,11 +8,6 @@ TITLE="Carta de prueba"
 KEY_SAY='DIR EL NOM DE CADA PUNT'
 NO_SPEECH='No se pueden decir los nombres de los puntos'
 
-click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
-    client_point "$1" "$2"
-    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
-}
-
 # The centres of the target's buttons (100 x 40, 20 from their edges of the client area,
 # which is the target's X window).
 button_centres() {

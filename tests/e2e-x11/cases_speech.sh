@@ -60,6 +60,31 @@ peak_of() { # raw file
     sox -t raw -r 16000 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'
 }
 
+# Records from the toolbar the middle of the GTK window's first buttons (as many as asked)
+# and the further places given, stops with the right button and saves under the name
+# proposed, the window's title; sets `points` to the places recorded, in order.
+record_gtk_places() { # app buttons [place...]
+    local app=$1 buttons=$2 label x y w h p
+    shift 2
+    start_recording_from_toolbar "$app"
+    points=()
+    while read -r _ label x y w h; do
+        points+=("$((x + w / 2)),$((y + h / 2))")
+    done < <(grep '^button ' "$tmp/gtk.log" | head -"$buttons")
+    check "$buttons buttons" [ "${#points[@]}" -eq "$buttons" ]
+    points+=("$@")
+    for p in "${points[@]}"; do
+        xdotool mousemove "${p%,*}" "${p#*,}" click 1
+        sleep 0.4
+    done
+    xdotool click 3
+    local title='^Guardar - Archivo Zentavoro$'
+    check "the right button stops recording and the save dialog opens" wait_until 10 has_window_named "$title"
+    sleep 0.5
+    xdotool key Return
+    check "the file is saved under the window's title" wait_until 5 test -f "$tmp/work/Prueba GTK.zvo"
+}
+
 case_speech_names() {
     start_speaking_desktop
     printf '[Zentavoro]\r\n%s=15\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=S\xcd\r\n' "$scan_step_key" "$say_names_key" \
@@ -72,26 +97,10 @@ case_speech_names() {
     activate "$app"
     start_zentavoro
     check "the main window appears" wait_main_placed
-    start_recording_from_toolbar "$app"
-    # The middle of each button, as the window says it stands; then a place on no button.
-    local label x y w h points=()
-    while read -r _ label x y w h; do
-        points+=("$((x + w / 2)),$((y + h / 2))")
-    done < <(grep '^button ' "$tmp/gtk.log")
-    check "three buttons" [ "${#points[@]}" -eq 3 ]
-    points+=("400,300")
-    local p
-    for p in "${points[@]}"; do
-        xdotool mousemove "${p%,*}" "${p#*,}" click 1
-        sleep 0.4
-    done
-    xdotool click 3
-    local title='^Guardar - Archivo Zentavoro$'
-    check "the right button stops recording and the save dialog opens" wait_until 10 has_window_named "$title"
-    sleep 0.5
-    xdotool key Return
+    # The three buttons, then a place on none.
+    local points
+    record_gtk_places "$app" 3 400,300
     local saved="$tmp/work/Prueba GTK.zvo"
-    check "the file is saved under the window's title" wait_until 5 test -f "$saved"
     {
         printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 4\r\n'
         printf '%s\r\n' "${points[@]}"
@@ -125,34 +134,33 @@ case_speech_names() {
 }
 
 # A desktop with neither: no session bus (so no accessibility bus) and no speech service.
-# The program records and scans as ever; the points take their window's title and number;
-# the first start of scanning says, once, that it cannot speak.
+# The program records and scans as ever; the points on the GTK window's buttons, which
+# would have names on a desktop with the accessibility bus, take the window's title and
+# their number; the first start of scanning says, once, that it cannot speak.
 case_speech_without_a_speaking_desktop() {
+    /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0"); from gi.repository import Gtk' 2>/dev/null ||
+        { echo "skipped: GTK 3 for Python is not installed"; exit 77; }
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-session-bus"
     export SPEECHD_ADDRESS="unix_socket:$tmp/no-speech-dispatcher.sock"
     printf '[Zentavoro]\r\n%s=5\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=S\xcd\r\n' "$scan_step_key" "$say_names_key" \
         >"$ZENTAVORO_INI"
-    start_target "Aplicacio de prova" 600x400+50+150 "$tmp/target.log"
+    /usr/bin/python3 "$gtk_target" --title "Prueba GTK" --geometry 560x200+100+150 --log "$tmp/gtk.log" \
+        >"$tmp/gtk.out" 2>&1 &
+    pids+=($!)
+    check "the GTK window shows its buttons" wait_until 20 grep -qs '^ready' "$tmp/gtk.log"
     local app
-    app=$(window_named '^Aplicacio de prova$')
+    app=$(window_named '^Prueba GTK$')
     activate "$app"
     start_zentavoro
     check "the main window appears" wait_main_placed
-    start_recording_from_toolbar "$app"
-    local p
-    for p in 200,300 400,450; do
-        xdotool mousemove "${p%,*}" "${p#*,}" click 1
-        sleep 0.4
-    done
-    xdotool click 3
-    local title='^Guardar - Archivo Zentavoro$'
-    check "the right button stops recording and the save dialog opens" wait_until 10 has_window_named "$title"
-    sleep 0.5
-    xdotool key Return
-    local saved="$tmp/work/Aplicacio de prova.zvo"
-    check "the file is saved" wait_until 5 test -f "$saved"
-    printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 2\r\n200,300\r\n400,450\r\n//zv names 1\r\n//zv name 1 "Aplicacio de prova 1"\r\n//zv name 2 "Aplicacio de prova 2"\r\n' \
-        >"$tmp/expected.zvo"
+    local points
+    record_gtk_places "$app" 2
+    local saved="$tmp/work/Prueba GTK.zvo"
+    {
+        printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\xfamero de puntos = 2\r\n'
+        printf '%s\r\n' "${points[@]}"
+        printf '//zv names 1\r\n//zv name 1 "Prueba GTK 1"\r\n//zv name 2 "Prueba GTK 2"\r\n'
+    } >"$tmp/expected.zvo"
     check "the points are named after their window and number" cmp "$saved" "$tmp/expected.zvo"
 
     check "the toolbar takes the focus again" activate "$main"
@@ -163,14 +171,15 @@ case_speech_without_a_speaking_desktop() {
     activate "$(window_named "$box")"
     xdotool key Return
     check "the message goes" wait_until 5 sh -c "! xdotool search --name '$box' >/dev/null 2>&1"
-    check "scanning goes on: the first point" wait_until 10 pointer_on 200 300
-    check "and the second" wait_until 5 pointer_on 400 450
-    check "and round again" wait_until 5 pointer_on 200 300
+    local first=${points[0]} second=${points[1]}
+    check "scanning goes on: the first point" wait_until 10 pointer_on "${first%,*}" "${first#*,}"
+    check "and the second" wait_until 5 pointer_on "${second%,*}" "${second#*,}"
+    check "and round again" wait_until 5 pointer_on "${first%,*}" "${first#*,}"
     xdotool click 3
     check "the right button stops scanning" wait_until 10 is_viewable "$main"
     check "the toolbar takes the focus again" activate "$main"
     xdotool key --delay 0 ctrl+e
-    check "a second start scans" wait_until 10 pointer_on 400 450
+    check "a second start scans" wait_until 10 pointer_on "${second%,*}" "${second#*,}"
     check "without a second message" sh -c "! xdotool search --name '$box' >/dev/null 2>&1"
     check "the program is still running" kill -0 "$zv_pid"
 }
