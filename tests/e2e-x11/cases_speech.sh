@@ -6,6 +6,13 @@
 gtk_target=$here/../../tools/gtk-target/gtk_target.py
 say_names_key='DIR EL NOM DE CADA PUNT'
 
+# GTK 3 for Python, or the case is skipped. Asked once the session bus is set: GTK starting
+# without one would have D-Bus launch one for the display, and the accessibility bus with it.
+require_gtk() {
+    /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0"); from gi.repository import Gtk' 2>/dev/null ||
+        { echo "skipped: GTK 3 for Python is not installed"; exit 77; }
+}
+
 # A desktop that speaks and tells what its elements are: a session bus (the accessibility
 # bus is started from it when an application first asks), a sound server whose only
 # output is the null sink "zentavoro", and the speech service, ready. Skips the case when
@@ -15,12 +22,11 @@ start_speaking_desktop() {
     for tool in dbus-launch pulseaudio pactl parec sox speech-dispatcher /usr/bin/python3; do
         command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
     done
-    /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0"); from gi.repository import Gtk' 2>/dev/null ||
-        { echo "skipped: GTK 3 for Python is not installed"; exit 77; }
     export XDG_RUNTIME_DIR=$tmp/run HOME=$tmp/home
     mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
     eval "$(dbus-launch --sh-syntax)"
     pids+=("$DBUS_SESSION_BUS_PID")
+    require_gtk
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         --load="module-null-sink sink_name=zentavoro" --load=module-native-protocol-unix \
         >"$tmp/pulseaudio.log" 2>&1 &
@@ -138,10 +144,9 @@ case_speech_names() {
 # would have names on a desktop with the accessibility bus, take the window's title and
 # their number; the first start of scanning says, once, that it cannot speak.
 case_speech_without_a_speaking_desktop() {
-    /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0"); from gi.repository import Gtk' 2>/dev/null ||
-        { echo "skipped: GTK 3 for Python is not installed"; exit 77; }
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-session-bus"
     export SPEECHD_ADDRESS="unix_socket:$tmp/no-speech-dispatcher.sock"
+    require_gtk
     printf '[Zentavoro]\r\n%s=5\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=S\xcd\r\n' "$scan_step_key" "$say_names_key" \
         >"$ZENTAVORO_INI"
     /usr/bin/python3 "$gtk_target" --title "Prueba GTK" --geometry 560x200+100+150 --log "$tmp/gtk.log" \
@@ -161,6 +166,7 @@ case_speech_without_a_speaking_desktop() {
         printf '%s\r\n' "${points[@]}"
         printf '//zv names 1\r\n//zv name 1 "Prueba GTK 1"\r\n//zv name 2 "Prueba GTK 2"\r\n'
     } >"$tmp/expected.zvo"
+    cat -v "$saved"; xprop -root | grep -i spi; for p in $(pgrep -f "dbus|at-spi"); do tr '\0' '\n' < /proc/$p/environ 2>/dev/null | grep -q "DISPLAY=$DISPLAY\$" && ps -o pid,cmd -p $p; done
     check "the points are named after their window and number" cmp "$saved" "$tmp/expected.zvo"
 
     check "the toolbar takes the focus again" activate "$main"

@@ -25,6 +25,7 @@ struct AtspiNames::Layer {
     decltype(&atspi_init) init = nullptr;
     decltype(&atspi_set_timeout) setTimeout = nullptr;
     decltype(&atspi_set_main_context) setMainContext = nullptr;
+    decltype(&atspi_get_a11y_bus) bus = nullptr;
     decltype(&atspi_get_desktop) desktop = nullptr;
     decltype(&atspi_accessible_get_child_count) childCount = nullptr;
     decltype(&atspi_accessible_get_child_at_index) child = nullptr;
@@ -44,6 +45,7 @@ struct AtspiNames::Layer {
     Layer() {
         complete = library.find(init, "atspi_init") && library.find(setTimeout, "atspi_set_timeout") &&
                    library.find(setMainContext, "atspi_set_main_context") &&
+                   library.find(bus, "atspi_get_a11y_bus") &&
                    library.find(desktop, "atspi_get_desktop") &&
                    library.find(childCount, "atspi_accessible_get_child_count") &&
                    library.find(child, "atspi_accessible_get_child_at_index") &&
@@ -59,8 +61,10 @@ struct AtspiNames::Layer {
     }
 
     // Connects to the accessibility bus with a main context of this thread's own, which
-    // no other thread (Qt's included) ever dispatches.
+    // no other thread (Qt's included) ever dispatches. Without a bus nothing else may be
+    // called: the library ends the process when asked about a bus it does not have.
     bool start() {
+        if (!bus()) return false;
         setMainContext(newContext());
         if (init() > 1) return false;
         setTimeout(kCallTimeoutMs, kCallTimeoutMs * 4);
