@@ -117,7 +117,11 @@ public:
     virtual std::optional<std::string> readFile(const std::string& name, size_t maxBytes) = 0;
     virtual bool writeFile(const std::string& name, const std::string& bytes) = 0;
 
-    // The accessibility layer (UI Automation and Active Accessibility, AT-SPI). Asks, off
+    // The accessibility layer (UI Automation and Active Accessibility, AT-SPI). Gets it
+    // ready, off the user-interface thread, for the look-ups to come (a recording that
+    // names its points is starting): the first look-up would otherwise wait for it.
+    virtual void readyAccessibility() = 0;
+    // Asks, off
     // the user-interface thread, for the name of the element at (x, y) in the top-level
     // window `w` of another program; the answer comes later through accessibleNames().
     // Nothing when the desktop has no accessibility layer to ask: the answer never comes.

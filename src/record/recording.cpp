@@ -43,6 +43,7 @@ void FormPrincipal::MenuGrabarClick() {
     anchors.clear();
     names.clear();
     nameRequests.clear();
+    if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();

@@ -158,6 +158,8 @@ bool SimPlatform::writeFile(const std::string& name, const std::string& bytes) {
     return ok;
 }
 
+void SimPlatform::readyAccessibility() { trace_("the accessibility layer is readied"); }
+
 std::optional<uint32_t> SimPlatform::requestAccessibleName(WindowId w, int x, int y) {
     return accessibility_.request(w, x, y);
 }

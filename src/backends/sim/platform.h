@@ -90,6 +90,7 @@ public:
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::optional<std::string> readFile(const std::string& name, size_t maxBytes) override;
     bool writeFile(const std::string& name, const std::string& bytes) override;
+    void readyAccessibility() override;
     std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
     std::vector<AccessibleNameAnswer> accessibleNames() override;
     bool prepareSpeech(const std::string& language) override;

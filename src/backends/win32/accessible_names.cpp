@@ -165,13 +165,16 @@ AccessibleNames::~AccessibleNames() {
     shared_->wake.notify_all();
 }
 
+void AccessibleNames::ready() {
+    if (shared_) return;
+    shared_ = std::make_shared<Shared>();
+    // A look-up held up by an application that does not answer must not hold up the end
+    // of the program: the thread is left to end with the process.
+    std::thread([shared = shared_] { lookUp(shared); }).detach();
+}
+
 std::optional<uint32_t> AccessibleNames::request(HWND window, int x, int y) {
-    if (!shared_) {
-        shared_ = std::make_shared<Shared>();
-        // A look-up held up by an application that does not answer must not hold up the
-        // end of the program: the thread is left to end with the process.
-        std::thread([shared = shared_] { lookUp(shared); }).detach();
-    }
+    ready();
     std::lock_guard lock(shared_->mutex);
     const uint32_t id = next_++;
     shared_->queue.push_back({id, window, POINT{x, y}});
@@ -228,6 +231,8 @@ void lookUp(const std::shared_ptr<AccessibleNames::Shared>& shared) {
 #include "backends/win32/win32_platform.h"
 
 namespace zv::win32 {
+
+void Win32Platform::readyAccessibility() { names_->ready(); }
 
 std::optional<uint32_t> Win32Platform::requestAccessibleName(WindowId w, int x, int y) {
     return names_->request(reinterpret_cast<HWND>(w), x, y);

@@ -22,6 +22,8 @@ public:
     AccessibleNames(const AccessibleNames&) = delete;
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
+    // Starts the thread, which creates UI Automation's client, if it has not started.
+    void ready();
     std::optional<uint32_t> request(HWND window, int x, int y);
     std::vector<AccessibleNameAnswer> answers();
 

@@ -181,10 +181,15 @@ AtspiNames::~AtspiNames() {
     if (worker_.joinable()) worker_.join();
 }
 
+void AtspiNames::ready() {
+    std::lock_guard lock(mutex_);
+    if (!worker_.joinable()) worker_ = std::thread([this] { run(); });
+}
+
 std::optional<uint32_t> AtspiNames::request(unsigned long pid, const std::string& title, int x, int y) {
+    ready();
     std::lock_guard lock(mutex_);
     if (unavailable_ || pid == 0) return std::nullopt;
-    if (!worker_.joinable()) worker_ = std::thread([this] { run(); });
     const uint32_t id = next_++;
     queue_.push_back({id, pid, title, x, y});
     wake_.notify_all();
@@ -201,13 +206,17 @@ std::vector<AccessibleNameAnswer> AtspiNames::answers() {
 void AtspiNames::run() {
     Layer layer;
     const bool ready = layer.complete && layer.start();
+    {
+        // Without the layer, later look-ups are not even asked for.
+        std::lock_guard lock(mutex_);
+        unavailable_ = !ready;
+    }
     for (;;) {
         Request r;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
             if (stopping_) return;
-            if (!ready) unavailable_ = true;
             r = queue_.front();
             queue_.pop_front();
         }
@@ -232,6 +241,8 @@ void AtspiNames::run() {
 #include "common/properties.h"
 
 namespace zv::x11 {
+
+void X11Platform::readyAccessibility() { accessibility_->ready(); }
 
 std::optional<uint32_t> X11Platform::requestAccessibleName(WindowId w, int x, int y) {
     const auto pid = propertyLongs(display_, static_cast<Window>(w), "_NET_WM_PID");

@@ -25,6 +25,8 @@ public:
     AtspiNames(const AtspiNames&) = delete;
     AtspiNames& operator=(const AtspiNames&) = delete;
 
+    // Starts the thread, which connects to the accessibility bus, if it has not started.
+    void ready();
     // Asks for the name of the element at (x, y), screen pixels, in the window titled
     // `title` (UTF-8) of the process `pid`. Nothing when the layer cannot be asked.
     std::optional<uint32_t> request(unsigned long pid, const std::string& title, int x, int y);
