@@ -54,7 +54,8 @@ case_push_button_names_are_recorded_and_scanning_without_a_voice_goes_on() {
     local expected
     expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 4\r\n%s\r\n%s\r\n%s\r\n%s\r\n//zv names 1\r\n//zv name 1 "Uno"\r\n//zv name 2 "Dos"\r\n//zv name 3 "Tres"\r\n//zv name 4 "%s 4"\r\n' \
         "${places[@]}" "$TITLE")
-    [ "$(cat "$WORK/$TITLE.zvo")" = "$expected" ] || fail "the scan file holds: $(cat -v "$WORK/$TITLE.zvo")"
+    saved_as_expected() { [ "$(cat "$WORK/$TITLE.zvo")" = "$expected" ]; }
+    wait_for 5 saved_as_expected || fail "the scan file holds: $(cat -v "$WORK/$TITLE.zvo")"
     note "the buttons' names were recorded through the accessibility layer"
 
     # Scanning the file: no voice, so the failure is told, once, before scanning starts.
