@@ -2,10 +2,10 @@
 // end and come back the same through the writer's joining; dropping comments keeps the
 // first line and every other line not starting with "//", in order; the loader's single
 // pass keeps the same text and reads exactly what reading every line would; the window
-// lines read from the kept text are those of every line, and write back to themselves; a
-// file that reads is a sound point set which, saved and loaded again, gives back its
-// points; and read as a recovery file, it gives a recording that is written and read back
-// the same.
+// and name lines read from the kept text are those of every line, and write back to
+// themselves; a file that reads is a sound point set which, saved and loaded again, gives
+// back its points; and read as a recovery file, it gives a recording that is written and
+// read back the same.
 
 #include <algorithm>
 #include <cstddef>
@@ -16,6 +16,7 @@
 #include "platform/numbers.h"
 #include "points/anchor_lines.h"
 #include "points/recovery_file.h"
+#include "points/name_lines.h"
 #include "points/scan_file.h"
 
 namespace {
@@ -99,6 +100,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          recording->points.Points.begin()));
         check(zv::anchorLines(again->anchors, count) == zv::anchorLines(recording->anchors, count));
     }
+    // The same for the name lines: read from the kept text as from every line, written back
+    // to themselves, each on one line of printable bytes.
+    const auto names = zv::nameLines(zv::readNameLines(all, most), most);
+    check(zv::nameLines(zv::readNameLinesOf(loaded.text, most), most) == names);
+    std::vector<std::string> named = {"header"};
+    named.insert(named.end(), names.begin(), names.end());
+    check(zv::nameLines(zv::readNameLines(named, most), most) == names);
+    for (const std::string& line : names)
+        for (char c : line) check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
 
     const Reading full = read(kept);
     check(same(full, read(loaded.lines)));

@@ -33,6 +33,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zentavoro.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time when the user asks for points to be named and said: the program runs
+# without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libatspi2.0-0, libspeechd2, speech-dispatcher")
 # The first line is the synopsis above; CPack puts it there itself.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zentavoro lets a person who cannot steer a mouse operate another
 application with a single switch (a mouse button or a key). A carer records

@@ -84,10 +84,16 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
       MenuBarridoPorGrupos(this, "MenuBarridoPorGrupos", "Barrido por grupos", &MenuMasOpciones),
       MenuTiemposDelBarrido(this, "MenuTiemposDelBarrido", "Tiempos del barrido...", &MenuMasOpciones),
+      MenuDecirElNombreDeCadaPunto(this, "MenuDecirElNombreDeCadaPunto", "Decir el nombre de cada punto",
+                                   &MenuMasOpciones),
+      MenuEsperarAQueTermineDeHablar(this, "MenuEsperarAQueTermineDeHablar", "Esperar a que termine de hablar",
+                                     &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
-      TimerBarridoPunto(this, "TimerBarridoPunto", 20) {
+      TimerBarridoPunto(this, "TimerBarridoPunto", 20),
+      TimerEsperaVoz(this, "TimerEsperaVoz", 20),
+      speech(app.platform()) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
     border = BorderStyle::Sizeable;
@@ -129,6 +135,8 @@ FormPrincipal::FormPrincipal(Application& app)
     MenuGrande.setChecked(true);
     N9.setVisible(false);
     MenuIntercambiarBotonesMouse.setVisible(false);
+    // Waiting for a name to have been said means something only while names are said.
+    MenuEsperarAQueTermineDeHablar.setEnabled(false);
 
     auto bind = [this](Widget& w, void (FormPrincipal::*handler)()) { w.onClick = [this, handler] { (this->*handler)(); }; };
     bind(ButtonEjecutar, &FormPrincipal::ButtonEjecutarClick);
@@ -171,6 +179,8 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
     bind(MenuBarridoPorGrupos, &FormPrincipal::MenuBarridoPorGruposClick);
     bind(MenuTiemposDelBarrido, &FormPrincipal::MenuTiemposDelBarridoClick);
+    bind(MenuDecirElNombreDeCadaPunto, &FormPrincipal::MenuDecirElNombreDeCadaPuntoClick);
+    bind(MenuEsperarAQueTermineDeHablar, &FormPrincipal::MenuEsperarAQueTermineDeHablarClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -179,6 +189,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
     TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
+    TimerEsperaVoz.onTimer = [this] { TimerEsperaVozTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

@@ -11,8 +11,11 @@
 
 #include "hook/hook_mailbox.h"
 #include "platform/profile.h"
+#include "feedback/step_speech.h"
+#include "points/point_names.h"
 #include "points/point_set.h"
 #include "points/window_anchors.h"
+#include "record/name_requests.h"
 #include "scan/point_sweep.h"
 #include "scan/scan_engine.h"
 #include "widgets/form.h"
@@ -79,6 +82,8 @@ public:
     MenuItem MenuBarridoDePunto;
     MenuItem MenuBarridoPorGrupos;
     MenuItem MenuTiemposDelBarrido;
+    MenuItem MenuDecirElNombreDeCadaPunto;
+    MenuItem MenuEsperarAQueTermineDeHablar;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -86,11 +91,18 @@ public:
     Timer TimerPosicioMouse;
     // Moves the line of point scanning; off whenever no line is sweeping.
     Timer TimerBarridoPunto;
+    // On while an automatic step waits for the name of the point before to have been said.
+    Timer TimerEsperaVoz;
 
     // --- Run state ---
     PointSet points;
     // The window each point was recorded in, for the points that follow their window.
     WindowAnchors anchors;
+    // What each point is called (said at each step when names are said).
+    PointNames names;
+    // The look-ups of names still unanswered, and the speech of the steps.
+    NameRequests nameRequests;
+    StepSpeech speech;
     Mode mode = Mode::Idle;
     bool HookInstalled = false;
     bool ShowOnStop = true;
@@ -114,6 +126,11 @@ public:
     // Whether the program has said, in this execution, that it passes over points off
     // every screen.
     bool offScreenSaid = false;
+    // Set while the step of a scan-timer tick that beeped runs: a name that cannot be said
+    // is not beeped twice.
+    bool stepBeeped = false;
+    // When an automatic step began to wait for the name before it to have been said.
+    uint32_t speechWaitStart = 0;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
     // The hook library's reports waiting for the poll.
@@ -174,6 +191,8 @@ public:
     void MenuBarridoDePuntoClick();
     void MenuBarridoPorGruposClick();
     void MenuTiemposDelBarridoClick();
+    void MenuDecirElNombreDeCadaPuntoClick();
+    void MenuEsperarAQueTermineDeHablarClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -184,6 +203,7 @@ public:
     void MenuEnglishClick();
     void MenuFrancesClick();
     void applyLanguage(int language);
+    int activeLanguage() const;
 
     // --- Point set and scan files (points/) ---
     void MenuNuevoClick();
@@ -216,12 +236,17 @@ public:
     void dropRecording();
     void offerRecoveredRecording();
     void recordSwitchPress();
+    // Names at recording (record/point_naming.cpp).
+    void askNameOfPoint(int index, int x, int y);
+    void takeNamesOfPoints(uint32_t waitMs);
 
     // --- Scanning (scan/) ---
     void MenuEjecutarClick();
     void MenuPararClick();
     void ApplicationActivate();
     void TimerEscaneigTimer();
+    // The scan timer's own step: the beep of its option, then the step.
+    void timedStep();
     void ScanStep();
     void SendClick();
     void sendStroke(uint8_t vk);
@@ -254,6 +279,14 @@ public:
     // The switch during execution: a click, or what a press does among groups.
     void scanPress(uint32_t madeAt);
     void followPress(const ScanEngine::PressResult& result);
+
+    // --- Saying the lit point (scan/step_speaking.cpp) ---
+    bool sayingNames() const;
+    void startSpeaking();
+    void sayLitPoint(int index, bool beeped);
+    void sayLitGroup(int first, int last, bool beeped);
+    bool stepWaitsForSpeech();
+    void TimerEsperaVozTimer();
 
     // --- Point scanning (scan/point_scanning.cpp) ---
     bool pointScanningInExecution() const;

@@ -77,4 +77,13 @@ void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto
 void FormPrincipal::MenuBarridoPorGruposClick() { toggleAndSave(MenuBarridoPorGrupos, keys::kGroupScanning); }
 void FormPrincipal::MenuTiemposDelBarridoClick() { scanTimingDialog->showModal(); }
 
+// The waiting entry is greyed out while names are not said; its mark and key stay.
+void FormPrincipal::MenuDecirElNombreDeCadaPuntoClick() {
+    toggleAndSave(MenuDecirElNombreDeCadaPunto, keys::kSayPointNames);
+    MenuEsperarAQueTermineDeHablar.setEnabled(MenuDecirElNombreDeCadaPunto.checked());
+}
+void FormPrincipal::MenuEsperarAQueTermineDeHablarClick() {
+    toggleAndSave(MenuEsperarAQueTermineDeHablar, keys::kWaitForSpeech);
+}
+
 }  // namespace zv

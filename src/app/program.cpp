@@ -202,6 +202,9 @@ bool Program::start(const std::vector<std::string>& args) {
     if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);
     if (settings::isOn(kSectionOptions, kGroupScanning, kOn)) main.MenuBarridoPorGrupos.setChecked(true);
     timingDialog_->loadStored();
+    if (settings::isOn(kSectionOptions, kSayPointNames, kOn)) main.MenuDecirElNombreDeCadaPunto.setChecked(true);
+    if (settings::isOn(kSectionOptions, kWaitForSpeech, kOn)) main.MenuEsperarAQueTermineDeHablar.setChecked(true);
+    main.MenuEsperarAQueTermineDeHablar.setEnabled(main.MenuDecirElNombreDeCadaPunto.checked());
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();
@@ -246,6 +249,11 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
 std::optional<std::pair<int, int>> Program::point(int index) const {
     if (!principal_ || index < 0 || index >= PointSet::kCapacity) return std::nullopt;
     return principal_->points.Points[static_cast<size_t>(index)];
+}
+
+std::optional<std::string> Program::pointName(int index) const {
+    if (!principal_ || index < 0 || index >= PointSet::kCapacity) return std::nullopt;
+    return principal_->names.nameOf(index);
 }
 
 int runProgram(Platform& platform, const std::vector<std::string>& args) {

@@ -41,6 +41,8 @@ public:
     std::optional<std::string> stateField(const std::string& name) const;
     // Entry I of the point set.
     std::optional<std::pair<int, int>> point(int index) const;
+    // The name of point I (UTF-8), empty when it has none.
+    std::optional<std::string> pointName(int index) const;
 
 private:
     // The copy of the program this start must give way to: its main window, 0 for one that

@@ -32,6 +32,8 @@ inline constexpr const char* kGroupScanning = "ESCANEIG PER GRUPS";
 // Numbers, 0 for off.
 inline constexpr const char* kFirstItemPause = "D\xC8" "CIMES DE SEGON DE PAUSA AL PRIMER ELEMENT";
 inline constexpr const char* kRoundsBeforeWait = "VOLTES SENSE PREMER ABANS D'ESPERAR";
+inline constexpr const char* kSayPointNames = "DIR EL NOM DE CADA PUNT";
+inline constexpr const char* kWaitForSpeech = "ESPERAR QUE ACABI DE PARLAR";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

@@ -87,6 +87,14 @@ const MoreRow kMore[] = {
      {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
       "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
       "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
+    {"MenuDecirElNombreDeCadaPunto",
+     {"Dir el nom de cada punt", "Decir el nombre de cada punto", "Puntu bakoitzaren izena esan",
+      "Dicir o nome de cada punto", "Dizer o nome de cada ponto", "Say each point's name",
+      "Dire le nom de chaque point"}},
+    {"MenuEsperarAQueTermineDeHablar",
+     {"Esperar que acabi de parlar", "Esperar a que termine de hablar", "Itxaron hitz egiten amaitu arte",
+      "Agardar a que remate de falar", "Esperar que termine de falar", "Wait until it has finished speaking",
+      "Attendre la fin de la parole"}},
     {"MenuBarridoPorGrupos",
      {"Escaneig per grups", "Barrido por grupos", "Taldekako ekorketa", "Varrido por grupos", "Varrido por grupos",
       "Group scanning", "Balayage par groupes"}},
@@ -113,6 +121,8 @@ const MoreRow kTimingDialog[] = {
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};
+
+const char* const kTags[LanguageCount] = {"ca", "es", "eu", "gl", "pt", "en", "fr"};
 
 const char* const kSettingsValues[LanguageCount] = {"Català", "Castellà", "Euskera", "Galego", "Portugues", "English", "Frances"};
 
@@ -168,5 +178,7 @@ int restoredLanguage(const std::string& storedValue) {
         if (storedValue == settingsValue(l)) return l;
     return -1;
 }
+
+const char* languageTag(Language language) { return kTags[language]; }
 
 }  // namespace zv::lang

@@ -29,6 +29,9 @@ const std::vector<MoreEntry>& moreEntries();
 // and its button.
 const std::vector<MoreEntry>& timingDialogTexts();
 
+// The language's IETF tag, which chooses the voice that says the names of the points.
+const char* languageTag(Language language);
+
 // The value written to "Llengua" for each language, code page 1252.
 std::string settingsValue(Language language);
 

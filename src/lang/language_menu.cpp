@@ -21,6 +21,14 @@ void FormPrincipal::applyLanguage(int language) {
     settings::write(keys::kSectionOptions, keys::kLanguage, lang::settingsValue(static_cast<lang::Language>(language)));
 }
 
+int FormPrincipal::activeLanguage() const {
+    const MenuItem* entries[lang::LanguageCount] = {&MenuCatala, &MenuCastellano, &MenuEuskera, &MenuGalego,
+                                                    &MenuPortugues, &MenuEnglish, &MenuFrances};
+    for (int l = 0; l < lang::LanguageCount; ++l)
+        if (entries[l]->checked()) return l;
+    return lang::Spanish;
+}
+
 void FormPrincipal::MenuCatalaClick() { applyLanguage(lang::Catalan); }
 void FormPrincipal::MenuCastellanoClick() { applyLanguage(lang::Spanish); }
 void FormPrincipal::MenuEuskeraClick() { applyLanguage(lang::Basque); }

@@ -2,9 +2,9 @@
 // The platform port: everything the program asks of the operating system. Each backend
 // (simulated, Win32, X11) implements all of it; the compiler checks it is complete.
 // Every text crossing this interface is code page 1252 bytes, except the names of files
-// and folders and the titles that windowTitle reads: these are UTF-8, so that a name or a
-// title in any script reaches the disk and the comparisons whole (on Linux a name is its
-// own bytes, whatever they are).
+// and folders, the titles that windowTitle reads, the names of the accessibility layer and
+// the texts of speech: these are UTF-8, so that a name or a title in any script reaches the
+// disk and the comparisons whole (on Linux a name is its own bytes, whatever they are).
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +46,13 @@ struct FileDialogSpec {
     bool askOverwrite = false;
     bool hideReadOnly = true;
     bool noReadOnlyResult = false;
+};
+
+// The accessibility layer's answer to one look-up: the name of the element at the place
+// asked about, UTF-8, empty when the element has none or the look-up failed.
+struct AccessibleNameAnswer {
+    uint32_t request = 0;
+    std::string name;
 };
 
 class Platform {
@@ -134,6 +141,33 @@ public:
     virtual WindowId instanceWindow() = 0;
     // Names this process's main window to the other starts, once it holds the claim.
     virtual void announceInstanceWindow(WindowId mainWindow) = 0;
+
+    // The accessibility layer (UI Automation and Active Accessibility, AT-SPI). Gets it
+    // ready, off the user-interface thread, for the look-ups to come (a recording that
+    // names its points is starting): the first look-up would otherwise wait for it.
+    virtual void readyAccessibility() = 0;
+    // Asks, off
+    // the user-interface thread, for the name of the element at (x, y) in the top-level
+    // window `w` of another program; the answer comes later through accessibleNames().
+    // Nothing when the desktop has no accessibility layer to ask: the answer never comes.
+    virtual std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) = 0;
+    // The answers that arrived since the last call, in any order. A look-up that an
+    // application never answers (it hangs, or ignores the layer) has no answer.
+    virtual std::vector<AccessibleNameAnswer> accessibleNames() = 0;
+
+    // The speech of the desktop (SAPI 5, speech-dispatcher), with the user's own voice and
+    // rate. Texts are UTF-8: a name from the accessibility layer may hold any character.
+    // Readies it to speak, in a voice of the language (an IETF tag: "es", "ca", "en"...)
+    // when the desktop has one, else in its own; false when there is no speech service,
+    // no voice, or the service fails.
+    virtual bool prepareSpeech(const std::string& language) = 0;
+    // Cuts off what is still being said and starts saying the text, without waiting for
+    // it; false when it cannot be said (no service, or the service failed).
+    virtual bool speak(const std::string& text) = 0;
+    // Whether the last text is still being said.
+    virtual bool speaking() = 0;
+    // Cuts off whatever is being said.
+    virtual void stopSpeaking() = 0;
 
     // The companion hook library.
     virtual HookLibrary& hooks() = 0;

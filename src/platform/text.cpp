@@ -23,30 +23,9 @@ char32_t toUnicode(unsigned char byte) {
 }
 
 // The byte for a code point, or '?' when the code page has none.
-char fromUnicode(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
-}
+char fromUnicode(char32_t cp) { return cp1252Byte(cp).value_or('?'); }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+void appendUtf8(std::string& out, char32_t cp) { appendUtf8Character(out, cp); }
 
 // Decodes one UTF-8 sequence starting at text[i]; advances i past it. A malformed
 // sequence yields U+FFFD and consumes one byte, so decoding always makes progress.
@@ -78,6 +57,34 @@ char32_t decodeUtf8(const std::string& text, size_t& i) {
 }
 
 }  // namespace
+
+std::optional<char> cp1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+void appendUtf8Character(std::string& out, char32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char32_t nextUtf8Character(const std::string& text, size_t& i) { return decodeUtf8(text, i); }
 
 std::string cp1252ToUtf8(const std::string& text) {
     std::string out;
@@ -160,12 +167,6 @@ std::string utf16ToUtf8(const std::u16string& utf16) {
         appendUtf8(out, cp);
     }
     return out;
-}
-
-std::optional<char> cp1252Byte(char32_t codePoint) {
-    const char byte = fromUnicode(codePoint);
-    if (byte == '?' && codePoint != U'?') return std::nullopt;
-    return byte;
 }
 
 std::string firstCharsUtf8(const std::string& utf8, size_t maxChars) {

@@ -25,6 +25,10 @@ std::string utf16ToUtf8(const std::u16string& utf16);
 std::optional<char> cp1252Byte(char32_t codePoint);
 // The first maxChars characters of a UTF-8 text.
 std::string firstCharsUtf8(const std::string& utf8, size_t maxChars);
+// One character of a UTF-8 text, decoded at text[i]; i moves past it (one byte and U+FFFD
+// for a malformed sequence).
+char32_t nextUtf8Character(const std::string& text, size_t& i);
+void appendUtf8Character(std::string& out, char32_t character);
 
 // Letters a to z become A to Z; every other byte, accented letters included, stays.
 std::string upperAscii(const std::string& text);

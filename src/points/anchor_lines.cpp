@@ -1,6 +1,7 @@
 #include "points/anchor_lines.h"
 
-#include <charconv>
+#include "points/comment_words.h"
+
 #include <map>
 #include <optional>
 
@@ -8,92 +9,16 @@ namespace zv {
 
 namespace {
 
-constexpr const char* kPrefix = "//zv ";
+using comment_words::integer;
+using comment_words::kPrefix;
+using comment_words::quoted;
+using Token = comment_words::Word;
 
-// Titles and classes are code page 1252 bytes; a quote, a backslash and the control
-// bytes (a title may hold a line break) are escaped so that each stays on its line.
-std::string quoted(const std::string& text) {
-    static const char* const hex = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (b < 0x20 || b == 0x7F) {
-            out += "\\x";
-            out += hex[b >> 4];
-            out += hex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
+bool word(const Token& t, const char* w) { return comment_words::is(t, w); }
 
-struct Token {
-    std::string text;
-    bool quoted = false;
-};
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// The words of a line after the prefix; nothing when a quote or an escape is broken.
 std::optional<std::vector<Token>> tokens(const std::string& line, size_t from) {
-    std::vector<Token> out;
-    size_t i = from;
-    while (i < line.size()) {
-        if (line[i] == ' ') {
-            ++i;
-            continue;
-        }
-        Token t;
-        if (line[i] != '"') {
-            while (i < line.size() && line[i] != ' ') t.text += line[i++];
-            out.push_back(t);
-            continue;
-        }
-        t.quoted = true;
-        ++i;
-        for (;;) {
-            if (i >= line.size()) return std::nullopt;
-            const char c = line[i++];
-            if (c == '"') break;
-            if (c != '\\') {
-                t.text += c;
-                continue;
-            }
-            if (i >= line.size()) return std::nullopt;
-            const char e = line[i++];
-            if (e == '"' || e == '\\') {
-                t.text += e;
-            } else if (e == 'x' && i + 1 < line.size() && hexDigit(line[i]) >= 0 && hexDigit(line[i + 1]) >= 0) {
-                t.text += static_cast<char>(hexDigit(line[i]) * 16 + hexDigit(line[i + 1]));
-                i += 2;
-            } else {
-                return std::nullopt;
-            }
-        }
-        out.push_back(t);
-    }
-    return out;
+    return comment_words::words(line, from, comment_words::Texts::Cp1252);
 }
-
-std::optional<int> integer(const Token& t) {
-    if (t.quoted || t.text.empty()) return std::nullopt;
-    int value = 0;
-    const char* end = t.text.data() + t.text.size();
-    auto [ptr, ec] = std::from_chars(t.text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
-bool word(const Token& t, const char* w) { return !t.quoted && t.text == w; }
 
 }  // namespace
 
@@ -168,14 +93,7 @@ WindowAnchors readAnchorLines(const std::vector<std::string>& lines, int count) 
 }
 
 WindowAnchors readAnchorLinesOf(const std::string& text, int count) {
-    std::vector<std::string> ours = {std::string()};   // where the first line, never ours, stands
-    const std::string start = std::string("\n") + kPrefix;
-    for (size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) {
-        const size_t from = at + 1;
-        const size_t end = text.find("\r\n", from);
-        ours.push_back(text.substr(from, end == std::string::npos ? std::string::npos : end - from));
-    }
-    return readAnchorLines(ours, count);
+    return readAnchorLines(comment_words::ownLinesOf(text), count);
 }
 
 }  // namespace zv

@@ -7,6 +7,7 @@
 #include "points/anchor_lines.h"
 #include "points/messages.h"
 #include "platform/text.h"
+#include "points/name_lines.h"
 #include "points/scan_file.h"
 #include "points/title_file_name.h"
 
@@ -55,6 +56,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     // The comment lines were dropped for reading the points; the windows they name are
     // read from the file's text as the line buffer keeps it.
     anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
+    names = readNameLinesOf(MemoPelFitxer.text(), points.PointCount);
     MenuEjecutarClick();
 }
 
@@ -76,6 +78,10 @@ void FormPrincipal::MenuGuardarClick() {
     if (MenuPuntosSiguenASuVentana.checked()) {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
         lines.insert(lines.end(), windows.begin(), windows.end());
+    }
+    if (MenuDecirElNombreDeCadaPunto.checked()) {
+        const std::vector<std::string> named = nameLines(names, points.PointCount);
+        lines.insert(lines.end(), named.begin(), named.end());
     }
     MemoPelFitxer.setLines(lines);
     if (const WriteResult written = platform().writeFile(*chosen, joinLines(lines)); !written)

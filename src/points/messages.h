@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the message boxes about scan files (Spanish in every interface language).
+// The texts of the message boxes (Spanish in every interface language).
 
 #include <string>
 
@@ -33,6 +33,10 @@ inline std::string cannotWrite(const std::string& file, const WriteResult& resul
     return std::string(kCannotWrite) + "\n\n" + file + "\n" + whyNotWritten(result);
 }
 
+// Scanning goes on with a beep at each step in place of the name.
+inline constexpr const char* kNoSpeech =
+    "No se pueden decir los nombres de los puntos: no hay ning\xFAn servicio de voz que funcione. "
+    "El barrido sigue con un pitido en cada punto.";
 inline constexpr const char* kNoPoints = "No hay puntos definidos para esta ventana. Grabe o abra un archivo Zentavoro";
 
 }  // namespace zv::messages

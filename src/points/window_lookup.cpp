@@ -25,12 +25,18 @@ std::optional<std::pair<WindowId, Rect>> topLevelAt(Platform& platform, int x, i
 }
 
 std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip) {
+    auto found = windowWithIdAt(platform, x, y, skip);
+    if (!found) return std::nullopt;
+    return found->window;
+}
+
+std::optional<WindowAtPoint> windowWithIdAt(Platform& platform, int x, int y, const WindowFilter& skip) {
     const auto at = topLevelAt(platform, x, y, skip);
     if (!at) return std::nullopt;
     const WindowId found = at->first;
     RecordedWindow window{platform.windowText(found, kTitleChars), platform.className(found, kClassChars), at->second};
     if (window.title.empty() && window.className.empty()) return std::nullopt;
-    return window;
+    return WindowAtPoint{found, window};
 }
 
 std::optional<Rect> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip) {

@@ -22,6 +22,12 @@ std::optional<std::pair<WindowId, Rect>> topLevelAt(Platform& platform, int x, i
 // program stands there on the screen, or it has neither a title nor a class (the bare
 // desktop).
 std::optional<RecordedWindow> windowAt(Platform& platform, int x, int y, const WindowFilter& skip);
+// The same window with its id, which the accessibility layer is asked about.
+struct WindowAtPoint {
+    WindowId id = 0;
+    RecordedWindow window;
+};
+std::optional<WindowAtPoint> windowWithIdAt(Platform& platform, int x, int y, const WindowFilter& skip);
 
 // Where the recorded window stands now: among the top-level windows shown on the screen
 // and of its class, the first (top of the z-order first) whose title is the recorded one,

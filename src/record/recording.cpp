@@ -10,12 +10,17 @@
 
 namespace zv {
 
+namespace {
+constexpr uint32_t kLongestNameWait = 500;
+}  // namespace
+
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
     if (!points.append(at.x, at.y)) return;
     noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
     noteRecordedTitle(at.x, at.y);
     keepRecording();
+    askNameOfPoint(points.PointCount - 1, at.x, at.y);
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -40,6 +45,9 @@ void FormPrincipal::MenuGrabarClick() {
     anchors.clear();
     recordedTitle.clear();
     dropRecording();
+    names.clear();
+    nameRequests.clear();
+    if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();
@@ -82,6 +90,10 @@ void FormPrincipal::MenuPararGrabacionClick() {
     // click of the next run.
     hookMailbox.discard(platform().hooks());
     HookInstalled = false;
+    // The names still being looked up, before the save that may follow; an application
+    // that never answers keeps the names made of its title.
+    takeNamesOfPoints(kLongestNameWait);
+    nameRequests.clear();
     enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
     setCaption(kPlainTitle);

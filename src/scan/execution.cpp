@@ -22,6 +22,9 @@ void FormPrincipal::MenuEjecutarClick() {
     // Alt+Tab returns to the application the user was in before the toolbar. When no
     // window of ours is in front (a restart after window matching loaded a file), that
     // application is already in front, and Alt+Tab would send the user away from it.
+    // The voice is readied while the toolbar is still in front, where telling the user
+    // that it cannot speak disturbs no other application.
+    startSpeaking();
     if (programWindowInFront()) sendAltTab();
 
     if (points.PointCount <= 0) {
@@ -87,6 +90,8 @@ void FormPrincipal::MenuPararClick() {
     HookInstalled = false;
     TimerEscaneig.setOn(false);
     restorePace();
+    TimerEsperaVoz.setOn(false);
+    speech.stop();
     if (ShowOnStop) show();
     ShowOnStop = true;
     MenuParar.setEnabled(false);

@@ -18,8 +18,16 @@ int32_t nudged(int32_t coordinate) {
 }  // namespace
 
 void FormPrincipal::TimerEscaneigTimer() {
-    if (MenuEnEscaneigFerSonarUnBeep.checked()) platform().messageBeep(0);
+    if (stepWaitsForSpeech()) return;
+    timedStep();
+}
+
+void FormPrincipal::timedStep() {
+    const bool beeped = MenuEnEscaneigFerSonarUnBeep.checked();
+    if (beeped) platform().messageBeep(0);
+    stepBeeped = beeped;
     ScanStep();
+    stepBeeped = false;
 }
 
 void FormPrincipal::ScanStep() {
@@ -87,6 +95,8 @@ void FormPrincipal::ScanStep() {
         }
     }
 
+    // Said as the pointer goes there: the voice starts while the placement waits.
+    sayLitPoint(index, stepBeeped);
     placePointer(x, y);
 
     TimerMouseHook.setOn(true);

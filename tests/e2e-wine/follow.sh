@@ -7,11 +7,6 @@
 
 TITLE="Carta de prueba"
 
-click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
-    client_point "$1" "$2"
-    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
-}
-
 # The centres of the target's buttons (100 x 40, 20 from their edges of the client area,
 # which is the target's X window): sets UNO DOS TRES.
 button_centres() {

@@ -200,6 +200,12 @@ client_point() {
     CX=$((WX + $1)) CY=$((WY + MENU_H + $2))
 }
 
+# click_toolbar X Y: a click on a client point of the toolbar.
+click_toolbar() {
+    client_point "$1" "$2"
+    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
+}
+
 # ---- the settings file (code page 1252 bytes)
 
 # ini_get SECTION KEY: the value, keys compared as bytes.

@@ -79,3 +79,15 @@ TEST(StripAccessKey, removes_the_marker_and_keeps_a_doubled_ampersand) {
     EXPECT_EQ(stripAccessKey("&A && &B"), "A & &B");
     EXPECT_EQ(stripAccessKey("plain"), "plain");
 }
+
+TEST(Unicode, utf8_and_utf16_carry_every_character_and_mend_broken_input) {
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xCE\x9A\xF0\x9F\x98\x80";   // a é € Κ 😀
+    EXPECT_EQ(utf8ToUtf16(text), u"a\u00E9\u20AC\u039A\U0001F600");
+    EXPECT_EQ(utf16ToUtf8(utf8ToUtf16(text)), text);
+    // A lone surrogate, a truncated sequence and an overlong one become U+FFFD.
+    EXPECT_EQ(utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(utf8ToUtf16("\xE2\x82"), u"\uFFFD\uFFFD");
+    EXPECT_EQ(utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");
+    EXPECT_EQ(cp1252Byte(0x20AC), '\x80');
+    EXPECT_EQ(cp1252Byte(0x39A), std::nullopt);
+}

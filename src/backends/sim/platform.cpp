@@ -10,7 +10,7 @@ namespace zv::sim {
 
 SimPlatform::SimPlatform()
     : timers_(clock_, trace_), desktop_(trace_), hooks_(trace_, clock_), input_(desktop_, hooks_, screen, moreScreens, trace_),
-      dialogs_(trace_) {
+      dialogs_(trace_), accessibility_(clock_, desktop_, trace_), speech_(clock_, trace_) {
     desktop_.onFrontChanged = [this](WindowId previous, WindowId now) { frontChanged(previous, now); };
     input_.onHookReport = [this] {
         if (hookProcess_ && !hookProcess_->terminated()) {
@@ -72,6 +72,7 @@ void SimPlatform::clearRecords() {
     hooks_.calls().clear();
     dialogs_.clearRecords();
     for (WindowId id : desktop_.zOrder()) desktop_.find(id)->received.clear();
+    speech_.records().clear();
 }
 
 bool SimPlatform::claimInstance() {
@@ -191,6 +192,18 @@ WriteResult SimPlatform::writeFile(const std::string& name, const std::string& b
     trace_("write " + name + (result ? "" : " refused"));
     return result;
 }
+
+void SimPlatform::readyAccessibility() { trace_("the accessibility layer is readied"); }
+
+std::optional<uint32_t> SimPlatform::requestAccessibleName(WindowId w, int x, int y) {
+    return accessibility_.request(w, x, y);
+}
+std::vector<AccessibleNameAnswer> SimPlatform::accessibleNames() { return accessibility_.answers(); }
+
+bool SimPlatform::prepareSpeech(const std::string& language) { return speech_.prepare(language); }
+bool SimPlatform::speak(const std::string& text) { return speech_.speak(text); }
+bool SimPlatform::speaking() { return speech_.speaking(); }
+void SimPlatform::stopSpeaking() { speech_.stop(); }
 
 std::unique_ptr<FormBinding> SimPlatform::bind(Form& form) { return std::make_unique<SimBinding>(*this, form); }
 

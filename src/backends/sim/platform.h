@@ -7,12 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "backends/sim/accessibility.h"
 #include "backends/sim/clock_and_timers.h"
 #include "backends/sim/desktop.h"
 #include "backends/sim/dialogs.h"
 #include "backends/sim/files.h"
 #include "backends/sim/hooks.h"
 #include "backends/sim/input.h"
+#include "backends/sim/speech.h"
 #include "backends/sim/trace.h"
 #include "platform/platform.h"
 
@@ -30,6 +32,8 @@ public:
     SimHooks& simHooks() { return hooks_; }
     SimDialogs& dialogs() { return dialogs_; }
     SimFiles& files() { return files_; }
+    SimAccessibility& accessibility() { return accessibility_; }
+    SimSpeech& speech() { return speech_; }
     Trace& trace() { return trace_; }
     ScreenSize screen{1024, 768};
     // Screens beside the primary one, in its coordinates.
@@ -102,6 +106,13 @@ public:
     bool claimInstance() override;
     WindowId instanceWindow() override;
     void announceInstanceWindow(WindowId mainWindow) override;
+    void readyAccessibility() override;
+    std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
+    std::vector<AccessibleNameAnswer> accessibleNames() override;
+    bool prepareSpeech(const std::string& language) override;
+    bool speak(const std::string& text) override;
+    bool speaking() override;
+    void stopSpeaking() override;
     HookLibrary& hooks() override { return hooks_; }
     std::unique_ptr<FormBinding> bind(Form& form) override;
 
@@ -121,6 +132,8 @@ private:
     InputRouter input_;
     SimDialogs dialogs_;
     SimFiles files_;
+    SimAccessibility accessibility_;
+    SimSpeech speech_;
     int captures_ = 0;
     const Application* activeApp_ = nullptr;
     // The process whose hooks are the library's: the first of ours still running.

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
+#include "backends/win32/accessible_names.h"
 #include "backends/win32/binding.h"
+#include "backends/win32/sapi_voice.h"
 #include "backends/win32/wide.h"
 #include "backends/win32/win32_platform.h"
 #include "widgets/application.h"
@@ -34,7 +36,9 @@ bool fontFamilyExists(HDC dc, const std::wstring& family) {
 
 std::unique_ptr<HookLibrary> makeHookLibrary();
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance), pictures_(instance), hooks_(makeHookLibrary()) {
+Win32Platform::Win32Platform(HINSTANCE instance)
+    : instance_(instance), pictures_(instance), hooks_(makeHookLibrary()), names_(std::make_unique<AccessibleNames>()),
+      voice_(std::make_unique<SapiVoice>()) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     Win32Binding::registerClasses(instance_);

@@ -14,6 +14,8 @@
 namespace zv::win32 {
 
 class Win32Binding;
+class AccessibleNames;
+class SapiVoice;
 
 class Win32Platform final : public Platform {
 public:
@@ -65,6 +67,14 @@ public:
     bool claimInstance() override;
     WindowId instanceWindow() override;
     void announceInstanceWindow(WindowId mainWindow) override;
+    void readyAccessibility() override;
+    std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
+    std::vector<AccessibleNameAnswer> accessibleNames() override;
+    bool prepareSpeech(const std::string& language) override;
+    bool speak(const std::string& text) override;
+    bool speaking() override;
+    void stopSpeaking() override;
+
     HookLibrary& hooks() override;
 
     std::unique_ptr<FormBinding> bind(Form& form) override;
@@ -102,6 +112,8 @@ private:
     std::vector<Win32Binding*> bindings_;
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     std::unique_ptr<HookLibrary> hooks_;
+    std::unique_ptr<AccessibleNames> names_;
+    std::unique_ptr<SapiVoice> voice_;
     bool active_ = false;
     HANDLE instanceMutex_ = nullptr;  // the one-copy claim, once made
 };

@@ -9,8 +9,10 @@
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
+#include "backends/x11/atspi_names.h"
 #include "backends/x11/binding.h"
 #include "backends/x11/pictures.h"
+#include "backends/x11/speech_dispatcher.h"
 #include "backends/x11/x11_platform.h"
 #include "widgets/application.h"
 
@@ -22,7 +24,9 @@
 
 namespace zv::x11 {
 
-X11Platform::X11Platform(Display* display) : display_(display), pictures_(std::make_unique<Pictures>()) {
+X11Platform::X11Platform(Display* display)
+    : display_(display), pictures_(std::make_unique<Pictures>()), accessibility_(std::make_unique<AtspiNames>()),
+      speech_(std::make_unique<SpeechDispatcher>()) {
     trapErrors(display_);
     hooks_ = openHookLibrary();
     listenToHooks();
@@ -30,6 +34,8 @@ X11Platform::X11Platform(Display* display) : display_(display), pictures_(std::m
 
 X11Platform::~X11Platform() {
     stopListeningToHooks();
+    accessibility_.reset();
+    speech_.reset();
     hooks_.reset();
     if (display_) XCloseDisplay(display_);
 }

@@ -20,6 +20,8 @@ class QWidget;
 namespace zv::x11 {
 
 class Pictures;
+class AtspiNames;
+class SpeechDispatcher;
 
 class X11Platform : public Platform {
 public:
@@ -72,6 +74,14 @@ public:
     bool claimInstance() override;
     WindowId instanceWindow() override;
     void announceInstanceWindow(WindowId mainWindow) override;
+
+    void readyAccessibility() override;
+    std::optional<uint32_t> requestAccessibleName(WindowId w, int x, int y) override;
+    std::vector<AccessibleNameAnswer> accessibleNames() override;
+    bool prepareSpeech(const std::string& language) override;
+    bool speak(const std::string& text) override;
+    bool speaking() override;
+    void stopSpeaking() override;
 
     HookLibrary& hooks() override;
 
@@ -140,6 +150,8 @@ private:
     std::set<uint8_t> heldModifiers_;   // synthesised modifier keys now down
     unsigned long claimWindow_ = 0;     // owns the one-copy selection once claimed
     bool instanceClaimed_ = false;
+    std::unique_ptr<AtspiNames> accessibility_;
+    std::unique_ptr<SpeechDispatcher> speech_;
 };
 
 // The companion hook library, linked in.

@@ -8,6 +8,7 @@
 
 #include "backends/sim/runner/describe.h"
 #include "backends/sim/runner/runner.h"
+#include "backends/sim/unicode_text.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
@@ -99,6 +100,14 @@ bool Runner::expectWorld(const Command& c) {
         if (!got) fail("expected point " + c.at(2) + " " + wanted + ", got no such point");
         const std::string gotText = std::to_string(got->first) + " " + std::to_string(got->second);
         if (gotText != wanted) fail("expected point " + c.at(2) + " " + wanted + ", got " + gotText);
+    } else if (what == "name") {
+        Program* p = current();
+        if (!p) fail("no program has been started");
+        const auto got = p->pointName(static_cast<int>(*number(c.at(2))));
+        if (!got) fail("expected name " + c.at(2) + " " + shown(c.at(3)) + ", got no such point");
+        const std::string gotText = scenarioFromUtf8(*got);
+        if (gotText != scenarioFromUtf8(utf8FromScenario(c.at(3))))
+            fail("expected name " + c.at(2) + " " + shown(c.at(3)) + ", got " + shown(gotText));
     } else if (what == "pointer") {
         const ScreenPoint at = platform_.input().pointer();
         const std::string gotText = std::to_string(at.x) + " " + std::to_string(at.y);
@@ -177,6 +186,8 @@ bool Runner::expectRecords(const Command& c) {
     SimDialogs& dialogs = platform_.dialogs();
     if (what == "input") {
         compareList(platform_.input().records(), 2, ';', "input");
+    } else if (what == "speech") {
+        compareList(platform_.speech().records(), 2, ';', "speech");
     } else if (what == "hook-calls") {
         compareList(platform_.simHooks().calls(), 2, ' ', "hook-calls");
     } else if (what == "got") {

@@ -38,6 +38,8 @@ private:
     // world_commands.cpp: setting up the world.
     bool worldCommand(const Command& c);
     void startProgram(const Command& c);
+    void accessibleCommand(const Command& c);
+    void speechCommand(const Command& c);
     // acting_commands.cpp: the user acting, and time passing.
     bool actingCommand(const Command& c);
     void click(const std::string& name);

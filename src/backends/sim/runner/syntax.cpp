@@ -66,6 +66,21 @@ std::optional<std::string> windowShape(const Command& c) {
     return std::nullopt;
 }
 
+std::optional<std::string> accessibleShape(const Command& c) {
+    if (c.size() == 2 && c.keyword(1, "none")) return std::nullopt;
+    if (c.size() == 3 && c.keyword(2, "silent")) return std::nullopt;
+    if (c.size() == 4 && c.keyword(2, "delay")) return numbers(c, 3, 3);
+    if (c.size() == 7) return numbers(c, 2, 5);
+    return std::string("accessible none, or ID X Y W H \"NAME\", ID silent or ID delay MS");
+}
+
+std::optional<std::string> speechShape(const Command& c) {
+    if (c.size() == 2) return oneOf(c, 1, {"working", "none", "failing"});
+    if (c.size() == 3 && c.keyword(1, "rate")) return numbers(c, 2, 2);
+    if (c.size() == 3 && c.keyword(1, "voices")) return std::nullopt;
+    return std::string("speech working|none|failing, speech rate MS or speech voices \"LANG ...\"");
+}
+
 std::optional<std::string> answerShape(const Command& c) {
     if (c.size() == 2 && c.keyword(1, "cancel")) return std::nullopt;
     if (c.size() < 3) return std::string("answer takes a kind and the answer, or cancel alone");
@@ -115,6 +130,8 @@ std::optional<std::string> expectShape(const Command& c) {
         {"got", [](const Command& c) { return count(c, 3, 3); }},
         {"shell", [](const Command& c) { return count(c, 2, 2); }},
         {"no-file-holds", [](const Command& c) { return count(c, 2, 2); }},
+        {"speech", [](const Command& c) { return count(c, 2, 2); }},
+        {"name", [](const Command& c) { return exact(c, 3, 2, 2); }},
     };
     if (!c.words[1].quoted) {
         if (auto it = special.find(c.at(1)); it != special.end()) return it->second(c);
@@ -162,6 +179,8 @@ std::optional<std::string> shapeError(const Command& c) {
              return oneOf(c, 1, {"starting", "window", "gone"});
          }},
         {"settings-file", [](const Command& c) { return count(c, 1, 1); }},
+        {"accessible", accessibleShape},
+        {"speech", speechShape},
         {"start", [](const Command&) { return std::optional<std::string>(); }},
         {"advance",
          [](const Command& c) -> std::optional<std::string> {

@@ -4,7 +4,9 @@
 #include <exception>
 
 #include "backends/sim/environment.h"
+#include "backends/sim/runner/describe.h"
 #include "backends/sim/runner/runner.h"
+#include "backends/sim/unicode_text.h"
 #include "platform/profile.h"
 
 namespace zv::sim {
@@ -65,6 +67,10 @@ bool Runner::worldCommand(const Command& c) {
         platform_.trace()("window " + w->name + " moved to " + std::to_string(w->rect.left) + " " +
                           std::to_string(w->rect.top) + " " + std::to_string(w->rect.width) + " " +
                           std::to_string(w->rect.height));
+    } else if (name == "accessible") {
+        accessibleCommand(c);
+    } else if (name == "speech") {
+        speechCommand(c);
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
     } else if (name == "another-copy") {
@@ -84,6 +90,43 @@ bool Runner::worldCommand(const Command& c) {
         return false;
     }
     return true;
+}
+
+// accessible none | accessible ID X Y W H "NAME" | accessible ID silent | accessible ID delay MS
+void Runner::accessibleCommand(const Command& c) {
+    SimAccessibility& layer = platform_.accessibility();
+    if (c.keyword(1, "none")) {
+        layer.present = false;
+        return;
+    }
+    SimWindow* w = platform_.desktop().findForeign(c.at(1));
+    if (!w) fail("unknown window " + c.at(1));
+    if (c.keyword(2, "silent")) {
+        layer.answerAfter(w->id, std::nullopt);
+    } else if (c.keyword(2, "delay")) {
+        layer.answerAfter(w->id, static_cast<uint32_t>(integer(c, 3)));
+    } else {
+        layer.name(w->id, {integer(c, 2), integer(c, 3), integer(c, 4), integer(c, 5)}, utf8FromScenario(c.at(6)));
+    }
+}
+
+// speech working|none|failing | speech rate MS | speech voices "LANG ..."
+void Runner::speechCommand(const Command& c) {
+    SimSpeech& speech = platform_.speech();
+    if (c.keyword(1, "working")) {
+        speech.service = SimSpeech::Service::Working;
+    } else if (c.keyword(1, "none")) {
+        speech.service = SimSpeech::Service::None;
+    } else if (c.keyword(1, "failing")) {
+        speech.service = SimSpeech::Service::Failing;
+    } else if (c.keyword(1, "rate")) {
+        speech.msPerCharacter = static_cast<uint32_t>(integer(c, 2));
+    } else if (c.keyword(1, "voices")) {
+        const auto tags = splitBlanks(c.at(2));
+        speech.voices = std::set<std::string>(tags.begin(), tags.end());
+    } else {
+        fail("speech takes working, none, failing, rate MS or voices \"LANG ...\"");
+    }
 }
 
 void Runner::startProgram(const Command& c) {

@@ -1,0 +1,41 @@
+// Names at recording: each recorded point is named after the element under it, as the
+// accessibility layer calls it, else after its window's title and its number. The layer is
+// asked off the user-interface thread, so that an application that never answers does not
+// hold the recording up; the answers are taken as the recording goes and once more, for a
+// short while at most, when it stops.
+
+#include "app/form_principal.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "points/window_lookup.h"
+
+namespace zv {
+
+void FormPrincipal::askNameOfPoint(int index, int x, int y) {
+    // A point recorded with the option off has no name: it must not inherit the name of
+    // a point that stood at its index before.
+    names.unset(index);
+    if (!MenuDecirElNombreDeCadaPunto.checked()) return;
+    takeNamesOfPoints(0);
+    const auto window = windowWithIdAt(platform(), x, y, [this](WindowId w) { return ownWindow(w); });
+    // Named after its window until the accessibility layer says better.
+    names.set(index, fallbackName(window ? cp1252ToUtf8(window->window.title) : std::string(), index + 1));
+    if (!window) return;
+    if (const auto request = platform().requestAccessibleName(window->id, x, y)) nameRequests.add(*request, index);
+}
+
+void FormPrincipal::takeNamesOfPoints(uint32_t waitMs) {
+    const uint32_t start = platform().tickCount();
+    for (;;) {
+        for (const AccessibleNameAnswer& answer : platform().accessibleNames()) {
+            const auto index = nameRequests.answered(answer.request);
+            if (!index) continue;
+            const std::string name = tidyName(answer.name);
+            if (!name.empty()) names.set(*index, name);
+        }
+        if (!nameRequests.pending() || static_cast<uint32_t>(platform().tickCount() - start) >= waitMs) break;
+        PumpDelay(10);
+    }
+}
+
+}  // namespace zv
