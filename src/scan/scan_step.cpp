@@ -66,6 +66,7 @@ void FormPrincipal::ScanStep() {
         // A group, or the step back to the groups: the frame goes round it and the pointer
         // stays where it is.
         showLitGroup(lit);
+        if (!lit.points.empty()) sayLitGroup(lit.points.front(), lit.points.back(), stepBeeped);
         points.CurrentPoint = scanEngine.currentPoint();
         return;
     }
