@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +25,16 @@ class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
 class FormLinia;
+class FormPointEditor;
+class FormPointMarker;
+struct RecordedWindow;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
 
 class FormPrincipal : public Form {
 public:
     explicit FormPrincipal(Application& app);
+    ~FormPrincipal() override;
 
     Platform& platform() const;
 
@@ -51,7 +57,7 @@ public:
 
     // --- File menu ---
     MenuItem MenuArchivo;
-    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
+    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, MenuEditarPuntos, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
         MenuAcercaDe, MenuAyuda, N3, MenuSalir;
 
     // --- Options menu ---
@@ -69,6 +75,7 @@ public:
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
     MenuItem MenuBarridoDePunto;
+    MenuItem MenuGrabarConBarridoDePunto;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -99,6 +106,18 @@ public:
     bool placingPointer = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
+    // The title the window had before a note was put in front of it.
+    std::optional<std::string> titleBeforeNote;
+    // The point editor, made when first opened, and the markers of the points it shows.
+    std::unique_ptr<FormPointEditor> pointEditor;
+    std::vector<std::unique_ptr<FormPointMarker>> pointMarkers;
+    bool editingPoints = false;
+    // Present while the next click anywhere is taken as a place instead of a recording.
+    struct ClickPick {
+        std::function<void(int x, int y)> taken;
+        std::function<void()> cancelled;
+    };
+    std::optional<ClickPick> clickPick;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -117,6 +136,10 @@ public:
     void SpinDelay(uint32_t ms);
     void putOnTop();
     void showInfo(const std::string& text);
+    // A short note in front of the window's title (how many points are recorded, what
+    // the next click does), and the title as it was again. The title marker stays in it.
+    void noteInTitle(const std::string& note);
+    void clearTitleNote();
     // What starts a recording or a scan, opens or saves a file: usable while the program is
     // idle, not while it records or scans.
     void enableStarts(bool enabled);
@@ -136,6 +159,7 @@ public:
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
     void MenuBarridoDePuntoClick();
+    void MenuGrabarConBarridoDePuntoClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -155,6 +179,9 @@ public:
     std::optional<std::string> MatchScanFile();
     // Points that follow their window (points/window_follow.cpp).
     void noteWindowOfPoint(int index, int x, int y);
+    // The window a point placed at (x, y) follows: the one there when points follow their
+    // window, none otherwise.
+    std::optional<RecordedWindow> windowToNote(int x, int y);
     std::pair<int, int> placedPoint(int index);
     std::pair<int, int> lastPlacedPoint(int index) const;
     bool ownWindow(WindowId w) const;
@@ -164,8 +191,23 @@ public:
     void HookReportArrived();
     bool pollMailboxNow();
 
+    // --- The point editor (points/point_editing.cpp) ---
+    void MenuEditarPuntosClick();
+    void pointEditorClosed();
+    // The markers of the set's points, the selected one (-1: none) in the frame's colour.
+    void showPointMarkers(int selected);
+    void hidePointMarkers();
+
     // --- Recording (record/) ---
     void MenuGrabarClick();
+    void startRecording(bool bySweeps);
+    void listenToRecordingHooks();
+    // The next left click anywhere is a place: `taken` gets it, and the click goes no
+    // further; Escape, the right button or a click on the program's own windows call
+    // `cancelled` instead. The note tells the carer, in the title, what the click is for.
+    void takeNextClick(const std::string& note, std::function<void(int x, int y)> taken, std::function<void()> cancelled);
+    void clickPickTick();
+    void endClickPick(std::optional<std::pair<int, int>> at);
     void MenuPararGrabacionClick();
     void stopRecordingAndOfferSave();
     void appendPointerPosition();

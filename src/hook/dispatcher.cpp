@@ -19,6 +19,12 @@ void FormPrincipal::stopRecordingAndOfferSave() {
 }
 
 void FormPrincipal::TimerMouseHookTimer() {
+    // A place for the point editor is awaited: the reports are the carer's, not a recording's.
+    if (clickPick) {
+        clickPickTick();
+        return;
+    }
+
     // Stage 1: the stop keys.
     const std::string stopKey = mailbox::readKeyboard();
     if (stopKey == vk::text(vk::Space) || stopKey == vk::text(vk::Alt)) {

@@ -70,6 +70,8 @@ void FormPrincipal::MenuEjecutarClick() {
 }
 
 void FormPrincipal::MenuPararClick() {
+    // The hooks go below: a place awaited for the point editor can no longer come.
+    endClickPick(std::nullopt);
     if (vistaVariant()) formMouse->hide();
     platform().hooks().UnHookQualsevolTecla();
     platform().hooks().UnHookKeyboard();
@@ -83,6 +85,8 @@ void FormPrincipal::MenuPararClick() {
     ShowOnStop = true;
     MenuParar.setEnabled(false);
     enableStarts(true);
+    // A recording whose hooks went with this stop counts no more points.
+    clearTitleNote();
 }
 
 void FormPrincipal::ApplicationActivate() {
