@@ -114,7 +114,9 @@ void FormPointEditor::placeByClick(bool adding) {
     if (!adding && (row < 0 || row >= principal_.points.PointCount)) return;
     // With no point selected a new one goes at the end.
     const int after = adding && row < 0 ? principal_.points.PointCount - 1 : row;
-    const std::string what = adding ? "A\xF1" "adir " + std::to_string(after + 2) : "Colocar " + std::to_string(row + 1);
+    // The toolbar's title tells what the next click does, and how to give it up.
+    const std::string what =
+        (adding ? "A\xF1" "adir " + std::to_string(after + 2) : "Colocar " + std::to_string(row + 1)) + " (Esc)";
     hide();
     principal_.takeNextClick(
         what,

@@ -136,6 +136,7 @@ std::optional<std::string> shapeError(const Command& c) {
         {"version", [](const Command& c) { return exact(c, 5, 1, 4); }},
         {"file", [](const Command& c) { return count(c, c.body ? 1 : 2, c.body ? 1 : 2); }},
         {"readonly", [](const Command& c) { return count(c, 1, 1); }},
+        {"help", [](const Command& c) { return count(c, 1, 1); }},
         {"ini", [](const Command& c) { return count(c, 3, 3); }},
         {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
         {"window", windowShape},
