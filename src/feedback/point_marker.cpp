@@ -20,20 +20,20 @@ FormPointMarker::FormPointMarker(Application& app, int number)
     takesInput = false;
     minimizeBox = maximizeBox = false;
     setCaption(name());
-    setBounds({0, 0, kDigitWidth + 6, kHeight});
+    const std::string text = std::to_string(number);
+    const int width = kTip + 3 + kDigitWidth * static_cast<int>(text.size());
+    setBounds({0, 0, width, kHeight});
     Numero.font = {"MS Sans Serif", 11, true, 0};
     Numero.setCentred(true);
+    Numero.setBounds({kTip, 0, width - kTip, kHeight});
+    Numero.setCaption(text);
     Punta.setPenColor(0);
     Punta.setBrushColor(0);
     Punta.setBounds({0, 0, kTip, kTip});
 }
 
-void FormPointMarker::showAt(int number, int x, int y, uint32_t colour) {
-    const std::string text = std::to_string(number);
-    const int width = kTip + 3 + kDigitWidth * static_cast<int>(text.size());
-    setBounds({x, y, width, kHeight});
-    Numero.setBounds({kTip, 0, width - kTip, kHeight});
-    Numero.setCaption(text);
+void FormPointMarker::showAt(int x, int y, uint32_t colour) {
+    setBounds({x, y, width(), height()});
     if (color != colour) {
         color = colour;
         changed(Prop::Color);

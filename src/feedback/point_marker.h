@@ -9,15 +9,17 @@ namespace zv {
 
 class FormPointMarker : public Form {
 public:
-    // Named "FormPointMarker" and the number of the point it first stood for.
+    // The marker of point `number` (from 1), named "FormPointMarker" and that number. Its
+    // size is fixed here, so that a desktop that lays windows out for its screen's
+    // resolution keeps it so.
     FormPointMarker(Application& app, int number);
 
     Label Numero;
     // A dark corner on the point itself, which the rest of the marker leaves uncovered.
     Shape Punta;
 
-    // Shows point `number` at (x, y) in this background colour, on top.
-    void showAt(int number, int x, int y, uint32_t colour);
+    // Shows the marker at (x, y) in this background colour, on top.
+    void showAt(int x, int y, uint32_t colour);
 };
 
 }  // namespace zv

@@ -42,7 +42,7 @@ void FormPrincipal::showPointMarkers(int selected) {
         }
         const auto [x, y] = placedPoint(i);
         const uint32_t colour = i == selected ? static_cast<uint32_t>(formTransparent->ColorQuadre) : kMarkerColour;
-        pointMarkers[static_cast<size_t>(i)]->showAt(i + 1, x, y, colour);
+        pointMarkers[static_cast<size_t>(i)]->showAt(x, y, colour);
     }
     for (size_t i = static_cast<size_t>(count); i < pointMarkers.size(); ++i) pointMarkers[i]->hide();
 }
