@@ -58,8 +58,8 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
     LabelHelp.setBounds({8, 264, 420, 30});
     LabelHelp.wordWrap = true;
     LabelHelp.setCaption(
-        "Colocar de nuevo y A\xF1" "adir toman el pr\xF3ximo clic en la pantalla; Esc lo cancela. "
-        "Guardar guarda los cambios.");
+        "Colocar de nuevo y A\xF1" "adir toman el pr\xF3ximo clic (Esc lo cancela).\r\n"
+        "Archivo > Guardar guarda los cambios en el fichero.");
 
     PointList.onSelect = [this] { PointListSelect(); };
     onShow = [this] { FormShow(); };

@@ -90,6 +90,10 @@ void FormPrincipal::MenuPararClick() {
 }
 
 void FormPrincipal::ApplicationActivate() {
+    // While a place is awaited for the point editor nothing runs to be stopped, and the
+    // window manager may well hand the front to the toolbar when the editor steps aside:
+    // the click is still awaited. Escape or a click on the toolbar gives it up.
+    if (clickPick) return;
     if (!MenuActivarQuadroSeguimientoMouse.checked() && !MenuWindowsVista.checked()) MenuPararClick();
 }
 

@@ -84,6 +84,13 @@ Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(plat
             createControl(*w);
         }
     }
+    // The dialog keys go through the controls in the order of the window's children: in a
+    // window used from the keyboard that is the order they were designed in, so that Tab
+    // goes from the list to the buttons below it. Nothing overlaps in such a window.
+    if (navigatesByKeys())
+        for (Widget* w : form_.widgets())
+            if (auto it = controls_.find(w); it != controls_.end())
+                SetWindowPos(it->second.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     platform_.added(this);
     // Made as designed; then laid out for the screen it is on.
     rescale(dpiOfWindow(hwnd_), nullptr);
@@ -327,6 +334,16 @@ bool Win32Binding::navigatesByKeys() const {
     return false;
 }
 
+HWND Win32Binding::firstTabStop() const {
+    for (Widget* w : form_.widgets()) {
+        auto it = controls_.find(w);
+        if (it == controls_.end()) continue;
+        HWND h = it->second.hwnd;
+        if ((GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(h) && IsWindowEnabled(h)) return h;
+    }
+    return nullptr;
+}
+
 bool Win32Binding::handleDialogKeys(MSG& msg) {
     // Tab between the controls and the arrows in the list, as in a dialog box, for the
     // windows made to be used from the keyboard.
@@ -373,7 +390,8 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
         case Prop::Color:
             DeleteObject(background_);
             background_ = CreateSolidBrush(formColor());
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            // The labels are drawn on the form's colour too.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         default:
             break;
@@ -465,7 +483,7 @@ LRESULT Win32Binding::formMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             } else if (!IsIconic(hwnd_)) {
                 HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)
                                   ? lastFocus_
-                                  : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+                                  : firstTabStop();
                 if (target) SetFocus(target);
             }
         }

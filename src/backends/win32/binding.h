@@ -96,6 +96,7 @@ private:
     DWORD style() const;
     DWORD exStyle() const;
     bool navigatesByKeys() const;
+    HWND firstTabStop() const;
 
     Win32Platform& platform_;
     Form& form_;
