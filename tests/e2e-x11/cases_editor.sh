@@ -116,3 +116,23 @@ case_point_editor() {
     check "Dos was clicked before Tres, and Uno never" \
         [ "$(grep -o '^button [A-Za-z]*' "$tmp/target.log" | tr '\n' ' ')" = "button Dos button Tres " ]
 }
+
+# Archivo > Ayuda... opens the carers' help where the build put it, with the desktop's
+# opener (here a stand-in that writes down what it was asked to open).
+case_help_entry() {
+    mkdir -p "$tmp/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened"\n' "$tmp" >"$tmp/bin/xdg-open"
+    chmod +x "$tmp/bin/xdg-open"
+    PATH="$tmp/bin:$PATH" start_zentavoro
+    check "the main window appears" wait_main_placed
+    check "the toolbar takes the focus" activate "$main"
+    # "Ayuda..." has no access key: the second entry from the bottom of the File menu.
+    xdotool key --clearmodifiers alt+a
+    sleep 0.5
+    xdotool key Up Up Return
+    check "the help is opened" wait_until 5 test -s "$tmp/opened"
+    local opened
+    opened=$(head -1 "$tmp/opened" 2>/dev/null)
+    check "it is the help in UTF-8 ($opened)" sh -c "test -f '$opened' && iconv -f UTF-8 -t UTF-8 '$opened' >/dev/null"
+    check "the Linux one" grep -qF '~/.config/zentavoro' "$opened"
+}
