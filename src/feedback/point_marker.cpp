@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "feedback/overlay.h"
+
 namespace zv {
 
 namespace {
@@ -14,12 +16,7 @@ FormPointMarker::FormPointMarker(Application& app, int number)
     : Form(app, "FormPointMarker" + std::to_string(number)),
       Numero(this, "Numero" + std::to_string(number)),
       Punta(this, "Punta" + std::to_string(number), Shape::Align::None) {
-    border = BorderStyle::None;
-    topmost = true;
-    takesFocus = false;
-    takesInput = false;
-    minimizeBox = maximizeBox = false;
-    setCaption(name());
+    makeOverlay(*this);
     const std::string text = std::to_string(number);
     const int width = kTip + 3 + kDigitWidth * static_cast<int>(text.size());
     setBounds({0, 0, width, kHeight});

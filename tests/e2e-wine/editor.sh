@@ -7,30 +7,6 @@
 
 TITLE="Carta de prueba"
 
-click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
-    client_point "$1" "$2"
-    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
-}
-button_centres() {  # sets UNO DOS TRES, the centres of the target's buttons
-    geometry "$1"
-    UNO="$((WX + 70)) $((WY + 40))"
-    DOS="$((WX + WW - 70)) $((WY + 40))"
-    TRES="$((WX + 70)) $((WY + WH - 40))"
-}
-shot() {  # shot NAME: the screen, kept with the work folder and among the screenshots
-    command -v import >/dev/null && import -window root "$WORK/$1.png" 2>/dev/null
-    [ -n "${ZENTAVORO_E2E_SHOTS:-}" ] && mkdir -p "$ZENTAVORO_E2E_SHOTS" && cp "$WORK/$1.png" "$ZENTAVORO_E2E_SHOTS/" 2>/dev/null
-    return 0
-}
-clicked() { [ "$(grep -c " BUTTON $1 " "$TARGET_LOG")" -ge "$2" ]; }
-press_until() {  # press_until BUTTON CHECK...: pressed again once if the first press went unanswered
-    local button=$1; shift
-    xdotool click "$button"
-    wait_for 2 "$@" && return 0
-    note "a press of button $button went unanswered: pressed again"
-    xdotool click "$button"
-    wait_for 5 "$@"
-}
 # Where the marker of point N stands on the screen: "X Y", when it is shown.
 marker_at() {
     local w; w=$(toolbar_window "^FormPointMarker$1\$")

@@ -5,11 +5,6 @@
 
 TITLE="Carta de prueba"
 
-click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
-    client_point "$1" "$2"
-    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
-}
-
 case_recording_is_saved_under_the_title_and_found_again() {
     printf '[Zentavoro]\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=5\r\n' "$KEY_STEP" > "$INI"
     target_start "$TITLE" 100 100 600 400

@@ -18,14 +18,8 @@ title_is() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
 
 case_point_editor() {
     printf '[Zentavoro]\r\n%s=0\r\n' "$click_interval_key" >"$ZENTAVORO_INI"
-    "$target" --title "Aplicacio de prova" --geometry 600x400+50+150 --log "$tmp/target.log" --buttons &
-    pids+=($!)
-    check "the target with buttons appears" wait_until 10 has_window_named '^Aplicacio de prova$'
     local app
-    app=$(window_named '^Aplicacio de prova$')
-    activate "$app"
-    start_zentavoro
-    check "the main window appears" wait_main_placed
+    start_beside_target_with_buttons
     start_recording_from_toolbar "$app"
     button_centres "$app"
     local blank="$((CX + CW / 2)) $((CY + CH / 2))" p
@@ -40,10 +34,7 @@ case_point_editor() {
     check "the stop leaves the program's name in the title" wait_until 5 title_is "$main" Zentavoro
 
     # Archivo > Editar puntos..., from the keyboard.
-    check "the toolbar takes the focus" activate "$main"
-    xdotool key --clearmodifiers alt+a
-    sleep 0.5
-    xdotool key d
+    file_menu d
     local editor_title='^Editar puntos - Zentavoro$'
     check "the editor opens" wait_until 5 has_window_named "$editor_title"
     local editor
@@ -83,10 +74,7 @@ case_point_editor() {
     check "and the markers go with it" wait_until 3 marker_gone 1
 
     # Guardar saves the mended set under the proposed title.
-    check "the toolbar takes the focus again" activate "$main"
-    xdotool key --clearmodifiers alt+a
-    sleep 0.5
-    xdotool key g
+    file_menu g
     local title='^Guardar - Archivo Zentavoro$'
     check "the save dialog opens" wait_until 5 has_window_named "$title"
     check "the save dialog is in front" wait_until 5 is_active "$(window_named "$title")"
