@@ -76,6 +76,12 @@ case_points_are_mended_in_the_editor_and_scanned_in_their_new_order() {
     title_is "$toolbar" "Zentavoro" || fail "the title is '$(title_of "$toolbar")' after the click"
     sleep 0.5
     shot editor-mended
+    # Escape gives a place up: the editor comes back and nothing has moved.
+    key_to "$editor" alt+c
+    wait_for 5 no_toolbar "^Editar puntos - Zentavoro$" || fail "Alt+C did not put the editor aside again"
+    xdotool key Escape
+    wait_for 10 has_toolbar "^Editar puntos - Zentavoro$" || fail "Escape did not bring the editor back"
+    marker_on 2 "$TRES" || fail "after Escape the second marker is at '$(marker_at 2)', not on Tres"
     key_to "$editor" alt+e
     wait_for 5 no_toolbar "^Editar puntos - Zentavoro$" || fail "Alt+E did not close the editor"
     wait_for 3 marker_gone 1 || fail "a marker stayed after the editor closed"

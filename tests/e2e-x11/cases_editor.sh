@@ -69,6 +69,13 @@ case_point_editor() {
     check "the title is the program's name again" title_is "$main" Zentavoro
     sleep 0.5
     screenshot editor-mended >/dev/null
+    # Escape gives a place up: the editor comes back and nothing has moved.
+    xdotool key alt+c
+    check "Alt+C again puts the editor aside" wait_until 5 is_hidden "$editor"
+    xdotool key Escape
+    check "Escape brings it back" wait_until 5 is_viewable "$editor"
+    check "with the points where they were" marker_on 2 "$TRES"
+    check "the editor has the keyboard again" wait_until 5 is_active "$editor"
     xdotool key alt+e
     check "Alt+E closes the editor" wait_until 5 is_hidden "$editor"
     check "and the markers go with it" wait_until 3 marker_gone 1
