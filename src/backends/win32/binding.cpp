@@ -72,6 +72,8 @@ Win32Binding* Win32Binding::of(HWND hwnd) {
 Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
     formFont_ = scaledFont(form_.font.family, form_.font.height, form_.font.bold);
     background_ = CreateSolidBrush(formColor());
+    for (Widget* w : form_.widgets())
+        if (w->kind() == WidgetKind::ListView || w->kind() == WidgetKind::Edit) navigatesByKeys_ = true;
     createWindow();
     alignShapes();  // before the bars become windows, so that they are made in place
     for (Widget* w : form_.widgets()) {
@@ -328,11 +330,7 @@ bool Win32Binding::handleShortcut(const MSG& msg) {
     return taken;
 }
 
-bool Win32Binding::navigatesByKeys() const {
-    for (Widget* w : form_.widgets())
-        if (w->kind() == WidgetKind::ListView || w->kind() == WidgetKind::Edit) return true;
-    return false;
-}
+bool Win32Binding::navigatesByKeys() const { return navigatesByKeys_; }
 
 HWND Win32Binding::firstTabStop() const {
     for (Widget* w : form_.widgets()) {
@@ -347,8 +345,8 @@ HWND Win32Binding::firstTabStop() const {
 bool Win32Binding::handleDialogKeys(MSG& msg) {
     // Tab between the controls and the arrows in the list, as in a dialog box, for the
     // windows made to be used from the keyboard.
-    if (!hwnd_ || !navigatesByKeys() || !IsWindowEnabled(hwnd_)) return false;
-    if (!msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != hwnd_) return false;
+    if (!navigatesByKeys_ || !hwnd_ || !msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != hwnd_) return false;
+    if (!IsWindowEnabled(hwnd_)) return false;
     return IsDialogMessageW(hwnd_, &msg) != FALSE;
 }
 

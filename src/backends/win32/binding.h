@@ -115,6 +115,8 @@ private:
     int syncing_ = 0;
     bool leftDown_ = false;
     HWND lastFocus_ = nullptr;
+    // A list or a text field: a window made to be used from the keyboard.
+    bool navigatesByKeys_ = false;
 };
 
 }  // namespace zv::win32
