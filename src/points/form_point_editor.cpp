@@ -32,27 +32,30 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
 
     PointList.setBounds({8, 8, 300, 250});
     PointList.columns = pointListColumns();
+    // The buttons in a column, a wider gap after each group: the point itself, its place in
+    // the order, taking back, closing.
     struct Design {
         Button& button;
         const char* caption;
         void (FormPointEditor::*handler)();
+        int gapAfter;
     };
     const Design buttons[] = {
-        {ButtonTry, "&Probar", &FormPointEditor::ButtonTryClick},
-        {ButtonPlaceAgain, "&Colocar de nuevo", &FormPointEditor::ButtonPlaceAgainClick},
-        {ButtonAdd, "&A\xF1" "adir", &FormPointEditor::ButtonAddClick},
-        {ButtonDelete, "&Borrar", &FormPointEditor::ButtonDeleteClick},
-        {ButtonUp, "&Subir", &FormPointEditor::ButtonUpClick},
-        {ButtonDown, "Ba&jar", &FormPointEditor::ButtonDownClick},
-        {ButtonUndo, "&Deshacer", &FormPointEditor::ButtonUndoClick},
-        {ButtonClose, "C&errar", &FormPointEditor::ButtonCloseClick},
+        {ButtonTry, "&Probar", &FormPointEditor::ButtonTryClick, 5},
+        {ButtonPlaceAgain, "&Colocar de nuevo", &FormPointEditor::ButtonPlaceAgainClick, 5},
+        {ButtonAdd, "&A\xF1" "adir", &FormPointEditor::ButtonAddClick, 5},
+        {ButtonDelete, "&Borrar", &FormPointEditor::ButtonDeleteClick, 11},
+        {ButtonUp, "&Subir", &FormPointEditor::ButtonUpClick, 5},
+        {ButtonDown, "Ba&jar", &FormPointEditor::ButtonDownClick, 11},
+        {ButtonUndo, "&Deshacer", &FormPointEditor::ButtonUndoClick, 11},
+        {ButtonClose, "C&errar", &FormPointEditor::ButtonCloseClick, 0},
     };
     int top = 8;
     for (const Design& d : buttons) {
         d.button.setBounds({318, top, 110, 25});
         d.button.setCaption(d.caption);
         d.button.onClick = [this, handler = d.handler] { (this->*handler)(); };
-        top += d.button.name() == "ButtonDelete" || d.button.name() == "ButtonDown" || d.button.name() == "ButtonUndo" ? 36 : 30;
+        top += 25 + d.gapAfter;
     }
     ButtonUndo.shortcut = "Ctrl+Z";
     LabelHelp.setBounds({8, 264, 420, 30});
