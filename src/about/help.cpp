@@ -3,7 +3,8 @@
 
 namespace zv {
 
-// The help file is looked up in the current directory; whether it opened is not reported.
-void FormPrincipal::MenuAyudaClick() { platform().shellOpen("zentavoro.txt"); }
+// The help where the desktop installed it; else the help file of the current directory.
+// Whether it opened is not reported.
+void FormPrincipal::MenuAyudaClick() { platform().shellOpen(platform().installedHelp().value_or("zentavoro.txt")); }
 
 }  // namespace zv

@@ -4,9 +4,11 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "app/title.h"
+#include "feedback/point_marker.h"
 #include "hook/mailbox.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
+#include "points/form_point_editor.h"
 #include "widgets/application.h"
 
 namespace zv {
@@ -26,6 +28,7 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuNuevo(this, "MenuNuevo", "&Nuevo", &MenuArchivo),
       MenuAbrir(this, "MenuAbrir", "&Abrir...", &MenuArchivo),
       MenuGuardar(this, "MenuGuardar", "&Guardar...", &MenuArchivo),
+      MenuEditarPuntos(this, "MenuEditarPuntos", "E&ditar puntos...", &MenuArchivo),
       N4(this, "N4", "-", &MenuArchivo),
       MenuGrabar(this, "MenuGrabar", "Gra&bar", &MenuArchivo),
       MenuPararGrabacion(this, "MenuPararGrabacion", "Pa&rar grabaci\xF3n", &MenuArchivo),
@@ -88,6 +91,7 @@ FormPrincipal::FormPrincipal(Application& app)
                                    &MenuMasOpciones),
       MenuEsperarAQueTermineDeHablar(this, "MenuEsperarAQueTermineDeHablar", "Esperar a que termine de hablar",
                                      &MenuMasOpciones),
+      MenuGrabarConBarridoDePunto(this, "MenuGrabarConBarridoDePunto", "Grabar con barrido de punto", &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
@@ -144,6 +148,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuNuevo, &FormPrincipal::MenuNuevoClick);
     bind(MenuAbrir, &FormPrincipal::MenuAbrirClick);
     bind(MenuGuardar, &FormPrincipal::MenuGuardarClick);
+    bind(MenuEditarPuntos, &FormPrincipal::MenuEditarPuntosClick);
     bind(MenuGrabar, &FormPrincipal::MenuGrabarClick);
     bind(MenuPararGrabacion, &FormPrincipal::MenuPararGrabacionClick);
     bind(MenuEjecutar, &FormPrincipal::MenuEjecutarClick);
@@ -181,6 +186,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuTiemposDelBarrido, &FormPrincipal::MenuTiemposDelBarridoClick);
     bind(MenuDecirElNombreDeCadaPunto, &FormPrincipal::MenuDecirElNombreDeCadaPuntoClick);
     bind(MenuEsperarAQueTermineDeHablar, &FormPrincipal::MenuEsperarAQueTermineDeHablarClick);
+    bind(MenuGrabarConBarridoDePunto, &FormPrincipal::MenuGrabarConBarridoDePuntoClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -197,6 +203,9 @@ FormPrincipal::FormPrincipal(Application& app)
     onDeactivate = [this] { FormDeactivate(); };
     onClose = [this] { FormClose(); };
 }
+
+// The editor and the markers are windows of their own, made only when first needed.
+FormPrincipal::~FormPrincipal() = default;
 
 Platform& FormPrincipal::platform() const { return app().platform(); }
 
@@ -219,9 +228,23 @@ void FormPrincipal::FormCreate() {
 }
 
 void FormPrincipal::enableStarts(bool enabled) {
-    for (Widget* w : std::initializer_list<Widget*>{&MenuAbrir, &MenuGuardar, &MenuEjecutar, &MenuGrabar, &ButtonEjecutar,
-                                                    &ButtonGrabar})
-        w->setEnabled(enabled);
+    MenuGuardar.setEnabled(enabled);
+    // While the point editor is open, nothing may replace or scan the set it shows.
+    const bool starts = enabled && !editingPoints;
+    for (Widget* w : std::initializer_list<Widget*>{&MenuAbrir, &MenuEditarPuntos, &MenuEjecutar, &MenuGrabar,
+                                                    &MenuGrabarConBarridoDePunto, &ButtonEjecutar, &ButtonGrabar})
+        w->setEnabled(starts);
+}
+
+void FormPrincipal::noteInTitle(const std::string& note) {
+    if (!titleBeforeNote) titleBeforeNote = caption();
+    setCaption(note + " - " + *titleBeforeNote);
+}
+
+void FormPrincipal::clearTitleNote() {
+    if (!titleBeforeNote) return;
+    setCaption(*titleBeforeNote);
+    titleBeforeNote.reset();
 }
 
 void FormPrincipal::putOnTop() { placeTopmost(); }
@@ -231,6 +254,11 @@ void FormPrincipal::FormActivate() { putOnTop(); }
 void FormPrincipal::FormDeactivate() { putOnTop(); }
 
 void FormPrincipal::FormClose() {
+    // A place still awaited is given up with the program; its hooks go with the others.
+    if (clickPick) {
+        clickPick.reset();
+        platform().hooks().UnHookKeyboard();
+    }
     if (HookInstalled) platform().hooks().UnHookHook();
     // Closing is the user's own end: nothing is left to offer back.
     dropRecording();

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,12 +33,16 @@ class FormMouse;
 class FormLinia;
 class GroupFrame;
 class ScanTimingDialog;
+class FormPointEditor;
+class FormPointMarker;
+struct RecordedWindow;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
 
 class FormPrincipal : public Form {
 public:
     explicit FormPrincipal(Application& app);
+    ~FormPrincipal() override;
 
     Platform& platform() const;
 
@@ -62,7 +68,7 @@ public:
 
     // --- File menu ---
     MenuItem MenuArchivo;
-    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
+    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, MenuEditarPuntos, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
         MenuAcercaDe, MenuAyuda, N3, MenuSalir;
 
     // --- Options menu ---
@@ -84,6 +90,7 @@ public:
     MenuItem MenuTiemposDelBarrido;
     MenuItem MenuDecirElNombreDeCadaPunto;
     MenuItem MenuEsperarAQueTermineDeHablar;
+    MenuItem MenuGrabarConBarridoDePunto;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -146,6 +153,18 @@ public:
     // The pace as the toolbar set it, while the scan timer runs at another interval (a
     // first item's longer stay, a lead after a press); given back at the stop.
     std::optional<unsigned> paceBeforeTiming;
+    // The title the window had before a note was put in front of it.
+    std::optional<std::string> titleBeforeNote;
+    // The point editor, made when first opened, and the markers of the points it shows.
+    std::unique_ptr<FormPointEditor> pointEditor;
+    std::vector<std::unique_ptr<FormPointMarker>> pointMarkers;
+    bool editingPoints = false;
+    // Present while the next click anywhere is taken as a place instead of a recording.
+    struct ClickPick {
+        std::function<void(int x, int y)> taken;
+        std::function<void()> cancelled;
+    };
+    std::optional<ClickPick> clickPick;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -170,6 +189,10 @@ public:
     void settingsUnwritable(const std::string& file, ProfileWriteError why);
     void tellSettingsNotice();
     bool askYesNo(const std::string& text);
+    // A short note in front of the window's title (how many points are recorded, what
+    // the next click does), and the title as it was again. The title marker stays in it.
+    void noteInTitle(const std::string& note);
+    void clearTitleNote();
     // What starts a recording or a scan, opens or saves a file: usable while the program is
     // idle, not while it records or scans.
     void enableStarts(bool enabled);
@@ -193,6 +216,7 @@ public:
     void MenuTiemposDelBarridoClick();
     void MenuDecirElNombreDeCadaPuntoClick();
     void MenuEsperarAQueTermineDeHablarClick();
+    void MenuGrabarConBarridoDePuntoClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -214,6 +238,9 @@ public:
     std::optional<std::string> MatchScanFile();
     // Points that follow their window (points/window_follow.cpp).
     void noteWindowOfPoint(int index, int x, int y);
+    // The window a point placed at (x, y) follows: the one there when points follow their
+    // window, none otherwise.
+    std::optional<RecordedWindow> windowToNote(int x, int y);
     std::pair<int, int> placedPoint(int index);
     std::pair<int, int> lastPlacedPoint(int index) const;
     bool ownWindow(WindowId w) const;
@@ -226,8 +253,23 @@ public:
     // hook library not acted on yet let go.
     void resetMailbox();
 
+    // --- The point editor (points/point_editing.cpp) ---
+    void MenuEditarPuntosClick();
+    void pointEditorClosed();
+    // The markers of the set's points, the selected one (-1: none) in the frame's colour.
+    void showPointMarkers(int selected);
+    void hidePointMarkers();
+
     // --- Recording (record/) ---
     void MenuGrabarClick();
+    void startRecording(bool bySweeps);
+    void listenToRecordingHooks();
+    // The next left click anywhere is a place: `taken` gets it, and the click goes no
+    // further; Escape, the right button or a click on the program's own windows call
+    // `cancelled` instead. The note tells the carer, in the title, what the click is for.
+    void takeNextClick(const std::string& note, std::function<void(int x, int y)> taken, std::function<void()> cancelled);
+    void clickPickTick();
+    void endClickPick(std::optional<std::pair<int, int>> at);
     void MenuPararGrabacionClick();
     void stopRecordingAndOfferSave();
     void appendPointerPosition();

@@ -197,6 +197,9 @@ bool Program::start(const std::vector<std::string>& args) {
             main.setHeight(*height);
     }
 
+    // The help entry shows where the desktop installed the carers' help.
+    if (platform_.installedHelp()) main.MenuAyuda.setVisible(true);
+
     // The further options.
     if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
     if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);

@@ -1,18 +1,14 @@
 #include "feedback/sweep_line.h"
 
+#include "feedback/overlay.h"
+
 namespace zv {
 
 FormLinia::FormLinia(Application& app, Direction direction)
     : Form(app, direction == Direction::Vertical ? "FormLiniaVertical" : "FormLiniaHoritzontal"),
       Barra(this, direction == Direction::Vertical ? "BarraVertical" : "BarraHoritzontal", Shape::Align::None),
       direction_(direction) {
-    border = BorderStyle::None;
-    topmost = true;
-    takesFocus = false;
-    takesInput = false;
-    minimizeBox = maximizeBox = false;
-    // Named like the program's other helper windows, so that tests can find it.
-    setCaption(name());
+    makeOverlay(*this);
     setBounds({0, 0, kThickness, kThickness});
     Barra.setBounds({0, 0, kThickness, kThickness});
 }

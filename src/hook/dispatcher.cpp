@@ -34,6 +34,12 @@ void FormPrincipal::stopRecordingAndOfferSave() {
 // another program writes into the file between the tick's read of a key and its reset is
 // lost, as it always was.
 void FormPrincipal::TimerMouseHookTimer() {
+    // A place for the point editor is awaited: the reports are the carer's, not a recording's.
+    if (clickPick) {
+        clickPickTick();
+        return;
+    }
+
     std::optional<HookReport> report = hookMailbox.next(platform().hooks());
     const bool reportedClick = report && report->kind == HookReport::Kind::Click;
     const bool reportedKey = report && report->kind == HookReport::Kind::Key;

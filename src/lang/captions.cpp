@@ -70,7 +70,8 @@ const Column kFrench = {
     "Activer le cadre de suivi de la souris", "Couleur", "Taille", "Petite", "Moyenne", "Grande", "Choisir la taille",
     "Lors du balayage, faire sonner un beep", "Clic en appuyant sur n'importe quelle touche"};
 
-// Catalan, Spanish, Basque, Galician, Portuguese, English, French.
+// Catalan, Spanish, Basque, Galician, Portuguese, English, French. The access letters stay
+// clear of the other entries of the same menu in each language.
 struct MoreRow {
     const char* name;
     const char* texts[LanguageCount];
@@ -87,6 +88,13 @@ const MoreRow kMore[] = {
      {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
       "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
       "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
+    {"MenuGrabarConBarridoDePunto",
+     {"Gravar amb escaneig de punt", "Grabar con barrido de punto", "Puntu-ekorketarekin grabatu",
+      "Gravar con varrido de punto", "Gravar com varrido de ponto", "Record with point scanning",
+      "Enregistrer avec le balayage de point"}},
+    {"MenuEditarPuntos",
+     {"E&ditar punts...", "E&ditar puntos...", "Puntuak e&ditatu...", "E&ditar puntos...", "E&ditar pontos...",
+      "E&dit points...", "&Modifier les points..."}},
     {"MenuDecirElNombreDeCadaPunto",
      {"Dir el nom de cada punt", "Decir el nombre de cada punto", "Puntu bakoitzaren izena esan",
       "Dicir o nome de cada punto", "Dizer o nome de cada ponto", "Say each point's name",

@@ -102,6 +102,9 @@ public:
 
     // Shell and sound.
     virtual void shellOpen(const std::string& target) = 0;
+    // Where this desktop installed the carers' help, for the help entry to open; nothing
+    // where the help entry keeps to the help file of the current folder and stays hidden.
+    virtual std::optional<std::string> installedHelp() = 0;
     virtual void messageBeep(unsigned type) = 0;
 
     // Dialogs. The file dialogs return the chosen path (UTF-8), or nothing when cancelled.

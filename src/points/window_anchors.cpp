@@ -54,6 +54,23 @@ void WindowAnchors::unset(int index) {
     if (index >= 0 && static_cast<size_t>(index) < anchors_.size()) anchors_[static_cast<size_t>(index)].reset();
 }
 
+void WindowAnchors::insert(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= anchors_.size()) return;
+    anchors_.insert(anchors_.begin() + index, std::nullopt);
+}
+
+void WindowAnchors::erase(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= anchors_.size()) return;
+    anchors_.erase(anchors_.begin() + index);
+}
+
+void WindowAnchors::swap(int a, int b) {
+    const int larger = std::max(a, b);
+    if (std::min(a, b) < 0 || larger >= PointSet::kCapacity) return;
+    if (anchors_.size() <= static_cast<size_t>(larger)) anchors_.resize(static_cast<size_t>(larger) + 1);
+    std::swap(anchors_[static_cast<size_t>(a)], anchors_[static_cast<size_t>(b)]);
+}
+
 std::optional<PointAnchor> WindowAnchors::anchorOf(int index) const {
     if (index < 0 || static_cast<size_t>(index) >= anchors_.size()) return std::nullopt;
     return anchors_[static_cast<size_t>(index)];

@@ -53,6 +53,12 @@ public:
     void setAnchor(int index, const RecordedWindow& window, const PointAnchor& anchor);
     // The point at `index` has no window.
     void unset(int index);
+    // The points after `index` move down one place, and `index` has no window.
+    void insert(int index);
+    // The point at `index` goes; the points after it move up one place.
+    void erase(int index);
+    // The points at `a` and `b` exchange their windows.
+    void swap(int a, int b);
 
     std::optional<PointAnchor> anchorOf(int index) const;
     const RecordedWindow& window(int i) const { return windows_.at(static_cast<size_t>(i)); }

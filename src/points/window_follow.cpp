@@ -19,9 +19,12 @@ void FormPrincipal::noteWindowOfPoint(int index, int x, int y) {
     // A point recorded with the option off is a screen position: it must not inherit the
     // window of a point that stood at its index before.
     anchors.unset(index);
-    if (!MenuPuntosSiguenASuVentana.checked()) return;
-    const auto window = windowAt(platform(), x, y, [this](WindowId w) { return ownWindow(w); });
-    if (window) anchors.set(index, *window, x, y);
+    if (const auto window = windowToNote(x, y)) anchors.set(index, *window, x, y);
+}
+
+std::optional<RecordedWindow> FormPrincipal::windowToNote(int x, int y) {
+    if (!MenuPuntosSiguenASuVentana.checked()) return std::nullopt;
+    return windowAt(platform(), x, y, [this](WindowId w) { return ownWindow(w); });
 }
 
 std::pair<int, int> FormPrincipal::placedPoint(int index) {

@@ -12,15 +12,20 @@ namespace zv {
 
 namespace {
 constexpr uint32_t kLongestNameWait = 500;
+
+std::string recordedCount(int32_t count) { return std::to_string(count) + (count == 1 ? " punto" : " puntos"); }
 }  // namespace
 
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
-    if (!points.append(at.x, at.y)) return;
-    noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
-    noteRecordedTitle(at.x, at.y);
-    keepRecording();
-    askNameOfPoint(points.PointCount - 1, at.x, at.y);
+    if (points.append(at.x, at.y)) {
+        noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+        noteRecordedTitle(at.x, at.y);
+        keepRecording();
+        askNameOfPoint(points.PointCount - 1, at.x, at.y);
+    }
+    // The carer sees the count grow with each click, in the toolbar's title.
+    if (MenuPararGrabacion.enabled()) noteInTitle(recordedCount(points.PointCount));
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -37,7 +42,21 @@ void FormPrincipal::recordSwitchPress() {
     }
 }
 
-void FormPrincipal::MenuGrabarClick() {
+void FormPrincipal::MenuGrabarClick() { startRecording(false); }
+
+// Recording by sweeps is for a switch user who records alone: the presses choose the
+// points, as point scanning chooses them in execution. It needs the hooks, whatever the
+// "Windows Vista" option says.
+void FormPrincipal::MenuGrabarConBarridoDePuntoClick() { startRecording(true); }
+
+void FormPrincipal::listenToRecordingHooks() {
+    resetMailbox();
+    platform().hooks().SetHookKeyboard();
+    TimerMouseHook.setOn(true);
+    HookInstalled = true;
+}
+
+void FormPrincipal::startRecording(bool bySweeps) {
     enableStarts(false);
     MenuPararGrabacion.setEnabled(true);
 
@@ -48,8 +67,9 @@ void FormPrincipal::MenuGrabarClick() {
     names.clear();
     nameRequests.clear();
     if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
+    noteInTitle(recordedCount(0));
 
-    if (MenuWindowsVista.checked()) {
+    if (MenuWindowsVista.checked() && !bySweeps) {
         const std::string snapshot = platform().captureScreen();
         const ScreenSize screen = platform().primaryScreenSize();
         formScreen->setBounds({0, 0, screen.width, screen.height});
@@ -71,11 +91,8 @@ void FormPrincipal::MenuGrabarClick() {
     else
         platform().hooks().SetHookGrabacio();
     sendAltTab();
-    resetMailbox();
-    platform().hooks().SetHookKeyboard();
-    TimerMouseHook.setOn(true);
-    HookInstalled = true;
-    if (MenuBarridoDePunto.checked()) {
+    listenToRecordingHooks();
+    if (bySweeps) {
         // The user records alone: presses are gated from here as in execution.
         NextClickTick = static_cast<int32_t>(platform().tickCount());
         beginPointScanning();
@@ -96,6 +113,7 @@ void FormPrincipal::MenuPararGrabacionClick() {
     nameRequests.clear();
     enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
+    titleBeforeNote.reset();
     setCaption(kPlainTitle);
     if (settingsNotice) app().afterHandlers([this] { tellSettingsNotice(); });
 }

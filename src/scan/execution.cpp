@@ -79,6 +79,8 @@ void FormPrincipal::MenuEjecutarClick() {
 }
 
 void FormPrincipal::MenuPararClick() {
+    // The hooks go below: a place awaited for the point editor can no longer come.
+    endClickPick(std::nullopt);
     if (vistaVariant()) formMouse->hide();
     platform().hooks().UnHookQualsevolTecla();
     platform().hooks().UnHookKeyboard();
@@ -97,9 +99,15 @@ void FormPrincipal::MenuPararClick() {
     MenuParar.setEnabled(false);
     enableStarts(true);
     if (settingsNotice) app().afterHandlers([this] { tellSettingsNotice(); });
+    // A recording whose hooks went with this stop counts no more points.
+    clearTitleNote();
 }
 
 void FormPrincipal::ApplicationActivate() {
+    // While a place is awaited for the point editor nothing runs to be stopped, and the
+    // window manager may well hand the front to the toolbar when the editor steps aside:
+    // the click is still awaited. Escape or a click on the toolbar gives it up.
+    if (clickPick) return;
     if (!MenuActivarQuadroSeguimientoMouse.checked() && !MenuWindowsVista.checked()) MenuPararClick();
 }
 

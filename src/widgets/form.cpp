@@ -74,4 +74,23 @@ void Form::setClientSize(int width, int height) {
     if (binding_) binding_->setClientSize(width, height);
 }
 
+Button* Form::buttonFor(const KeyChord& chord) const {
+    for (Widget* w : widgets_) {
+        if (w->kind() != WidgetKind::Button || !w->reachable()) continue;
+        auto* button = static_cast<Button*>(w);
+        if (auto shortcut = parseChord(button->shortcut); shortcut && *shortcut == chord) return button;
+        const int access = accessKeyOf(button->caption());
+        if (access != 0 && chord.alt && !chord.ctrl && chord.vk == access) return button;
+    }
+    return nullptr;
+}
+
+bool Form::keyDown(const KeyChord& chord) {
+    if (Button* button = buttonFor(chord)) {
+        if (button->onClick) button->onClick();
+        return true;
+    }
+    return onKeyDown && onKeyDown(chord);
+}
+
 }  // namespace zv

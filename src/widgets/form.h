@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "widgets/key_chord.h"
 #include "widgets/widget.h"
 
 namespace zv {
@@ -90,6 +91,17 @@ public:
     std::function<void()> onCreate, onShow, onClose, onActivate, onDeactivate;
     std::function<void(MouseButton, int x, int y)> onMouseDown;
     std::function<void(int vk)> onKeyUp;
+    // A key pressed while this window has the keyboard; true when the handler took it.
+    std::function<bool(const KeyChord&)> onKeyDown;
+
+    // What a key pressed in this window does, decided here for every desktop: the shortcut
+    // or the access key (Alt and the underlined letter) of a button the user could click
+    // clicks it; any other key goes to onKeyDown. True when the key was taken, and the
+    // control that has the keyboard must not act on it as well. Called inside a dispatch.
+    bool keyDown(const KeyChord& chord);
+    // The button whose shortcut or access key this chord is, when the user could click it:
+    // what a toolkit asks before it applies shortcuts of its own.
+    Button* buttonFor(const KeyChord& chord) const;
 
     // Notifies the binding; public so that widgets reach it through their form.
     void notify(Widget& w, Prop p);

@@ -141,4 +141,38 @@ void Memo::setLines(const std::vector<std::string>& lines) {
     setText(std::move(joined));
 }
 
+void ListView::setRows(std::vector<Row> rows) {
+    rows_ = std::move(rows);
+    changed(Prop::Rows);
+    if (selected_ >= static_cast<int>(rows_.size())) setSelected(-1);
+}
+
+void ListView::setSelected(int row) {
+    if (row < -1 || row >= static_cast<int>(rows_.size())) row = -1;
+    selected_ = row;
+    changed(Prop::Selection);
+}
+
+void ListView::userSelected(int row) {
+    if (row < -1 || row >= static_cast<int>(rows_.size())) row = -1;
+    if (row == selected_) return;
+    selected_ = row;
+    // The native list shows it already; telling the binding again keeps every desktop alike.
+    changed(Prop::Selection);
+    if (onSelect) onSelect();
+}
+
+void Edit::setText(std::string t) {
+    text_ = std::move(t);
+    changed(Prop::Text);
+}
+
+void Edit::userTyped(std::string t) {
+    if (maxLength > 0 && t.size() > static_cast<size_t>(maxLength)) t.resize(static_cast<size_t>(maxLength));
+    if (t == text_) return;
+    text_ = std::move(t);
+    changed(Prop::Text);
+    if (onChange) onChange();
+}
+
 }  // namespace zv

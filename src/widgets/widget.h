@@ -16,9 +16,10 @@ struct Rect {
 };
 
 // Period: a timer's period starts again from now (its next tick one interval later).
-enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Period, Color, Picture, Lines, Alignment, Font };
+// Rows and Selection: a list's content and its selected row; Text: a text field's text.
+enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Period, Color, Picture, Lines, Alignment, Font, Rows, Selection, Text };
 
-enum class WidgetKind { Form, MenuItem, ToolButton, SpinEdit, Timer, Label, Image, Panel, Shape, Memo, Button, Bevel };
+enum class WidgetKind { Form, MenuItem, ToolButton, SpinEdit, Timer, Label, Image, Panel, Shape, Memo, Button, Bevel, ListView, Edit };
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -105,6 +106,54 @@ class Button : public Widget {
 public:
     Button(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Button, parent) {}
     bool bold = false;
+    // "Ctrl+Z" style, besides the access key of the caption; empty when it has none.
+    std::string shortcut;
+};
+
+// A list of rows in columns, one row selected or none. The columns are fixed at design
+// time; the rows are code page 1252 texts, one per column.
+class ListView : public Widget {
+public:
+    struct Column {
+        std::string caption;
+        int width = 0;
+    };
+    using Row = std::vector<std::string>;
+
+    ListView(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::ListView, parent) {}
+    std::vector<Column> columns;
+
+    const std::vector<Row>& rows() const { return rows_; }
+    // New rows; the selection stays on its row number while that row exists.
+    void setRows(std::vector<Row> rows);
+    // -1 when no row is selected.
+    int selected() const { return selected_; }
+    // The program selects a row (-1 for none): the list shows it, onSelect does not run.
+    void setSelected(int row);
+    // The user selected a row: the binding reports it, and onSelect runs when it changed.
+    void userSelected(int row);
+    std::function<void()> onSelect;
+
+private:
+    std::vector<Row> rows_;
+    int selected_ = -1;
+};
+
+// A one-line text field the user types into.
+class Edit : public Widget {
+public:
+    Edit(Form* form, std::string name, Widget* parent = nullptr) : Widget(form, std::move(name), WidgetKind::Edit, parent) {}
+    const std::string& text() const { return text_; }
+    // The program sets the text: the field shows it, onChange does not run.
+    void setText(std::string t);
+    // The user changed the text: the binding reports it, and onChange runs.
+    void userTyped(std::string t);
+    // The longest text the user may type; 0 for no limit.
+    int maxLength = 0;
+    std::function<void()> onChange;
+
+private:
+    std::string text_;
 };
 
 class SpinEdit : public Widget {

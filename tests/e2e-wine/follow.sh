@@ -30,25 +30,6 @@ move_client() {
     sleep 0.3
 }
 
-shot() {  # shot NAME: the screen, kept with the work folder (ZENTAVORO_E2E_KEEP)
-    command -v import >/dev/null && import -window root "$WORK/$1.png" 2>/dev/null
-    [ -n "${ZENTAVORO_E2E_SHOTS:-}" ] && mkdir -p "$ZENTAVORO_E2E_SHOTS" && cp "$WORK/$1.png" "$ZENTAVORO_E2E_SHOTS/" 2>/dev/null
-    return 0
-}
-
-clicked() { [ "$(grep -c " BUTTON $1 " "$TARGET_LOG")" -ge "$2" ]; }
-# press_until BUTTON CHECK...: a press of the mouse button, then the check until it holds.
-# The hook mailbox loses a report that comes while a poll tick is between reading it and
-# writing it back (a known window of a few milliseconds in each 100): a person whose press
-# did nothing presses again, and so does this.
-press_until() {
-    local button=$1; shift
-    xdotool click "$button"
-    wait_for 2 "$@" && return 0
-    note "a press of button $button went unanswered: pressed again"
-    xdotool click "$button"
-    wait_for 5 "$@"
-}
 # shellcheck disable=SC2086
 click_on() {  # click_on NAME "X Y" TIMES: the pointer is on the button; the switch clicks it
     wait_pointer_settled 10 $2 || fail "the pointer is not on $1 ($2) but at $PX,$PY"

@@ -280,3 +280,39 @@ pixel() {
 # The settings for a case, from the name of each key as the program writes it.
 KEY_STEP=$'D\xc8CIMES DE SEGON QUE DURA EL PAS D\'ESCANEIG'
 KEY_INTERVAL=$'D\xc8CIMES DE SEGON QUE DURA L\'INTERVAL DE TEMPS ENTRE 2 CLICS'
+
+# ---- helpers of the cases that record in the target and scan it
+
+click_toolbar() {  # click_toolbar X Y: a click on a client point of the toolbar
+    client_point "$1" "$2"
+    xdotool mousemove "$CX" "$CY" sleep 0.2 click 1
+}
+
+# The centres of the target's buttons (100 x 40, 20 from their edges of the client area,
+# which is the target's X window): sets UNO DOS TRES.
+button_centres() {
+    geometry "$1"
+    UNO="$((WX + 70)) $((WY + 40))"
+    DOS="$((WX + WW - 70)) $((WY + 40))"
+    TRES="$((WX + 70)) $((WY + WH - 40))"
+}
+
+shot() {  # shot NAME: the screen, kept with the work folder (ZENTAVORO_E2E_KEEP)
+    command -v import >/dev/null && import -window root "$WORK/$1.png" 2>/dev/null
+    [ -n "${ZENTAVORO_E2E_SHOTS:-}" ] && mkdir -p "$ZENTAVORO_E2E_SHOTS" && cp "$WORK/$1.png" "$ZENTAVORO_E2E_SHOTS/" 2>/dev/null
+    return 0
+}
+
+clicked() { [ "$(grep -c " BUTTON $1 " "$TARGET_LOG")" -ge "$2" ]; }
+# press_until BUTTON CHECK...: a press of the mouse button, then the check until it holds.
+# The hook mailbox loses a report that comes while a poll tick is between reading it and
+# writing it back (a known window of a few milliseconds in each 100): a person whose press
+# did nothing presses again, and so does this.
+press_until() {
+    local button=$1; shift
+    xdotool click "$button"
+    wait_for 2 "$@" && return 0
+    note "a press of button $button went unanswered: pressed again"
+    xdotool click "$button"
+    wait_for 5 "$@"
+}

@@ -4,6 +4,7 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <thread>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -24,6 +26,7 @@
 #include "backends/x11/pictures.h"
 #include "backends/x11/qt_widgets.h"
 #include "backends/x11/x11_platform.h"
+#include "list_form.h"
 #include "widgets/application.h"
 
 using namespace zv;
@@ -484,6 +487,126 @@ TEST(ToolButtonPicture, a_disabled_tool_button_shows_its_picture_greyed_not_a_bl
     EXPECT_NE(disc, ground) << "the disabled picture is a blank square";
     form.Record.setEnabled(true);
     EXPECT_EQ(centreAndCorner().first, QColor(255, 0, 0));
+}
+
+// --- A list, a text field and the keys of a form's buttons -----------------------------
+
+// The shared form, with its native widgets at hand.
+class ListForm : public zv::testing::ListForm {
+public:
+    using zv::testing::ListForm::ListForm;
+    QtBinding& qt() { return *static_cast<QtBinding*>(binding()); }
+    template <class T>
+    T* native(const Widget& w) {
+        return dynamic_cast<T*>(qt().native(w));
+    }
+};
+
+class ListBinding : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!gPlatform) GTEST_SKIP() << "no X display";
+        app = std::make_unique<Application>(*gPlatform);
+        form = std::make_unique<ListForm>(*app);
+        app->create(*form);
+        form->show();
+        ASSERT_TRUE(waitFor([&] { return form->qt().window()->isVisible() && form->qt().window()->windowHandle()->isExposed(); }));
+        form->bringToFront();
+        ASSERT_TRUE(waitFor([&] { return form->qt().window()->isActiveWindow(); }));
+    }
+    void TearDown() override {
+        form.reset();
+        app.reset();
+    }
+    void key(uint8_t vk) {
+        gPlatform->keyEvent(vk, false);
+        gPlatform->keyEvent(vk, true);
+    }
+    void chord(uint8_t modifier, uint8_t vk) {
+        gPlatform->keyEvent(modifier, false);
+        key(vk);
+        gPlatform->keyEvent(modifier, true);
+    }
+    void focus(const Widget& w) {
+        auto* q = form->native<QWidget>(w);
+        q->setFocus();
+        ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == q; }));
+    }
+    std::unique_ptr<Application> app;
+    std::unique_ptr<ListForm> form;
+};
+
+TEST_F(ListBinding, the_rows_and_the_selection_follow_the_model_and_the_users_choice_reaches_it) {
+    auto* tree = form->native<QTreeWidget>(form->Points);
+    ASSERT_TRUE(tree);
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->headerItem()->text(2), "Ventana");
+    EXPECT_EQ(tree->columnWidth(1), 50);
+    EXPECT_EQ(tree->topLevelItem(1)->text(2), QString::fromUtf8("Se\u00f1or"));
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+
+    // The program's choice shows, and is not taken for the user's.
+    form->Points.setSelected(2);
+    ASSERT_EQ(tree->selectedItems().size(), 1);
+    EXPECT_EQ(tree->indexOfTopLevelItem(tree->selectedItems().front()), 2);
+    EXPECT_TRUE(form->selections.empty());
+
+    // The user moves the selection with the arrow keys: each row reaches the model once.
+    focus(form->Points);
+    key(0x26);
+    EXPECT_TRUE(waitFor([&] { return form->selections.size() == 1; }));
+    key(0x26);
+    EXPECT_TRUE(waitFor([&] { return form->selections.size() == 2; }));
+    EXPECT_EQ(form->selections, (std::vector<int>{1, 0}));
+    EXPECT_EQ(form->Points.selected(), 0);
+
+    // New rows keep the selected row number while it exists, and lose it when it does not.
+    form->Points.setRows({{"1", "7", ""}, {"2", "8", ""}});
+    EXPECT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_EQ(tree->indexOfTopLevelItem(tree->selectedItems().value(0)), 0);
+    form->Points.setSelected(1);
+    form->Points.setRows({{"1", "7", ""}});
+    EXPECT_EQ(form->Points.selected(), -1);
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    EXPECT_EQ(form->selections.size(), 2u);
+}
+
+TEST_F(ListBinding, the_text_field_shows_the_program_text_and_hands_over_what_the_user_types) {
+    auto* line = form->native<QLineEdit>(form->Name);
+    ASSERT_TRUE(line);
+    form->Name.setText("Se\xF1" "al");
+    EXPECT_EQ(line->text(), QString::fromUtf8("Se\u00f1al"));
+    EXPECT_TRUE(form->typed.empty());
+    focus(form->Name);
+    line->selectAll();
+    key('A');
+    key('B');
+    ASSERT_TRUE(waitFor([&] { return form->typed.size() == 2; }));
+    EXPECT_EQ(form->Name.text(), "ab");
+}
+
+TEST_F(ListBinding, a_buttons_access_key_and_shortcut_click_it_whichever_control_has_the_keyboard) {
+    // In the text field, Ctrl+Z would be its own undo: the form's button takes it.
+    focus(form->Name);
+    chord(0x11, 'Z');
+    ASSERT_TRUE(waitFor([&] { return form->undos == 1; }));
+    chord(0x12, 'B');
+    ASSERT_TRUE(waitFor([&] { return form->deletes == 1; }));
+    focus(form->Points);
+    chord(0x12, 'D');
+    ASSERT_TRUE(waitFor([&] { return form->undos == 2; }));
+    // A hidden or disabled button's keys click nothing.
+    chord(0x12, 'O');
+    form->Delete.setEnabled(false);
+    chord(0x12, 'B');
+    // The form's own keys reach it once, though the press goes on to the controls' parents.
+    key(0x1B);
+    ASSERT_TRUE(waitFor([&] { return !form->ownKeys.empty() && form->ownKeys.back() == 0x1B; }));
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(std::count(form->ownKeys.begin(), form->ownKeys.end(), 0x1B), 1);
+    EXPECT_EQ(form->hiddenClicks, 0);
+    EXPECT_EQ(form->deletes, 1);
+    EXPECT_EQ(form->undos, 2);
 }
 
 }  // namespace

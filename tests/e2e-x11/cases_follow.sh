@@ -38,14 +38,8 @@ press_until() {
 case_follow_window() {
     printf '[Zentavoro]\r\nPUNTS SEGUEIXEN LA FINESTRA=S\xcd\r\nCERCAR ARXIU ESCANEIG=S\xcd\r\n%s=0\r\n' \
         "$click_interval_key" >"$ZENTAVORO_INI"
-    "$target" --title "Aplicacio de prova" --geometry 600x400+50+150 --log "$tmp/target.log" --buttons &
-    pids+=($!)
-    check "the target with buttons appears" wait_until 10 has_window_named '^Aplicacio de prova$'
     local app
-    app=$(window_named '^Aplicacio de prova$')
-    activate "$app"
-    start_zentavoro
-    check "the main window appears" wait_main_placed
+    start_beside_target_with_buttons
     start_recording_from_toolbar "$app"
     button_centres "$app"
     local recorded_uno=$UNO recorded_dos=$DOS recorded_tres=$TRES p

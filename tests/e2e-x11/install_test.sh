@@ -40,7 +40,13 @@ program=$root$bindir/zentavoro
 library=$root$libdir/libLlibreriaZentavoro.so
 check "the program is installed in $bindir" test -x "$program"
 check "the hook library is installed in $libdir" test -f "$library"
-check "the help file is installed in $docdir" same_file "$root$docdir/zentavoro.txt" "$source/assets/zentavoro.txt"
+help=$root$docdir/zentavoro.txt
+utf8_lf() { iconv -f UTF-8 -t UTF-8 "$1" >/dev/null && ! grep -q $'\r' "$1"; }
+linux_places() { grep -qF '~/.config/zentavoro/Zentavoro.ini' "$1" && ! grep -Eq 'APPDATA|\.exe' "$1"; }
+check "the help file is installed in $docdir" test -f "$help"
+check "in UTF-8 with Linux line ends" utf8_lf "$help"
+check "speaking of the Linux places, not of the Windows ones" linux_places "$help"
+check "and of how to mend a recording" grep -q 'Editar puntos' "$help"
 check "the desktop entry is installed" \
     same_file "$root$datadir/applications/zentavoro.desktop" "$source/assets/zentavoro.desktop"
 check "the icon is installed as the desktop entry names it" \

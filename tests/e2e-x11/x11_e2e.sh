@@ -376,6 +376,23 @@ start_recording_from_toolbar() { # application: Ctrl+B on the toolbar, back to t
     check "recording gives the application the front again" wait_until 5 is_active "$1"
     sleep 0.5
 }
+# The target with its three buttons in front, and zentavoro started beside it: sets app.
+start_beside_target_with_buttons() {
+    "$target" --title "Aplicacio de prova" --geometry 600x400+50+150 --log "$tmp/target.log" --buttons &
+    pids+=($!)
+    check "the target with buttons appears" wait_until 10 has_window_named '^Aplicacio de prova$'
+    app=$(window_named '^Aplicacio de prova$')
+    activate "$app"
+    start_zentavoro
+    check "the main window appears" wait_main_placed
+}
+# An entry of the File menu ("&Archivo") by its access key, from the toolbar.
+file_menu() { # key
+    check "the toolbar takes the focus" activate "$main"
+    xdotool key --clearmodifiers alt+a
+    sleep 0.5
+    xdotool key "$1"
+}
 window_named() { xdotool search --name "$1" 2>/dev/null | head -1; }
 has_window_named() { [ -n "$(window_named "$1")" ]; }
 # A screenshot of the whole screen, kept in $X11_E2E_SHOTS when that is set.

@@ -32,5 +32,17 @@ TEST_F(StartedProgram, every_further_entry_has_its_spanish_caption_before_a_lang
         EXPECT_EQ(main->find(entry.name)->caption(), entry.captions[lang::Spanish]) << entry.name;
 }
 
+TEST_F(StartedProgram, the_editors_entry_has_an_access_key_of_its_own_in_the_file_menu_of_every_language) {
+    for (int language = 0; language < lang::LanguageCount; ++language) {
+        main->applyLanguage(language);
+        const int own = accessKeyOf(main->MenuEditarPuntos.caption());
+        EXPECT_NE(own, 0) << language;
+        for (MenuItem* entry : main->MenuArchivo.items()) {
+            if (entry == &main->MenuEditarPuntos || entry->separator()) continue;
+            EXPECT_NE(accessKeyOf(entry->caption()), own) << language << " " << entry->name();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zv

@@ -135,8 +135,24 @@ void InputRouter::keyToFront(int vk, bool byUser) {
         pending_.push_back({front->form, true, vk, MouseButton::Left, pointer_});
         return;
     }
+    chordToFront(KeyChord{vk});
+}
+
+void InputRouter::chordToFront(const KeyChord& chord) {
+    SimWindow* front = desktop_.find(desktop_.foreground());
+    if (!front) return;
+    if (front->foreign()) {
+        front->received.push_back("key " + std::to_string(chord.vk));
+        trace_(front->name + " receives key " + std::to_string(chord.vk));
+        return;
+    }
+    // The window's own keys first (its buttons' shortcuts and access keys); what it does not
+    // take reaches it as a key going up, as before.
     Form* form = front->form;
-    if (form->onKeyUp) form->app().dispatch([form, vk] { form->onKeyUp(vk); });
+    bool taken = false;
+    form->app().dispatch([form, &chord, &taken] { taken = form->keyDown(chord); });
+    if (!taken && form->onKeyUp && !chord.ctrl && !chord.alt)
+        form->app().dispatch([form, vk = chord.vk] { form->onKeyUp(vk); });
 }
 
 void InputRouter::press(MouseButton button, bool byUser) {
@@ -182,6 +198,18 @@ void InputRouter::userPress(MouseButton button) {
 void InputRouter::userKey(uint8_t vk) {
     trace_("user presses key " + std::to_string(vk));
     if (!hooks_.userKey(vk)) keyToFront(vk, true);
+    wakeIfReported();
+}
+
+void InputRouter::userChord(const KeyChord& chord) {
+    trace_("user presses keys " + std::string(chord.ctrl ? "Ctrl+" : "") + (chord.alt ? "Alt+" : "") +
+           (chord.shift ? "Shift+" : "") + std::to_string(chord.vk));
+    // Modifiers are keys of their own to the hooks, which listen and take nothing.
+    if (chord.ctrl) hooks_.userKey(vk::Control);
+    if (chord.alt) hooks_.userKey(vk::Alt);
+    if (chord.shift) hooks_.userKey(vk::Shift);
+    const bool takenByHook = hooks_.userKey(static_cast<uint8_t>(chord.vk));
+    if (!takenByHook) chordToFront(chord);
     wakeIfReported();
 }
 

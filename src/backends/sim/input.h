@@ -41,6 +41,9 @@ public:
     // The user's presses and keys.
     void userPress(MouseButton button);
     void userKey(uint8_t vk);
+    // A key pressed with modifiers held: the hooks see the modifier keys and then the key,
+    // each as the hook library would; the window in front gets the chord.
+    void userChord(const KeyChord& chord);
     // Called when the hooks have put a user's press or key in the mailbox, once the press
     // or key has gone on to the window that gets it (the application has it before the
     // program can act on the report).
@@ -60,6 +63,7 @@ private:
     };
     void press(MouseButton button, bool byUser);
     void keyToFront(int vk, bool byUser);
+    void chordToFront(const KeyChord& chord);
     void pressOnForm(Form& form, const SimWindow& window, MouseButton button, ScreenPoint at);
     void altTab();
     void wakeIfReported();

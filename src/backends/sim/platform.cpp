@@ -169,6 +169,8 @@ void SimPlatform::shellOpen(const std::string& target) {
     trace_("shell opens \"" + target + "\"");
 }
 
+std::optional<std::string> SimPlatform::installedHelp() { return helpFile; }
+
 void SimPlatform::messageBeep(unsigned type) { input_.beep(type); }
 
 std::optional<std::string> SimPlatform::openFileDialog(const FileDialogSpec& spec) { return dialogs_.openFile(spec); }

@@ -40,6 +40,8 @@ public:
     std::vector<Rect> moreScreens;
     VersionInfo versionInfo{5, 1, 2600, 2, "Service Pack 3"};
     std::string lastShellTarget;
+    // Where the carers' help is installed, as the Linux package installs it; none by default.
+    std::optional<std::string> helpFile;
 
     // Who runs a modal window's loop and the program's message loop: the scenario runner
     // installs these to go on with its commands until the window closes.
@@ -90,6 +92,7 @@ public:
     void setForegroundWindow(WindowId w) override;
     std::optional<Rect> windowRect(WindowId w) override;
     void shellOpen(const std::string& target) override;
+    std::optional<std::string> installedHelp() override;
     void messageBeep(unsigned type) override;
     std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
     std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;

@@ -72,6 +72,8 @@ Win32Binding* Win32Binding::of(HWND hwnd) {
 Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
     formFont_ = scaledFont(form_.font.family, form_.font.height, form_.font.bold);
     background_ = CreateSolidBrush(formColor());
+    for (Widget* w : form_.widgets())
+        if (w->kind() == WidgetKind::ListView || w->kind() == WidgetKind::Edit) navigatesByKeys_ = true;
     createWindow();
     alignShapes();  // before the bars become windows, so that they are made in place
     for (Widget* w : form_.widgets()) {
@@ -84,6 +86,13 @@ Win32Binding::Win32Binding(Win32Platform& platform, Form& form) : platform_(plat
             createControl(*w);
         }
     }
+    // The dialog keys go through the controls in the order of the window's children: in a
+    // window used from the keyboard that is the order they were designed in, so that Tab
+    // goes from the list to the buttons below it. Nothing overlaps in such a window.
+    if (navigatesByKeys())
+        for (Widget* w : form_.widgets())
+            if (auto it = controls_.find(w); it != controls_.end())
+                SetWindowPos(it->second.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     platform_.added(this);
     // Made as designed; then laid out for the screen it is on.
     rescale(dpiOfWindow(hwnd_), nullptr);
@@ -301,16 +310,44 @@ void Win32Binding::runModal() {
 
 bool Win32Binding::handleShortcut(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
-    if (menus_.empty() || !msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != hwnd_ || !IsWindowEnabled(hwnd_)) return false;
+    if (!msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != hwnd_ || !IsWindowEnabled(hwnd_)) return false;
     Shortcut pressed;
     pressed.key = static_cast<UINT>(msg.wParam);
     pressed.ctrl = GetKeyState(VK_CONTROL) < 0;
     pressed.shift = GetKeyState(VK_SHIFT) < 0;
-    pressed.alt = GetKeyState(VK_MENU) < 0;
-    MenuItem* item = menus_.byShortcut(pressed);
-    if (!item) return false;
-    fire(*this, item->onClick);
-    return true;
+    // A key pressed with Alt held comes as a system key, which says so itself.
+    pressed.alt = GetKeyState(VK_MENU) < 0 || (msg.message == WM_SYSKEYDOWN && (msg.lParam & (1 << 29)));
+    if (MenuItem* item = menus_.byShortcut(pressed)) {
+        fire(*this, item->onClick);
+        return true;
+    }
+    // Then the form's own keys: its buttons' shortcuts and access keys, and what it takes
+    // itself, before the control with the focus or the dialog keys act on them.
+    const KeyChord chord{static_cast<int>(pressed.key), pressed.ctrl, pressed.shift, pressed.alt};
+    if (!form_.buttonFor(chord) && !form_.onKeyDown) return false;
+    bool taken = false;
+    dispatch([this, &chord, &taken] { taken = form_.keyDown(chord); });
+    return taken;
+}
+
+bool Win32Binding::navigatesByKeys() const { return navigatesByKeys_; }
+
+HWND Win32Binding::firstTabStop() const {
+    for (Widget* w : form_.widgets()) {
+        auto it = controls_.find(w);
+        if (it == controls_.end()) continue;
+        HWND h = it->second.hwnd;
+        if ((GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(h) && IsWindowEnabled(h)) return h;
+    }
+    return nullptr;
+}
+
+bool Win32Binding::handleDialogKeys(MSG& msg) {
+    // Tab between the controls and the arrows in the list, as in a dialog box, for the
+    // windows made to be used from the keyboard.
+    if (!navigatesByKeys_ || !hwnd_ || !msg.hwnd || GetAncestor(msg.hwnd, GA_ROOT) != hwnd_) return false;
+    if (!IsWindowEnabled(hwnd_)) return false;
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
 }
 
 void Win32Binding::applyTimer(Timer& t) {
@@ -351,7 +388,8 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
         case Prop::Color:
             DeleteObject(background_);
             background_ = CreateSolidBrush(formColor());
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            // The labels are drawn on the form's colour too.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         default:
             break;
@@ -385,6 +423,9 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
     case Prop::Caption:
     case Prop::Value:
     case Prop::Lines:
+    case Prop::Rows:
+    case Prop::Selection:
+    case Prop::Text:
         applyText(c);
         break;
     case Prop::Hint:
@@ -417,6 +458,13 @@ LRESULT Win32Binding::formMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:
         onTimer(wParam);
         return 0;
+    case kSelectionMessage:
+        if (Control* c = control(reinterpret_cast<HWND>(wParam)); c && c->widget->kind() == WidgetKind::ListView) {
+            const int row = static_cast<int>(SendMessageW(c->hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            auto* list = static_cast<ListView*>(c->widget);
+            dispatch([list, row] { list->userSelected(row); });
+        }
+        return 0;
     case WM_CLOSE:
         dispatch([this] { form_.close(); });
         return 0;
@@ -424,7 +472,21 @@ LRESULT Win32Binding::formMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         platform_.applicationActivated(form_.app(), wParam != FALSE);
         return 0;
     case WM_ACTIVATE:
+        // A window used from the keyboard gets its keyboard back where it was, as a dialog
+        // box does; the first control that takes it the first time.
+        if (navigatesByKeys()) {
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+            } else if (!IsIconic(hwnd_)) {
+                HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)
+                                  ? lastFocus_
+                                  : firstTabStop();
+                if (target) SetFocus(target);
+            }
+        }
         fire(*this, LOWORD(wParam) == WA_INACTIVE ? form_.onDeactivate : form_.onActivate);
+        if (navigatesByKeys() && LOWORD(wParam) != WA_INACTIVE) return 0;
         break;
     case WM_MOUSEACTIVATE:
         if (!form_.takesFocus) return MA_NOACTIVATE;

@@ -24,6 +24,9 @@ public:
     ~Win32Binding() override;
 
     static void registerClasses(HINSTANCE instance);
+    // Posted to a form when a list let go of its row: whether another row was taken is
+    // known once the list has finished the change.
+    static constexpr UINT kSelectionMessage = WM_APP + 2;
 
     void propertyChanged(Widget& widget, Prop prop) override;
     WindowId windowId() const override;
@@ -36,8 +39,12 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     Form& form() const { return form_; }
-    // A key press that is one of this form's menu shortcuts runs the entry; true when taken.
+    // A key press that is one of this form's menu shortcuts runs the entry, one that the
+    // form takes (Form::keyDown) goes to the form; true when taken.
     bool handleShortcut(const MSG& msg);
+    // The keys of a dialog box (Tab between the controls) in a form made to be used from the
+    // keyboard; true when taken.
+    bool handleDialogKeys(MSG& msg);
 
     // One native child control of a widget.
     struct Control {
@@ -88,6 +95,8 @@ private:
     void onTimer(UINT_PTR id);
     DWORD style() const;
     DWORD exStyle() const;
+    bool navigatesByKeys() const;
+    HWND firstTabStop() const;
 
     Win32Platform& platform_;
     Form& form_;
@@ -105,6 +114,9 @@ private:
     UINT nextId_ = 100;
     int syncing_ = 0;
     bool leftDown_ = false;
+    HWND lastFocus_ = nullptr;
+    // A list or a text field: a window made to be used from the keyboard.
+    bool navigatesByKeys_ = false;
 };
 
 }  // namespace zv::win32

@@ -1,8 +1,9 @@
 // The child controls of a form, one per widget: creation and the properties mirrored into
 // them. Labels are owner-drawn STATIC controls (their clicks arrive as STN_CLICKED), buttons
 // and flat tool buttons are BUTTON controls, a spin box is a read-only EDIT with up-down
-// arrows, a memo a read-only multi-line EDIT; images, panels, bevels and shapes are small
-// window classes of our own (paint.cpp).
+// arrows, a memo a read-only multi-line EDIT, a list a report-view list view, a text field a
+// one-line EDIT; images, panels, bevels and shapes are small window classes of our own
+// (paint.cpp).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -17,6 +18,36 @@ namespace zv::win32 {
 namespace {
 
 std::wstring memoText(const Memo& memo) { return widen(memo.text()); }
+
+void fillRows(HWND view, const ListView& list) {
+    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(view, LVM_DELETEALLITEMS, 0, 0);
+    for (size_t r = 0; r < list.rows().size(); ++r) {
+        const ListView::Row& row = list.rows()[r];
+        for (size_t c = 0; c < row.size() && c < list.columns.size(); ++c) {
+            std::wstring text = widen(row[c]);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = static_cast<int>(r);
+            item.iSubItem = static_cast<int>(c);
+            item.pszText = text.data();
+            SendMessageW(view, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, c == 0 ? 0 : r, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, TRUE);
+}
+
+void showSelected(HWND view, const ListView& list) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    SendMessageW(view, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (list.selected() < 0) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(view, LVM_SETITEMSTATE, static_cast<WPARAM>(list.selected()), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(view, LVM_ENSUREVISIBLE, static_cast<WPARAM>(list.selected()), FALSE);
+}
 
 }  // namespace
 
@@ -70,6 +101,28 @@ void Win32Binding::createControl(Widget& w) {
     case WidgetKind::Button:
         c.hwnd = make(0, L"BUTTON", widen(w.caption()), BS_PUSHBUTTON | WS_TABSTOP);
         break;
+    case WidgetKind::ListView: {
+        auto& list = static_cast<ListView&>(w);
+        c.hwnd = make(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP);
+        if (!c.hwnd) return;
+        SendMessageW(c.hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        for (size_t i = 0; i < list.columns.size(); ++i) {
+            std::wstring caption = widen(list.columns[i].caption);
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            column.pszText = caption.data();
+            column.cx = scaled(list.columns[i].width);
+            column.iSubItem = static_cast<int>(i);
+            SendMessageW(c.hwnd, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+        }
+        break;
+    }
+    case WidgetKind::Edit: {
+        auto& edit = static_cast<Edit&>(w);
+        c.hwnd = make(WS_EX_CLIENTEDGE, L"EDIT", widen(edit.text()), ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP);
+        if (c.hwnd && edit.maxLength > 0) SendMessageW(c.hwnd, EM_LIMITTEXT, static_cast<WPARAM>(edit.maxLength), 0);
+        break;
+    }
     case WidgetKind::ToolButton:
         c.hwnd = make(0, L"BUTTON", L"", BS_OWNERDRAW);
         break;
@@ -99,7 +152,7 @@ void Win32Binding::createControl(Widget& w) {
     if (stored.spin) byHwnd_[stored.spin] = &stored;
     byId_[stored.id] = &stored;
     if (w.kind() == WidgetKind::Label && (b.width <= 0 || b.height <= 0)) applyBounds(stored);
-    if (w.kind() == WidgetKind::Memo) applyText(stored);
+    if (w.kind() == WidgetKind::Memo || w.kind() == WidgetKind::ListView) applyText(stored);
     applyHint(stored);
 }
 
@@ -157,6 +210,24 @@ void Win32Binding::applyText(Control& c) {
     case WidgetKind::Button:
         SetWindowTextW(c.hwnd, widen(w.caption()).c_str());
         break;
+    case WidgetKind::ListView:
+        // What the program shows is not the user's choice: the list's notifications wait.
+        ++syncing_;
+        fillRows(c.hwnd, static_cast<ListView&>(w));
+        showSelected(c.hwnd, static_cast<ListView&>(w));
+        --syncing_;
+        break;
+    case WidgetKind::Edit: {
+        const std::wstring text = widen(static_cast<Edit&>(w).text());
+        wchar_t shown[1024] = {};
+        GetWindowTextW(c.hwnd, shown, 1024);
+        if (text != shown) {
+            ++syncing_;
+            SetWindowTextW(c.hwnd, text.c_str());
+            --syncing_;
+        }
+        break;
+    }
     default:
         InvalidateRect(c.hwnd, nullptr, TRUE);
         break;

@@ -5,60 +5,14 @@
 
 #include "backends/win32/wide.h"
 #include "platform/text.h"
+#include "widgets/key_chord.h"
 
 namespace zv::win32 {
 
-namespace {
-
-std::optional<UINT> keyOf(const std::string& key) {
-    if (key.size() == 1 && ((key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9'))) return static_cast<UINT>(key[0]);
-    if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F' && key.find_first_not_of("0123456789", 1) == std::string::npos) {
-        const int n = std::stoi(key.substr(1));
-        if (n >= 1 && n <= 24) return VK_F1 + static_cast<UINT>(n - 1);
-        return std::nullopt;
-    }
-    if (key == "DEL" || key == "DELETE") return VK_DELETE;
-    if (key == "INS" || key == "INSERT") return VK_INSERT;
-    if (key == "ENTER") return VK_RETURN;
-    if (key == "ESC") return VK_ESCAPE;
-    if (key == "SPACE") return VK_SPACE;
-    if (key == "TAB") return VK_TAB;
-    if (key == "+") return VK_ADD;
-    return std::nullopt;
-}
-
-}  // namespace
-
 std::optional<Shortcut> parseShortcut(const std::string& text) {
-    Shortcut s;
-    size_t start = 0;
-    while (true) {
-        const size_t plus = text.find('+', start);
-        std::string key;
-        if (plus == std::string::npos) {
-            key = upperAscii(text.substr(start));
-        } else if (plus == start) {
-            // "Ctrl++": the plus key itself, which must end the text.
-            if (plus + 1 != text.size()) return std::nullopt;
-            key = "+";
-        } else {
-            const std::string modifier = upperAscii(text.substr(start, plus - start));
-            if (modifier == "CTRL")
-                s.ctrl = true;
-            else if (modifier == "SHIFT")
-                s.shift = true;
-            else if (modifier == "ALT")
-                s.alt = true;
-            else
-                return std::nullopt;
-            start = plus + 1;
-            continue;
-        }
-        auto vk = keyOf(key);
-        if (!vk) return std::nullopt;
-        s.key = *vk;
-        return s;
-    }
+    const auto chord = parseChord(text);
+    if (!chord) return std::nullopt;
+    return Shortcut{static_cast<UINT>(chord->vk), chord->ctrl, chord->shift, chord->alt};
 }
 
 // The forms live as long as the program: the menus go with the process.

@@ -237,11 +237,37 @@ bool Win32Binding::containerMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         const bool click = ((kind == WidgetKind::Button || kind == WidgetKind::ToolButton) && code == BN_CLICKED) ||
                            (kind == WidgetKind::Label && code == STN_CLICKED);
         if (click && c->widget->onClick) dispatch(c->widget->onClick);
+        if (kind == WidgetKind::Edit && code == EN_CHANGE && !syncing_) {
+            // Only what the user typed: the program's own texts are set while syncing.
+            const int length = GetWindowTextLengthW(c->hwnd);
+            std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+            GetWindowTextW(c->hwnd, text.data(), length + 1);
+            text.resize(static_cast<size_t>(length));
+            auto* edit = static_cast<Edit*>(c->widget);
+            dispatch([edit, typed = narrow(text)] { edit->userTyped(typed); });
+        }
         result = 0;
         return true;
     }
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == LVN_ITEMCHANGED) {
+            Control* c = control(header->hwndFrom);
+            if (!c || c->widget->kind() != WidgetKind::ListView || syncing_) return false;
+            const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+            if (!(change->uChanged & LVIF_STATE) || ((change->uOldState ^ change->uNewState) & LVIS_SELECTED) == 0) return false;
+            // A new row chosen comes as the old one let go and then the new one taken: only
+            // the row now selected, or none once nothing is, reaches the model.
+            const int row = static_cast<int>(SendMessageW(c->hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            if (row < 0 && (change->uNewState & LVIS_SELECTED) == 0) {
+                PostMessageW(hwnd_, kSelectionMessage, reinterpret_cast<WPARAM>(c->hwnd), 0);
+                return false;
+            }
+            auto* list = static_cast<ListView*>(c->widget);
+            dispatch([list, row] { list->userSelected(row); });
+            result = 0;
+            return true;
+        }
         if (header->code != UDN_DELTAPOS) return false;
         Control* c = control(header->hwndFrom);
         if (!c || c->widget->kind() != WidgetKind::SpinEdit) return false;
@@ -267,7 +293,7 @@ bool Win32Binding::containerMessage(UINT message, WPARAM wParam, LPARAM lParam, 
             result = reinterpret_cast<LRESULT>(c->background);
             return true;
         }
-        if (c && c->widget->kind() == WidgetKind::SpinEdit) {
+        if (c && (c->widget->kind() == WidgetKind::SpinEdit || c->widget->kind() == WidgetKind::Edit)) {
             // Read-only only to keep typing out; it looks like any edit box.
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));

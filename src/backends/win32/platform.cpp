@@ -77,6 +77,8 @@ void Win32Platform::sleep(unsigned ms) { Sleep(ms); }
 void Win32Platform::handle(MSG& msg) {
     for (Win32Binding* binding : bindings_)
         if (binding->handleShortcut(msg)) return;
+    for (Win32Binding* binding : bindings_)
+        if (binding->handleDialogKeys(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

@@ -48,6 +48,7 @@ public:
     std::optional<Rect> windowRect(WindowId w) override;
 
     void shellOpen(const std::string& target) override;
+    std::optional<std::string> installedHelp() override;
     void messageBeep(unsigned type) override;
 
     std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;

@@ -28,7 +28,8 @@ namespace {
 // Controls with a window of their own stay above the drawn ones (labels, images,
 // shapes, speed buttons), whatever the order they were made in.
 bool windowed(WidgetKind k) {
-    return k == WidgetKind::Panel || k == WidgetKind::SpinEdit || k == WidgetKind::Memo || k == WidgetKind::Button;
+    return k == WidgetKind::Panel || k == WidgetKind::SpinEdit || k == WidgetKind::Memo || k == WidgetKind::Button ||
+           k == WidgetKind::ListView || k == WidgetKind::Edit;
 }
 
 }  // namespace
@@ -141,6 +142,8 @@ void QtBinding::build() {
         reconcileTimer_.start(400);
     };
     window_->onKeyRelease = [this](QKeyEvent* e) { keyReleased(e); };
+    window_->installEventFilter(&keys_);
+    client_->installEventFilter(&keys_);
     client_->onPress = [this](Qt::MouseButton b, QPoint p) {
         auto button = modelButton(b);
         if (button && form_.onMouseDown) dispatch([this, button, p] { form_.onMouseDown(*button, p.x(), p.y()); });
@@ -241,6 +244,38 @@ void QtBinding::keyReleased(QKeyEvent* e) {
     const uint8_t vk = vkForKeyEvent(unshifted, e->nativeVirtualKey(), e->key(), e->modifiers() & Qt::KeypadModifier);
     if (vk == 0) return;
     dispatch([this, vk] { form_.onKeyUp(vk); });
+}
+
+bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
+    // A press the control does not take goes on to its parents, which watch too: only the
+    // first to see it, the one with the keyboard, hands it on.
+    const QWidget* focus = QApplication::focusWidget();
+    if (watched != (focus ? static_cast<const QObject*>(focus) : binding_.window())) return false;
+    return binding_.routeKey(event);
+}
+
+bool QtBinding::routeKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    auto* e = static_cast<QKeyEvent*>(event);
+    const unsigned long unshifted = platform_.unshiftedKeysym(e->nativeScanCode());
+    KeyChord chord;
+    chord.vk = vkForKeyEvent(unshifted, e->nativeVirtualKey(), e->key(), e->modifiers() & Qt::KeypadModifier);
+    chord.ctrl = e->modifiers() & Qt::ControlModifier;
+    chord.alt = e->modifiers() & Qt::AltModifier;
+    chord.shift = e->modifiers() & Qt::ShiftModifier;
+    if (chord.vk == 0) return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claimed for the press that follows, so that neither a mnemonic of Qt's nor the
+        // control's own editing key (Ctrl+Z in a text field) acts on it first.
+        if (!form_.buttonFor(chord)) return false;
+        e->accept();
+        return true;
+    }
+    if (!form_.buttonFor(chord) && !form_.onKeyDown) return false;
+    bool taken = false;
+    dispatch([this, &chord, &taken] { taken = form_.keyDown(chord); });
+    if (taken) e->accept();
+    return taken;
 }
 
 void QtBinding::bringToFront() { platform_.setForegroundWindow(id_); }

@@ -24,6 +24,21 @@ namespace zv::x11 {
 
 class FormWindow;
 class ClientArea;
+class QtBinding;
+
+// Hands each key pressed in a window, whichever control has the keyboard, to the form
+// first: its buttons' shortcuts and access keys and its own keys are the model's to decide
+// (Form::keyDown), before the control or Qt's shortcuts act on them.
+class KeyRouter : public QObject {
+public:
+    explicit KeyRouter(QtBinding& binding) : binding_(binding) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QtBinding& binding_;
+};
 
 class QtBinding : public FormBinding {
 public:
@@ -44,6 +59,8 @@ public:
     // The native object standing for a widget of the form (a QWidget, QAction or QTimer),
     // for tests.
     QObject* native(const Widget& w) const;
+    // A key event in one of the window's widgets: true when the form took it.
+    bool routeKey(QEvent* event);
 
 private:
     void build();
@@ -84,6 +101,7 @@ private:
     X11Platform::Extents usedExtents_;     // what the window was last placed with
     QElapsedTimer sinceApply_;
     QTimer reconcileTimer_;
+    KeyRouter keys_{*this};
 };
 
 }  // namespace zv::x11

@@ -1,8 +1,12 @@
 // The child controls of a form, one Qt widget per widget of the model: creation and the
 // properties mirrored into them.
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -17,6 +21,29 @@ namespace zv::x11 {
 namespace {
 
 QString memoText(const Memo& m) { return qtText(m.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// The list's rows as Qt items, one text per column.
+void fillRows(QTreeWidget& tree, const ListView& list) {
+    const QSignalBlocker quiet(&tree);
+    tree.clear();
+    QList<QTreeWidgetItem*> items;
+    for (const ListView::Row& row : list.rows()) {
+        QStringList texts;
+        for (const std::string& cell : row) texts << qtText(cell);
+        items << new QTreeWidgetItem(texts);
+    }
+    tree.addTopLevelItems(items);
+}
+
+void showSelected(QTreeWidget& tree, const ListView& list) {
+    const QSignalBlocker quiet(&tree);
+    QTreeWidgetItem* item = list.selected() >= 0 ? tree.topLevelItem(list.selected()) : nullptr;
+    tree.clearSelection();
+    if (!item) return;
+    tree.setCurrentItem(item);
+    item->setSelected(true);
+    tree.scrollToItem(item);
+}
 
 }  // namespace
 
@@ -135,15 +162,50 @@ void QtBinding::buildWidget(Widget& w) {
         made = e;
         break;
     }
+    case WidgetKind::ListView: {
+        auto& list = static_cast<ListView&>(w);
+        auto* tree = new QTreeWidget(parent);
+        tree->setRootIsDecorated(false);
+        tree->setUniformRowHeights(true);
+        tree->setAllColumnsShowFocus(true);
+        tree->setSelectionMode(QAbstractItemView::SingleSelection);
+        tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+        tree->setColumnCount(static_cast<int>(list.columns.size()));
+        QStringList headers;
+        for (const ListView::Column& c : list.columns) headers << qtText(c.caption);
+        tree->setHeaderLabels(headers);
+        for (size_t i = 0; i < list.columns.size(); ++i) tree->setColumnWidth(static_cast<int>(i), list.columns[i].width);
+        tree->header()->setStretchLastSection(true);
+        // By mouse or by keys, the row the user chose is the model's.
+        QObject::connect(tree, &QTreeWidget::itemSelectionChanged, [this, &list, tree] {
+            const auto chosen = tree->selectedItems();
+            const int row = chosen.isEmpty() ? -1 : tree->indexOfTopLevelItem(chosen.front());
+            dispatch([&list, row] { list.userSelected(row); });
+        });
+        made = tree;
+        break;
+    }
+    case WidgetKind::Edit: {
+        auto& edit = static_cast<Edit&>(w);
+        auto* line = new QLineEdit(parent);
+        if (edit.maxLength > 0) line->setMaxLength(edit.maxLength);
+        // Only what the user types: the program's own texts come through the model.
+        QObject::connect(line, &QLineEdit::textEdited, [this, &edit](const QString& text) {
+            dispatch([&edit, typed = utf8ToCp1252(text.toStdString())] { edit.userTyped(typed); });
+        });
+        made = line;
+        break;
+    }
     case WidgetKind::Form:
     case WidgetKind::MenuItem:
         return;
     }
     auto* q = static_cast<QWidget*>(made);
     q->setObjectName(QString::fromStdString(w.name()));
+    q->installEventFilter(&keys_);
     natives_[&w] = made;
     for (Prop p : {Prop::Font, Prop::Caption, Prop::Picture, Prop::Color, Prop::Lines, Prop::Alignment, Prop::Bounds,
-                   Prop::Hint, Prop::Enabled, Prop::Visible})
+                   Prop::Hint, Prop::Enabled, Prop::Visible, Prop::Rows, Prop::Selection, Prop::Text})
         mirrorWidget(w, p);
 }
 
@@ -210,6 +272,22 @@ void QtBinding::mirrorWidget(Widget& w, Prop prop) {
             }
             memoStale_[&m] = false;
             static_cast<QPlainTextEdit*>(q)->setPlainText(memoText(m));
+        }
+        break;
+    case Prop::Rows:
+        if (w.kind() == WidgetKind::ListView) {
+            fillRows(*static_cast<QTreeWidget*>(q), static_cast<ListView&>(w));
+            showSelected(*static_cast<QTreeWidget*>(q), static_cast<ListView&>(w));
+        }
+        break;
+    case Prop::Selection:
+        if (w.kind() == WidgetKind::ListView) showSelected(*static_cast<QTreeWidget*>(q), static_cast<ListView&>(w));
+        break;
+    case Prop::Text:
+        if (w.kind() == WidgetKind::Edit) {
+            auto* line = static_cast<QLineEdit*>(q);
+            const QString text = qtText(static_cast<Edit&>(w).text());
+            if (line->text() != text) line->setText(text);
         }
         break;
     case Prop::Alignment:

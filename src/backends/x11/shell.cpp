@@ -6,6 +6,9 @@
 
 #include <thread>
 
+#include <QCoreApplication>
+#include <QFile>
+
 #include "backends/x11/x11_platform.h"
 
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
@@ -35,6 +38,19 @@ void X11Platform::shellOpen(const std::string& target) {
         int status = 0;
         waitpid(pid, &status, 0);
     }).detach();
+}
+
+std::optional<std::string> X11Platform::installedHelp() {
+    // Installed beside the program's own prefix first, wherever the prefix was moved; then
+    // where this build installs it; then, in a developer's run, the copy the build made.
+    const QStringList candidates = {
+        QCoreApplication::applicationDirPath() + "/../share/doc/zentavoro/zentavoro.txt",
+        QStringLiteral(ZENTAVORO_DOC_DIR "/zentavoro.txt"),
+        QStringLiteral(ZENTAVORO_BUILT_HELP),
+    };
+    for (const QString& c : candidates)
+        if (QFile::exists(c)) return systemName(c.toStdString());
+    return std::nullopt;
 }
 
 void X11Platform::messageBeep(unsigned) {

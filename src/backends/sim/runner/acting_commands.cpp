@@ -53,6 +53,12 @@ bool Runner::actingCommand(const Command& c) {
         platform_.input().userPress(button(c.at(1)));
     } else if (name == "key") {
         platform_.input().userKey(static_cast<uint8_t>(*keyCode(c.at(1))));
+    } else if (name == "chord") {
+        platform_.input().userChord(*parseChord(c.at(1)));
+    } else if (name == "select") {
+        select(c);
+    } else if (name == "type") {
+        type(c);
     } else if (name == "foreground") {
         platform_.userFront(windowNamed(c.at(1)));
     } else if (name == "answer") {
@@ -94,6 +100,28 @@ void Runner::spin(const Command& c) {
     platform_.desktop().userActivate(w.form()->windowId());
     for (long long i = 0; i < times; ++i)
         p.application().dispatch([&spinEdit, up] { up ? spinEdit.stepUp() : spinEdit.stepDown(); });
+}
+
+void Runner::select(const Command& c) {
+    Program& p = runningProgram();
+    Widget& w = widget(c.at(1));
+    if (w.kind() != WidgetKind::ListView) fail(c.at(1) + " is not a list");
+    if (auto why = notClickable(w)) fail(c.at(1) + " is not clickable: " + *why);
+    auto& list = static_cast<ListView&>(w);
+    const int row = c.keyword(2, "none") ? -1 : static_cast<int>(*number(c.at(2)));
+    if (row >= static_cast<int>(list.rows().size())) fail(c.at(1) + " has no row " + c.at(2));
+    platform_.desktop().userActivate(w.form()->windowId());
+    p.application().dispatch([&list, row] { list.userSelected(row); });
+}
+
+void Runner::type(const Command& c) {
+    Program& p = runningProgram();
+    Widget& w = widget(c.at(1));
+    if (w.kind() != WidgetKind::Edit) fail(c.at(1) + " is not a text field");
+    if (auto why = notClickable(w)) fail(c.at(1) + " is not clickable: " + *why);
+    auto& edit = static_cast<Edit&>(w);
+    platform_.desktop().userActivate(w.form()->windowId());
+    p.application().dispatch([&edit, text = c.at(2)] { edit.userTyped(text); });
 }
 
 void Runner::answer(const Command& c) {

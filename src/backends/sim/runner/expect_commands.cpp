@@ -32,7 +32,21 @@ std::optional<std::string> property(Widget& w, const std::string& prop) {
     if (prop == "text") {
         if (kind == WidgetKind::SpinEdit) return static_cast<SpinEdit&>(w).text();
         if (kind == WidgetKind::Memo) return static_cast<Memo&>(w).text();
+        if (kind == WidgetKind::Edit) return static_cast<Edit&>(w).text();
         return w.caption();
+    }
+    if (kind == WidgetKind::ListView) {
+        auto& list = static_cast<ListView&>(w);
+        if (prop == "selected") return list.selected() < 0 ? std::string("none") : std::to_string(list.selected());
+        if (prop == "rows") {
+            // Rows joined by ";", the cells of a row by "|".
+            std::string text;
+            for (size_t r = 0; r < list.rows().size(); ++r) {
+                if (r) text += ";";
+                for (size_t i = 0; i < list.rows()[r].size(); ++i) text += (i ? "|" : "") + list.rows()[r][i];
+            }
+            return text;
+        }
     }
     if (prop == "interval" && kind == WidgetKind::Timer) return std::to_string(static_cast<Timer&>(w).interval());
     if (kind == WidgetKind::Form) {
@@ -56,7 +70,7 @@ std::string state(Widget& w, const std::string& wanted) {
     return static_cast<Timer&>(w).on() ? "on" : "off";
 }
 
-bool textProperty(const std::string& prop) { return prop == "caption" || prop == "hint" || prop == "text"; }
+bool textProperty(const std::string& prop) { return prop == "caption" || prop == "hint" || prop == "text" || prop == "rows"; }
 
 }  // namespace
 

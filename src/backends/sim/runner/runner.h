@@ -44,6 +44,8 @@ private:
     bool actingCommand(const Command& c);
     void click(const std::string& name);
     void spin(const Command& c);
+    void select(const Command& c);
+    void type(const Command& c);
     void answer(const Command& c);
     // expect_commands.cpp
     void expectCommand(const Command& c);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "backends/sim/runner/script.h"
+#include "widgets/key_chord.h"
 
 namespace zv::sim {
 
@@ -99,8 +100,9 @@ std::optional<std::string> answerShape(const Command& c) {
 }
 
 const std::set<std::string> kStates = {"checked", "unchecked", "enabled", "disabled", "visible", "hidden", "on", "off"};
-const std::set<std::string> kProperties = {"caption", "hint",  "value",  "text",        "interval",     "left",
-                                           "top",     "width", "height", "clientwidth", "clientheight", "color"};
+const std::set<std::string> kProperties = {"caption", "hint",        "value",        "text",  "interval",
+                                           "left",    "top",         "width",        "height", "clientwidth",
+                                           "clientheight", "color", "selected",     "rows"};
 
 std::optional<std::string> expectShape(const Command& c) {
     if (c.size() < 2) return std::string("expect what?");
@@ -162,6 +164,7 @@ std::optional<std::string> shapeError(const Command& c) {
              if (auto e = count(c, 1, 1)) return e;
              return oneOf(c, 1, {"full", "free"});
          }},
+        {"help", [](const Command& c) { return count(c, 1, 1); }},
         {"ini", [](const Command& c) { return count(c, 3, 3); }},
         {"ini-file", [](const Command& c) { return count(c, 1, 1); }},
         {"window", windowShape},
@@ -216,6 +219,20 @@ std::optional<std::string> shapeError(const Command& c) {
              return std::nullopt;
          }},
         {"foreground", [](const Command& c) { return count(c, 1, 1); }},
+        {"chord",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 1, 1)) return e;
+             if (!parseChord(c.at(1))) return "unknown keys '" + c.at(1) + "' (Ctrl+Z, Alt+B, Esc ...)";
+             return std::nullopt;
+         }},
+        {"select",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 2, 2)) return e;
+             if (c.keyword(2, "none")) return std::nullopt;
+             if (auto n = number(c.at(2)); !n || *n < 0) return "'" + c.at(2) + "' is not a row (0, 1 ... or none)";
+             return std::nullopt;
+         }},
+        {"type", [](const Command& c) { return count(c, 2, 2); }},
         {"answer", answerShape},
         {"close", [](const Command& c) { return count(c, 0, 0); }},
         {"mark", [](const Command& c) { return count(c, 0, 0); }},

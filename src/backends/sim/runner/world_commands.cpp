@@ -28,6 +28,8 @@ bool Runner::worldCommand(const Command& c) {
                                  static_cast<unsigned>(integer(c, 3)), static_cast<unsigned>(integer(c, 4)), c.at(5)};
     } else if (name == "file") {
         if (!SimFiles::writeAnyway(c.unicodeAt(1), c.body ? *c.body : c.at(2))) fail("cannot write the file " + c.at(1));
+    } else if (name == "help") {
+        platform_.helpFile = c.at(1);
     } else if (name == "readonly") {
         platform_.files().setReadOnly(c.unicodeAt(1));
     } else if (name == "disk") {

@@ -1,0 +1,168 @@
+#include "points/form_point_editor.h"
+
+#include <algorithm>
+
+#include "app/form_principal.h"
+#include "points/point_list.h"
+
+namespace zv {
+
+FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
+    : Form(app, "FormPointEditor"),
+      PointList(this, "PointList"),
+      ButtonTry(this, "ButtonTry"),
+      ButtonPlaceAgain(this, "ButtonPlaceAgain"),
+      ButtonAdd(this, "ButtonAdd"),
+      ButtonDelete(this, "ButtonDelete"),
+      ButtonUp(this, "ButtonUp"),
+      ButtonDown(this, "ButtonDown"),
+      ButtonUndo(this, "ButtonUndo"),
+      ButtonClose(this, "ButtonClose"),
+      LabelHelp(this, "LabelHelp"),
+      principal_(principal),
+      edits_(principal.points, principal.anchors) {
+    setCaption("Editar puntos - Zentavoro");
+    border = BorderStyle::Dialog;
+    centred = true;
+    minimizeBox = maximizeBox = false;
+    font = {"MS Sans Serif", 11, false, 0};
+    designClientWidth = 436;
+    designClientHeight = 300;
+    setBounds({0, 0, 442, 329});
+
+    PointList.setBounds({8, 8, 300, 250});
+    PointList.columns = pointListColumns();
+    // The buttons in a column, a wider gap after each group: the point itself, its place in
+    // the order, taking back, closing.
+    struct Design {
+        Button& button;
+        const char* caption;
+        void (FormPointEditor::*handler)();
+        int gapAfter;
+    };
+    const Design buttons[] = {
+        {ButtonTry, "&Probar", &FormPointEditor::ButtonTryClick, 5},
+        {ButtonPlaceAgain, "&Colocar de nuevo", &FormPointEditor::ButtonPlaceAgainClick, 5},
+        {ButtonAdd, "&A\xF1" "adir", &FormPointEditor::ButtonAddClick, 5},
+        {ButtonDelete, "&Borrar", &FormPointEditor::ButtonDeleteClick, 11},
+        {ButtonUp, "&Subir", &FormPointEditor::ButtonUpClick, 5},
+        {ButtonDown, "Ba&jar", &FormPointEditor::ButtonDownClick, 11},
+        {ButtonUndo, "&Deshacer", &FormPointEditor::ButtonUndoClick, 11},
+        {ButtonClose, "C&errar", &FormPointEditor::ButtonCloseClick, 0},
+    };
+    int top = 8;
+    for (const Design& d : buttons) {
+        d.button.setBounds({318, top, 110, 25});
+        d.button.setCaption(d.caption);
+        d.button.onClick = [this, handler = d.handler] { (this->*handler)(); };
+        top += 25 + d.gapAfter;
+    }
+    ButtonUndo.shortcut = "Ctrl+Z";
+    LabelHelp.setBounds({8, 264, 420, 30});
+    LabelHelp.wordWrap = true;
+    LabelHelp.setCaption(
+        "Colocar de nuevo y A\xF1" "adir toman el pr\xF3ximo clic (Esc lo cancela).\r\n"
+        "Archivo > Guardar guarda los cambios en el fichero.");
+
+    PointList.onSelect = [this] { PointListSelect(); };
+    onShow = [this] { FormShow(); };
+    onClose = [this] { FormClose(); };
+}
+
+void FormPointEditor::open() {
+    // A set recorded or loaded since the last opening is another set: what was done to
+    // the one before cannot be taken back into it.
+    edits_.forget();
+    refresh(0);
+    show();
+    bringToFront();
+}
+
+void FormPointEditor::FormShow() { refresh(PointList.selected()); }
+
+void FormPointEditor::FormClose() { principal_.pointEditorClosed(); }
+
+void FormPointEditor::refresh(int row) {
+    PointList.setRows(pointListRows(principal_.points, principal_.anchors));
+    const int count = static_cast<int>(PointList.rows().size());
+    PointList.setSelected(count == 0 ? -1 : std::clamp(row, 0, count - 1));
+    showSelection();
+}
+
+void FormPointEditor::showSelection() {
+    const int row = PointList.selected();
+    const int count = principal_.points.PointCount;
+    const bool chosen = row >= 0 && row < count;
+    ButtonTry.setEnabled(chosen);
+    ButtonPlaceAgain.setEnabled(chosen);
+    ButtonDelete.setEnabled(chosen);
+    ButtonUp.setEnabled(chosen && row > 0);
+    ButtonDown.setEnabled(chosen && row + 1 < count);
+    ButtonAdd.setEnabled(count < PointSet::kCapacity);
+    ButtonUndo.setEnabled(edits_.canUndo());
+    principal_.showPointMarkers(row);
+}
+
+void FormPointEditor::PointListSelect() { showSelection(); }
+
+void FormPointEditor::ButtonTryClick() {
+    const int row = PointList.selected();
+    if (row < 0 || row >= principal_.points.PointCount) return;
+    const auto [x, y] = principal_.placedPoint(row);
+    principal_.placePointer(x, y);
+}
+
+void FormPointEditor::placeByClick(bool adding) {
+    const int row = PointList.selected();
+    if (!adding && (row < 0 || row >= principal_.points.PointCount)) return;
+    // With no point selected a new one goes at the end.
+    const int after = adding && row < 0 ? principal_.points.PointCount - 1 : row;
+    // The toolbar's title tells what the next click does, and how to give it up.
+    const std::string what =
+        (adding ? "A\xF1" "adir " + std::to_string(after + 2) : "Colocar " + std::to_string(row + 1)) + " (Esc)";
+    hide();
+    principal_.takeNextClick(
+        what,
+        [this, adding, row, after](int x, int y) {
+            const auto window = principal_.windowToNote(x, y);
+            if (adding) {
+                backFromClick(edits_.insertAfter(after, x, y, window) ? after + 1 : row);
+            } else {
+                edits_.place(row, x, y, window);
+                backFromClick(row);
+            }
+        },
+        [this, row] { backFromClick(row); });
+}
+
+void FormPointEditor::backFromClick(int row) {
+    refresh(row);
+    show();
+    bringToFront();
+}
+
+void FormPointEditor::ButtonPlaceAgainClick() { placeByClick(false); }
+void FormPointEditor::ButtonAddClick() { placeByClick(true); }
+
+void FormPointEditor::ButtonDeleteClick() {
+    const int row = PointList.selected();
+    if (edits_.remove(row)) refresh(row);
+}
+
+void FormPointEditor::ButtonUpClick() {
+    const int row = PointList.selected();
+    if (edits_.moveUp(row)) refresh(row - 1);
+}
+
+void FormPointEditor::ButtonDownClick() {
+    const int row = PointList.selected();
+    if (edits_.moveDown(row)) refresh(row + 1);
+}
+
+void FormPointEditor::ButtonUndoClick() {
+    if (edits_.undo()) refresh(PointList.selected());
+}
+
+void FormPointEditor::ButtonCloseClick() { close(); }
+
+}  // namespace zv

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "points/anchor_lines.h"
+#include "points/point_edits.h"
+#include "points/point_list.h"
+
+using namespace zv;
+
+namespace {
+
+const RecordedWindow kNotes{"Notes", "NotesWindow", {100, 100, 400, 300}};
+const RecordedWindow kCalc{"Calculadora", "CalcWindow", {600, 100, 300, 300}};
+
+struct EditedSet {
+    PointSet points;
+    WindowAnchors anchors;
+    PointEdits edits{points, anchors};
+
+    EditedSet(std::initializer_list<std::pair<int, int>> at) {
+        for (auto [x, y] : at) points.append(x, y);
+    }
+    // The set as the editor's list shows it, one row per point joined by blanks.
+    std::string shown() const {
+        std::string text;
+        for (const auto& row : pointListRows(points, anchors)) {
+            if (!text.empty()) text += "; ";
+            for (size_t i = 0; i < row.size(); ++i) text += (i ? " " : "") + row[i];
+        }
+        return text;
+    }
+};
+
+}  // namespace
+
+TEST(PointEdits, points_move_with_their_windows_and_a_deleted_point_takes_its_window_along) {
+    EditedSet s({{130, 140}, {470, 150}, {700, 380}});
+    s.anchors.set(0, kNotes, 130, 140);
+    s.anchors.set(2, kCalc, 700, 380);
+    EXPECT_EQ(s.shown(), "1 130 140 Notes; 2 470 150 ; 3 700 380 Calculadora");
+    ASSERT_TRUE(s.edits.moveDown(0));
+    EXPECT_EQ(s.shown(), "1 470 150 ; 2 130 140 Notes; 3 700 380 Calculadora");
+    ASSERT_TRUE(s.edits.remove(1));
+    EXPECT_EQ(s.shown(), "1 470 150 ; 2 700 380 Calculadora");
+    // The file written from it names only the window a point still uses, for the right point.
+    EXPECT_EQ(anchorLines(s.anchors, s.points.PointCount),
+              (std::vector<std::string>{"//zv windows 1", "//zv window 1 600 100 300 300 \"CalcWindow\" \"Calculadora\"",
+                                        "//zv point 2 1 left 100 bottom 20"}));
+    ASSERT_TRUE(s.edits.insertAfter(0, 650, 160, kCalc));
+    EXPECT_EQ(s.shown(), "1 470 150 ; 2 650 160 Calculadora; 3 700 380 Calculadora");
+    // Placed again without a window, a point is a screen position: no window of before.
+    ASSERT_TRUE(s.edits.place(2, 50, 60, std::nullopt));
+    EXPECT_EQ(s.shown(), "1 470 150 ; 2 650 160 Calculadora; 3 50 60 ");
+    EXPECT_FALSE(s.anchors.anchorOf(2));
+}
+
+TEST(PointEdits, changes_that_cannot_be_made_change_nothing_and_are_not_remembered) {
+    EditedSet s({{10, 10}, {20, 20}});
+    EXPECT_FALSE(s.edits.moveUp(0));
+    EXPECT_FALSE(s.edits.moveDown(1));
+    EXPECT_FALSE(s.edits.moveDown(-1));
+    EXPECT_FALSE(s.edits.remove(2));
+    EXPECT_FALSE(s.edits.remove(-1));
+    EXPECT_FALSE(s.edits.place(2, 1, 1, std::nullopt));
+    EXPECT_FALSE(s.edits.insertAfter(2, 1, 1, std::nullopt));
+    EXPECT_FALSE(s.edits.canUndo());
+    EXPECT_EQ(s.shown(), "1 10 10 ; 2 20 20 ");
+    // "Before the first" is a place a new point may go.
+    ASSERT_TRUE(s.edits.insertAfter(-1, 5, 5, std::nullopt));
+    EXPECT_EQ(s.shown(), "1 5 5 ; 2 10 10 ; 3 20 20 ");
+
+    // A full set takes no more points: nothing is ever written past the storage.
+    EditedSet full({});
+    for (int i = 0; i < PointSet::kCapacity; ++i) full.points.append(i + 1, i + 1);
+    EXPECT_FALSE(full.edits.insertAfter(PointSet::kCapacity - 1, 1, 1, std::nullopt));
+    EXPECT_FALSE(full.edits.insertAfter(0, 1, 1, std::nullopt));
+    EXPECT_EQ(full.points.PointCount, PointSet::kCapacity);
+    ASSERT_TRUE(full.edits.moveUp(PointSet::kCapacity - 1));
+    EXPECT_EQ(full.points.Points[PointSet::kCapacity - 2], (std::pair<int32_t, int32_t>{1001, 1001}));
+}
+
+TEST(PointEdits, undo_takes_back_the_last_twenty_changes_one_by_one_windows_included) {
+    EditedSet s({{10, 10}, {20, 20}, {30, 30}});
+    s.anchors.set(1, kNotes, 20, 20);
+    const std::string before = s.shown();
+    ASSERT_TRUE(s.edits.remove(1));
+    ASSERT_TRUE(s.edits.place(0, 99, 99, kCalc));
+    EXPECT_EQ(s.shown(), "1 99 99 Calculadora; 2 30 30 ");
+    ASSERT_TRUE(s.edits.undo());
+    EXPECT_EQ(s.shown(), "1 10 10 ; 2 30 30 ");
+    ASSERT_TRUE(s.edits.undo());
+    EXPECT_EQ(s.shown(), before);
+    EXPECT_FALSE(s.edits.undo());
+
+    // Twenty-five changes: the first five can no longer be taken back.
+    for (int i = 0; i < 25; ++i) ASSERT_TRUE(s.edits.place(0, 100 + i, 100 + i, std::nullopt));
+    int undone = 0;
+    while (s.edits.undo()) ++undone;
+    EXPECT_EQ(undone, PointEdits::kUndoDepth);
+    EXPECT_EQ(s.shown(), "1 104 104 ; 2 20 20 Notes; 3 30 30 ");
+    // Forgotten, as when the editor opens over another set.
+    ASSERT_TRUE(s.edits.remove(0));
+    s.edits.forget();
+    EXPECT_FALSE(s.edits.undo());
+}
