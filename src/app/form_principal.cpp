@@ -82,10 +82,13 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
       MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
       MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
+      MenuComprobarPuntoAntesDelClic(this, "MenuComprobarPuntoAntesDelClic", "Comprobar el punto antes del clic",
+                                     &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
-      TimerBarridoPunto(this, "TimerBarridoPunto", 20) {
+      TimerBarridoPunto(this, "TimerBarridoPunto", 20),
+      TimerClickWarning(this, "TimerClickWarning", 150) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
     border = BorderStyle::Sizeable;
@@ -167,6 +170,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
     bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
     bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
+    bind(MenuComprobarPuntoAntesDelClic, &FormPrincipal::MenuComprobarPuntoAntesDelClicClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -175,6 +179,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
     TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
+    TimerClickWarning.onTimer = [this] { TimerClickWarningTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

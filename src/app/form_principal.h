@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "points/point_set.h"
+#include "points/spot_matcher.h"
+#include "points/spot_pictures.h"
 #include "points/window_anchors.h"
 #include "scan/point_sweep.h"
 #include "widgets/form.h"
@@ -69,6 +71,7 @@ public:
     MenuItem N13, MenuMasOpciones;
     MenuItem MenuPuntosSiguenASuVentana;
     MenuItem MenuBarridoDePunto;
+    MenuItem MenuComprobarPuntoAntesDelClic;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -76,6 +79,8 @@ public:
     Timer TimerPosicioMouse;
     // Moves the line of point scanning; off whenever no line is sweeping.
     Timer TimerBarridoPunto;
+    // Paces the warning of a refused click: the frame blinks red, the beep sounds twice.
+    Timer TimerClickWarning;
 
     // --- Run state ---
     PointSet points;
@@ -99,6 +104,17 @@ public:
     bool placingPointer = false;
     // Present while point scanning runs, in execution or in recording.
     std::optional<PointSweep> pointSweep;
+    // The picture of each point's spot, for the check before the click.
+    SpotPictures pictures;
+    SpotMatcher spotMatcher;
+    // The point the last scan step placed; none while the pointer stands where no point
+    // put it (before the first step, after a sweep chose a place).
+    std::optional<int32_t> placedIndex;
+    // The last placed point belongs to a window that is not the window in front: the switch
+    // does nothing there but the stop.
+    bool placedOffFront = false;
+    // How far the warning of a refused click has gone; 0 when none is showing.
+    int clickWarningStep = 0;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -136,6 +152,7 @@ public:
     void MenuIntercambiarBotonesMouseClick();
     void MenuPuntosSiguenASuVentanaClick();
     void MenuBarridoDePuntoClick();
+    void MenuComprobarPuntoAntesDelClicClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -158,6 +175,23 @@ public:
     std::pair<int, int> placedPoint(int index);
     std::pair<int, int> lastPlacedPoint(int index) const;
     bool ownWindow(WindowId w) const;
+    // Whether some point may be clicked in the window in front: a point without a window,
+    // or one whose window is in front.
+    bool pointsForFrontWindow();
+
+    // The check before the click (points/spot_check.cpp).
+    // Where the program's own windows cover the screen (the screen-capture surface, which
+    // shows the screen itself, excepted).
+    std::vector<Rect> ownCover() const;
+    // The screen there as the application shows it: the program's own windows unseen, and
+    // whatever lies outside the application's window, when it is known, unseen too.
+    std::optional<ScreenPixels> applicationPixels(const Rect& area, const std::optional<Rect>& window);
+    // The top-level window of another program under (x, y).
+    std::optional<Rect> applicationWindowAt(int x, int y);
+    // Keeps the spot of a point recorded at (x, y) while the option is on.
+    void takeSpotPicture(int index, int x, int y);
+    // Whether the spot under the pointer still looks like the placed point's picture.
+    bool spotStillThere();
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
@@ -202,6 +236,12 @@ public:
     void MenuGrandeClick();
     void MenuEscogerTamanyoClick();
     void TimerPosicioMouseTimer();
+    // The frame round a placed point; red when the point cannot be clicked there.
+    void showFrameAt(int x, int y, bool warning);
+    // A click refused: the frame turns red for a moment round the pointer and the beep
+    // sounds twice (feedback/click_warning.cpp).
+    void warnRefusedClick();
+    void TimerClickWarningTimer();
 
     // --- About box and help (about/) ---
     void MenuAyudaClick();

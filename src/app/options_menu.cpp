@@ -73,5 +73,8 @@ void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
     toggleAndSave(MenuPuntosSiguenASuVentana, keys::kPointsFollowWindow);
 }
 void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
+void FormPrincipal::MenuComprobarPuntoAntesDelClicClick() {
+    toggleAndSave(MenuComprobarPuntoAntesDelClic, keys::kCheckPointBeforeClick);
+}
 
 }  // namespace zv

@@ -158,6 +158,7 @@ bool Program::start(const std::vector<std::string>& args) {
     // The further options.
     if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
     if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);
+    if (settings::isOn(kSectionOptions, kCheckPointBeforeClick, kOn)) main.MenuComprobarPuntoAntesDelClic.setChecked(true);
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();

@@ -28,6 +28,7 @@ inline constexpr const char* kWindowsVista = "MenuWindowsVista";
 // The further options.
 inline constexpr const char* kPointsFollowWindow = "PUNTS SEGUEIXEN LA FINESTRA";
 inline constexpr const char* kPointScanning = "ESCANEIG DE PUNT";
+inline constexpr const char* kCheckPointBeforeClick = "COMPROVAR EL PUNT ABANS DEL CLIC";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

@@ -87,6 +87,10 @@ const MoreRow kMore[] = {
      {"Escaneig de punt si no hi ha punts", "Barrido de punto si no hay puntos", "Puntu-ekorketa punturik ez badago",
       "Varrido de punto se non hai puntos", "Varrido de ponto se não houver pontos",
       "Point scanning when there are no points", "Balayage de point s'il n'y a pas de points"}},
+    {"MenuComprobarPuntoAntesDelClic",
+     {"Comprovar el punt abans del clic", "Comprobar el punto antes del clic", "Egiaztatu puntua klik egin aurretik",
+      "Comprobar o punto antes do clic", "Verificar o ponto antes do clique", "Check the point before clicking",
+      "Vérifier le point avant le clic"}},
 };
 
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "points/anchor_lines.h"
 #include "points/messages.h"
+#include "points/picture_lines.h"
 #include "points/scan_file.h"
 
 namespace zv {
@@ -48,6 +49,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     // The comment lines were dropped for reading the points; the windows they name are
     // read from the file's text as the line buffer keeps it.
     anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
+    pictures = readPictureLinesOf(MemoPelFitxer.text(), points.PointCount);
     MenuEjecutarClick();
 }
 
@@ -68,6 +70,10 @@ void FormPrincipal::MenuGuardarClick() {
     if (MenuPuntosSiguenASuVentana.checked()) {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
         lines.insert(lines.end(), windows.begin(), windows.end());
+    }
+    if (MenuComprobarPuntoAntesDelClic.checked()) {
+        const std::vector<std::string> spots = pictureLines(pictures, points.PointCount);
+        lines.insert(lines.end(), spots.begin(), spots.end());
     }
     MemoPelFitxer.setLines(lines);
     if (!platform().writeFile(*chosen, joinLines(lines))) showInfo(messages::kCannotWrite);

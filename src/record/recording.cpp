@@ -12,7 +12,9 @@ namespace zv {
 
 void FormPrincipal::appendPointerPosition() {
     const ScreenPoint at = platform().cursorPos();
-    if (points.append(at.x, at.y)) noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    if (!points.append(at.x, at.y)) return;
+    noteWindowOfPoint(points.PointCount - 1, at.x, at.y);
+    takeSpotPicture(points.PointCount - 1, at.x, at.y);
 }
 
 // A switch press while recording: the pointer's place is the new point, and with real
@@ -35,6 +37,7 @@ void FormPrincipal::MenuGrabarClick() {
 
     points.PointCount = 0;
     anchors.clear();
+    pictures.clear();
 
     if (MenuWindowsVista.checked()) {
         const std::string snapshot = platform().captureScreen();

@@ -37,6 +37,8 @@ void FormPrincipal::MenuEjecutarClick() {
     points.CurrentPoint = 0;
     FirstStep = true;
     lastPlaced.reset();
+    placedIndex.reset();
+    placedOffFront = false;
 
     enableStarts(false);
     MenuParar.setEnabled(true);
@@ -75,7 +77,11 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookKeyboard();
     platform().hooks().UnHookHook();
     mailbox::resetKeyboard();
-    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
+    // The frame shows red round points that are not clicked, whether or not it is on.
+    TimerClickWarning.setOn(false);
+    clickWarningStep = 0;
+    if (formTransparent->warning()) formTransparent->showWarning(false);
+    if (MenuActivarQuadroSeguimientoMouse.checked() || formTransparent->visible()) formTransparent->hide();
     endPointScanning();
     HookInstalled = false;
     TimerEscaneig.setOn(false);

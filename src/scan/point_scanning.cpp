@@ -86,6 +86,10 @@ void FormPrincipal::pointScanningPress() {
     TimerMouseHook.setOn(false);
     placePointer(x, y);
     TimerMouseHook.setOn(true);
+    // The place is the user's own choice, on what the screen shows now: no point's picture
+    // or window applies to it.
+    placedIndex.reset();
+    placedOffFront = false;
     if (mode == Mode::Recording) {
         recordSwitchPress();
         NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));

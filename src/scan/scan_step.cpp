@@ -46,11 +46,23 @@ void FormPrincipal::ScanStep() {
     }
     if (points.PointCount <= 0) return;
 
+    // With point scanning on, points recorded for other windows than the one in front give
+    // way to the sweep, and come back with their window.
+    if (MenuBarridoDePunto.checked() && MenuPuntosSiguenASuVentana.checked() && !vistaVariant()) {
+        if (!pointsForFrontWindow()) {
+            if (!pointSweep) beginPointScanning();
+            return;
+        }
+        if (pointSweep) endPointScanning();
+    }
+
     const int32_t index = points.CurrentPoint;
     // The point where its window stands now, when points follow their window.
     const auto [x, y] = placedPoint(index);
+    placedIndex = index;
 
-    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+    if (MenuActivarQuadroSeguimientoMouse.checked() || placedOffFront || formTransparent->warning())
+        showFrameAt(x, y, placedOffFront);
 
     TimerMouseHook.setOn(false);
 

@@ -129,6 +129,14 @@ bool Runner::expectWorld(const Command& c) {
         } else if (*bytes != c.at(3)) {
             fail(subject + shown(c.at(3)) + ", got " + shown(*bytes));
         }
+    } else if (what == "file-contains" || what == "file-lacks") {
+        const auto bytes = platform_.files().read(c.at(2));
+        const bool wanted = what == "file-contains";
+        if (!bytes)
+            fail("expected file " + c.at(2) + " to exist, got missing");
+        else if ((bytes->find(c.at(3)) != std::string::npos) != wanted)
+            fail("expected file " + c.at(2) + (wanted ? " to contain " : " not to contain ") + shown(c.at(3)) + ", got " +
+                 shown(bytes->size() > 400 ? bytes->substr(0, 400) + "..." : *bytes));
     } else if (what == "shell") {
         if (platform_.lastShellTarget != c.at(2))
             fail("expected shell " + shown(c.at(2)) + ", got " + shown(platform_.lastShellTarget));

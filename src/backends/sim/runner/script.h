@@ -4,6 +4,7 @@
 // "<<END" blocks for file contents. Files are UTF-8; every word comes out as code page
 // 1252, and $MARKER anywhere in a word becomes the title marker.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,8 @@ std::optional<std::string> shapeError(const Command& command);
 
 // Numbers as scenarios write them.
 std::optional<long long> number(const std::string& word);
+// A colour written #RRGGBB.
+std::optional<uint32_t> colourValue(const std::string& word);
 // A key of `key NAME`: a decimal virtual-key code or one of the names; nothing when neither.
 std::optional<int> keyCode(const std::string& name);
 

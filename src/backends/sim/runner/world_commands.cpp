@@ -60,6 +60,21 @@ bool Runner::worldCommand(const Command& c) {
         platform_.trace()("window " + w->name + " moved to " + std::to_string(w->rect.left) + " " +
                           std::to_string(w->rect.top) + " " + std::to_string(w->rect.width) + " " +
                           std::to_string(w->rect.height));
+    } else if (name == "paint" || name == "label") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        SimPaint paint{{integer(c, 2), integer(c, 3), integer(c, 4), integer(c, 5)}, 0xE1E1E1, ""};
+        if (name == "paint") {
+            paint.colour = *colourValue(c.at(6));
+        } else {
+            paint.text = c.at(6);
+            if (c.size() == 8) paint.colour = *colourValue(c.at(7));
+        }
+        w->paints.push_back(paint);
+    } else if (name == "unpaint") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        w->paints.clear();
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
     } else if (name == "start") {
