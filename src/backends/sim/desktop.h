@@ -89,6 +89,10 @@ public:
     // Where Alt+Tab goes: the most recently active other visible window; 0 for none.
     WindowId altTabTarget() const;
 
+    // A foreign window that holds the pointer and the keyboard (an open menu, a drag): it
+    // gets every press and key wherever the pointer is; 0 for none.
+    WindowId holder = 0;
+
     // Runs after every change of the window in front, with the old and the new one.
     std::function<void(WindowId previous, WindowId now)> onFrontChanged;
 

@@ -80,21 +80,23 @@ std::vector<std::string> SimHooks::installed() const {
     return out;
 }
 
-bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
+bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer, bool held) {
     if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
     if (mouse_ == MouseHook::Recording) write(mailbox_keys::kWindowTitle, titleUnderPointer);
     write(mailbox_keys::kClick, button == MouseButton::Left ? "1" : "2");
-    return true;
+    return !held;
 }
 
-bool SimHooks::userKey(uint8_t vk) {
+bool SimHooks::userKey(uint8_t vk, bool held) {
     if (!processRunning_) return false;
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
             write(mailbox_keys::kKeyboard, vk::text(vk));
+            // A stop key stops recording or scanning, and stays with the program.
+            if ((vk == vk::Space || vk == vk::Alt) && mouse_ != MouseHook::None && !held) return true;
         } else {
             write(mailbox_keys::kClick, "1");
-            return true;
+            return !held;
         }
     }
     return false;

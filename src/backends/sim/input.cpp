@@ -167,13 +167,30 @@ void InputRouter::userPress(MouseButton button) {
     trace_(std::string("user presses ") + buttonName(button) + " at " + std::to_string(pointer_.x) + " " +
            std::to_string(pointer_.y));
     const SimWindow* under = desktop_.find(desktop_.fromPoint(pointer_.x, pointer_.y));
-    if (!hooks_.userPress(button, under ? under->title : std::string())) press(button, true);
+    SimWindow* holder = desktop_.find(desktop_.holder);
+    if (!hooks_.userPress(button, under ? under->title : std::string(), holder != nullptr)) {
+        if (holder) {
+            holder->received.push_back(std::string("press ") + buttonName(button) + " " + std::to_string(pointer_.x) +
+                                       " " + std::to_string(pointer_.y));
+            trace_(holder->name + " holds the pointer and receives " + holder->received.back());
+        } else {
+            press(button, true);
+        }
+    }
     wakeIfReported();
 }
 
 void InputRouter::userKey(uint8_t vk) {
     trace_("user presses key " + std::to_string(vk));
-    if (!hooks_.userKey(vk)) keyToFront(vk, true);
+    SimWindow* holder = desktop_.find(desktop_.holder);
+    if (!hooks_.userKey(vk, holder != nullptr)) {
+        if (holder) {
+            holder->received.push_back("key " + std::to_string(vk));
+            trace_(holder->name + " holds the keyboard and receives key " + std::to_string(vk));
+        } else {
+            keyToFront(vk, true);
+        }
+    }
     wakeIfReported();
 }
 

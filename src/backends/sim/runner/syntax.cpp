@@ -168,6 +168,7 @@ std::optional<std::string> shapeError(const Command& c) {
              return std::nullopt;
          }},
         {"unpaint", [](const Command& c) { return count(c, 1, 1); }},
+        {"grab", [](const Command& c) { return count(c, 1, 1); }},
         {"start", [](const Command&) { return std::optional<std::string>(); }},
         {"advance",
          [](const Command& c) -> std::optional<std::string> {

@@ -75,6 +75,14 @@ bool Runner::worldCommand(const Command& c) {
         SimWindow* w = platform_.desktop().findForeign(c.at(1));
         if (!w) fail("unknown window " + c.at(1));
         w->paints.clear();
+    } else if (name == "grab") {
+        if (c.keyword(1, "none")) {
+            platform_.desktop().holder = 0;
+        } else {
+            SimWindow* w = platform_.desktop().findForeign(c.at(1));
+            if (!w) fail("unknown window " + c.at(1));
+            platform_.desktop().holder = w->id;
+        }
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
     } else if (name == "start") {
