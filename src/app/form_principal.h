@@ -221,7 +221,7 @@ public:
     bool programWindowInFront() const;
 
     // --- Point scanning (scan/point_scanning.cpp) ---
-    bool pointScanningInExecution() const;
+    bool pointScanningInExecution();
     void beginPointScanning();
     void endPointScanning();
     void pointScanningPress();

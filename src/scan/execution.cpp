@@ -63,7 +63,7 @@ void FormPrincipal::MenuEjecutarClick() {
         ScanStep();
 
     NextClickTick = static_cast<int32_t>(platform().tickCount());
-    if (pointScanningInExecution()) beginPointScanning();
+    if (!pointSweep && pointScanningInExecution()) beginPointScanning();
 
     if (vista) {
         formMouse->bringToFront();

@@ -132,7 +132,8 @@ void InputRouter::keyToFront(int vk, bool byUser) {
 }
 
 void InputRouter::press(MouseButton button, bool byUser) {
-    const WindowId id = desktop_.fromPoint(pointer_.x, pointer_.y);
+    // A window that holds the pointer gets every press, wherever the pointer is.
+    const WindowId id = desktop_.holder ? desktop_.holder : desktop_.fromPoint(pointer_.x, pointer_.y);
     if (!id) return;
     if (byUser) desktop_.userActivate(id);
     SimWindow* w = desktop_.find(id);

@@ -12,7 +12,7 @@ namespace zv::sim {
 namespace {
 
 constexpr uint32_t kDesktop = 0x3A6EA5;
-constexpr int kGlyphW = 5, kGlyphH = 7, kGlyphScale = 2;
+constexpr int kGlyphW = 5, kGlyphH = 7, kGlyphScale = 3;
 
 bool inside(const Rect& r, int x, int y) { return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height; }
 
@@ -25,9 +25,7 @@ bool glyphCell(unsigned char c, int i, int j) {
     h *= 0x5bd1e995u;
     h ^= h >> 15;
     const int bit = j * kGlyphW + i;
-    // The outline of a letter's box is left alone half the time, so that glyphs keep
-    // apart from each other.
-    return ((h >> (bit % 31)) & 1) != 0 && ((bit * 7 + c) % 3 != 0);
+    return ((h >> (bit % 31)) & 1) != 0;
 }
 
 // The colour of a foreign window's pixel at (x, y) of the window.

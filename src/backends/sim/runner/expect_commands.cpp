@@ -129,6 +129,13 @@ bool Runner::expectWorld(const Command& c) {
         } else if (*bytes != c.at(3)) {
             fail(subject + shown(c.at(3)) + ", got " + shown(*bytes));
         }
+    } else if (what == "file-copy") {
+        const auto bytes = platform_.files().read(c.at(2)), other = platform_.files().read(c.at(3));
+        if (!bytes || !other)
+            fail("expected files " + c.at(2) + " and " + c.at(3) + ", got " + (bytes ? c.at(3) : c.at(2)) + " missing");
+        else if (*bytes != *other)
+            fail("expected file " + c.at(2) + " to hold the bytes of " + c.at(3) + ", got " +
+                 shown(bytes->size() > 400 ? bytes->substr(0, 400) + "..." : *bytes));
     } else if (what == "file-contains" || what == "file-lacks") {
         const auto bytes = platform_.files().read(c.at(2));
         const bool wanted = what == "file-contains";

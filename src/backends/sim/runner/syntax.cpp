@@ -106,6 +106,7 @@ std::optional<std::string> expectShape(const Command& c) {
         {"ini", [](const Command& c) { return count(c, 4, 4); }},
         {"file", [](const Command& c) { return count(c, 3, 3); }},
         {"file-contains", [](const Command& c) { return count(c, 3, 3); }},
+        {"file-copy", [](const Command& c) { return count(c, 3, 3); }},
         {"file-lacks", [](const Command& c) { return count(c, 3, 3); }},
         {"message", [](const Command& c) { return count(c, 2, 2); }},
         {"error", [](const Command& c) { return count(c, 2, 2); }},
