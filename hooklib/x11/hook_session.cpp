@@ -140,14 +140,22 @@ void HookSession::updateStopKeyGrabs() {
     const bool want = stopKeysWanted() && !ownKeysAround(Clock::now());
     if (want == stopKeysGrabbed_) return;
     for (unsigned code : stopKeycodes_) {
-        if (want)
-            XGrabKey(dpy_, static_cast<int>(code), AnyModifier, root_, False, GrabModeAsync, GrabModeAsync);
-        else
+        if (!want) {
             XUngrabKey(dpy_, static_cast<int>(code), AnyModifier, root_);
+            continue;
+        }
+        XGrabKey(dpy_, static_cast<int>(code), AnyModifier, root_, False, GrabModeAsync, GrabModeAsync);
+        XSync(dpy_, False);
+        if (!x11::takeTrappedError(dpy_)) continue;
+        // A window manager's shortcut on one combination (openbox has Alt+Space) makes the
+        // server refuse the whole grab: the key is taken with every other combination of
+        // modifiers one by one, and only the shortcut's own still reaches the manager.
+        for (unsigned modifiers = 0; modifiers <= 0xFF; ++modifiers)
+            XGrabKey(dpy_, static_cast<int>(code), modifiers, root_, False, GrabModeAsync, GrabModeAsync);
+        XSync(dpy_, False);
+        x11::takeTrappedError(dpy_);
     }
     stopKeysGrabbed_ = want;
-    // Refused when another program (a window manager's shortcut) has one of them: that key
-    // then still reaches the application, and still stops.
     XSync(dpy_, False);
     x11::takeTrappedError(dpy_);
 }
