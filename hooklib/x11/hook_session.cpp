@@ -236,6 +236,8 @@ void HookSession::rawButtonPressed(unsigned physical, Time time) {
 void HookSession::reportRawPresses() {
     for (const Press& p : rawPresses_) {
         if (mouseHook_ == MouseHook::Off) break;
+        // The program's own click, taken by the program that holds the pointer.
+        if (own_.take(Kind::Button, p.button, true, Clock::now())) continue;
         if (p.button == kLeft) {
             if (mouseHook_ == MouseHook::Recording) {
                 Window rootReturn = 0, child = 0;
@@ -275,17 +277,20 @@ void HookSession::handle(XEvent& event) {
         } else {
             heldButtons_.erase(event.xbutton.button);
         }
+        // Its raw twin, come before or still to come, is this press, whether it is the
+        // user's or the program's own: either way the grab has brought it.
+        if (press && mouseHook_ != MouseHook::Off) {
+            const auto twin = std::find_if(rawPresses_.begin(), rawPresses_.end(), [&](const Press& p) {
+                return p.button == event.xbutton.button && p.time == event.xbutton.time;
+            });
+            if (twin != rawPresses_.end())
+                rawPresses_.erase(twin);
+            else
+                grabbedPresses_.push_back({event.xbutton.button, event.xbutton.time});
+            if (grabbedPresses_.size() > 16) grabbedPresses_.erase(grabbedPresses_.begin());
+        }
         if (own_.take(Kind::Button, event.xbutton.button, press, Clock::now())) return;
         if (!press || mouseHook_ == MouseHook::Off) return;
-        // Its raw twin, come before or still to come, is this press.
-        const auto twin = std::find_if(rawPresses_.begin(), rawPresses_.end(), [&](const Press& p) {
-            return p.button == event.xbutton.button && p.time == event.xbutton.time;
-        });
-        if (twin != rawPresses_.end())
-            rawPresses_.erase(twin);
-        else
-            grabbedPresses_.push_back({event.xbutton.button, event.xbutton.time});
-        if (grabbedPresses_.size() > 16) grabbedPresses_.erase(grabbedPresses_.begin());
         if (event.xbutton.button == kLeft) {
             if (mouseHook_ == MouseHook::Recording)
                 reportWindowTitle(topLevelTitleAt(dpy_, event.xbutton.x_root, event.xbutton.y_root));

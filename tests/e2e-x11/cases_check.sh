@@ -106,3 +106,48 @@ case_check_point() {
     check "the Space was typed nowhere" [ "$(grep -c '^key space' "$tmp/cover.log" "$tmp/calc.log" | awk -F: '{s += $2} END {print s}')" -eq 0 ]
 }
 clicked_key_at_least() { [ "$(keys_logged "$1")" -ge "$2" ]; }
+
+# A GTK program's open menu holds the pointer: the switch's press made then is reported
+# once (the program clicks once), and one press of the right button stops scanning.
+raw_left_presses() { grep -c '^raw 1 ' "$tmp/raw.log" 2>/dev/null; }
+case_stop_while_menu_open() {
+    local menu_target=$here/../../tools/gtk-menu-target/menu_target.py
+    /usr/bin/python3 -c 'import gi; gi.require_version("Gtk", "3.0")' 2>/dev/null ||
+        { echo "skipped: python3-gi and GTK 3 are not installed"; exit 77; }
+    printf '[Zentavoro]\r\n%s=0\r\n' "$click_interval_key" >"$ZENTAVORO_INI"
+    "$target" --title "Testigo" --geometry 120x60+800+600 --log "$tmp/raw.log" --watch &
+    pids+=($!)
+    "$menu_target" "Menus" 300x200+100+100 "$tmp/menus.log" 2>>"$tmp/gtk.err" &
+    pids+=($!)
+    check "the GTK window appears" wait_until 10 has_window_named '^Menus$'
+    local app
+    app=$(window_named '^Menus$')
+    activate "$app"
+    client_area "$app"
+    # The one point: on the menu bar's "Archivo".
+    local px=$((CX + 30)) py=$((CY + 12))
+    write_scan_file "$tmp/work/menus.zvo" "$px,$py"
+    start_zentavoro menus.zvo
+    check "the main window appears" wait_until 15 has_main_window
+    main=$(main_window)
+    check "scanning puts the pointer on Archivo" wait_until 10 pointer_on $px $py
+    check "the toolbar is hidden while scanning" wait_until 5 is_hidden "$main"
+    sleep 0.5
+    xdotool click 1
+    check "the switch clicks Archivo: its menu opens and holds the pointer" \
+        wait_until 5 grep -q '^menu shown' "$tmp/menus.log"
+    sleep 1
+    local before
+    before=$(raw_left_presses)
+    xdotool click 1
+    # The user's press, which the menu takes, and the program's one click.
+    check "a switch press while the menu holds the pointer makes one click" \
+        wait_until 5 test "$(raw_left_presses)" -ge $((before + 2))
+    sleep 1.5
+    check "and only one" test "$(raw_left_presses)" -eq $((before + 2))
+    screenshot menu-open >/dev/null
+    # The user's press closed the menu, the program's click opened it again.
+    check "the menu is open again, holding the pointer" [ "$(grep '^menu' "$tmp/menus.log" | tail -1)" = "menu shown" ]
+    xdotool click 3
+    check "one press of the right button stops scanning: the toolbar is back" wait_until 5 is_viewable "$main"
+}
