@@ -6,7 +6,10 @@
 // What a hook does with an event:
 // - mouse hooks take the left and right presses they report, down and the matching up, so
 //   the application under the pointer sees neither and one switch press is one click;
-// - the keyboard hook only listens; the any-key hook takes the keys it reports;
+// - the keyboard hook only listens, except to the stop keys: while a mouse hook is in too
+//   (the program records or scans), Space and Alt stop it, and they are taken, down and
+//   the matching up, so that they are not typed into the user's document as well; the
+//   any-key hook takes the keys it reports;
 // - every key press is reported once: auto-repeat while a key is held is not;
 // - input that other programs synthesise (switch adapters, joystick mappers, other
 //   assistive software) is the user's, injected or not; only the program's own events,
@@ -34,6 +37,8 @@ bool g_tookLeft = false, g_tookRight = false;
 
 HHOOK g_keyboardHook = nullptr;
 std::bitset<256> g_keyboardDown;
+// Stop keys taken down, whose up is taken too.
+std::bitset<256> g_keyboardTaken;
 
 HHOOK g_anyKeyHook = nullptr;
 std::bitset<256> g_anyKeyDown;
@@ -106,11 +111,27 @@ bool newPress(std::bitset<256>& down, const KBDLLHOOKSTRUCT& info) {
     return true;
 }
 
+bool stopKey(DWORD vk) { return mailboxKey(vk) == VK_SPACE || mailboxKey(vk) == VK_MENU; }
+
 LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const lz::EventTime moment(info->time);
-        if (!ours(info->dwExtraInfo) && newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
+        if (!ours(info->dwExtraInfo)) {
+            const unsigned vk = info->vkCode & 0xFF;
+            const bool up = (info->flags & LLKHF_UP) != 0;
+            const bool repeat = !up && g_keyboardDown.test(vk);
+            if (newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
+            if (up && g_keyboardTaken.test(vk)) {
+                g_keyboardTaken.reset(vk);
+                return 1;
+            }
+            // Held down, the key repeats: its repeats stay with the program as its press did.
+            if (!up && stopKey(vk) && (g_mouseHook || (repeat && g_keyboardTaken.test(vk)))) {
+                g_keyboardTaken.set(vk);
+                return 1;
+            }
+        }
     }
     return CallNextHookEx(nullptr, code, message, lParam);
 }
@@ -146,14 +167,14 @@ void installMouse(MouseMode mode) {
 
 // The program removes the mouse hook to click where the user pressed, at once. A press the
 // hook took is let go first (for a bounded time): its release still belongs to the hook, or
-// the application would get a release without a press. The wait serves only the hook
+// the application would get a release without a press. The same for a stop key. The wait serves only the hook
 // callbacks, which come as sent messages: no other handler of the program runs meanwhile,
 // so the pointer stays where the user pressed.
 constexpr DWORD kReleaseWaitMs = 1500;
 
-void awaitTakenReleases() {
+void awaitTaken(HHOOK& hook, bool (*held)()) {
     const DWORD start = GetTickCount();
-    while (g_mouseHook && (g_tookLeft || g_tookRight)) {
+    while (hook && held()) {
         const DWORD spent = GetTickCount() - start;
         if (spent >= kReleaseWaitMs) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, kReleaseWaitMs - spent, QS_SENDMESSAGE);
@@ -179,12 +200,15 @@ void SetHookExecucio(void) { installMouse(MouseMode::Execucio); }
 void SetHookGrabacio(void) { installMouse(MouseMode::Grabacio); }
 
 void UnHookHook(void) {
-    awaitTakenReleases();
+    awaitTaken(g_mouseHook, [] { return g_tookLeft || g_tookRight; });
     remove(g_mouseHook);
 }
 
 void SetHookKeyboard(void) {
-    if (!g_keyboardHook) g_keyboardDown.reset();
+    if (!g_keyboardHook) {
+        g_keyboardDown.reset();
+        g_keyboardTaken.reset();
+    }
     install(g_keyboardHook, WH_KEYBOARD_LL, keyboardProc);
 }
 
@@ -193,7 +217,12 @@ void SetHookQualsevolTecla(void) {
     install(g_anyKeyHook, WH_KEYBOARD_LL, anyKeyProc);
 }
 
-void UnHookKeyboard(void) { remove(g_keyboardHook); }
+// A stop key is let go before its hook goes, as a taken button is: an Alt released
+// without its press would open the application's menu.
+void UnHookKeyboard(void) {
+    awaitTaken(g_keyboardHook, [] { return g_keyboardTaken.any(); });
+    remove(g_keyboardHook);
+}
 
 void UnHookQualsevolTecla(void) { remove(g_anyKeyHook); }
 

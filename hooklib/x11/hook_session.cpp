@@ -7,9 +7,10 @@
 #include <X11/keysym.h>
 #include <poll.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <atomic>
 #include <mutex>
 
 #include "common/errors.h"
@@ -64,9 +65,10 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
     if (XQueryExtension(dpy_, "XInputExtension", &xiOpcode_, &event, &error) &&
         XIQueryVersion(dpy_, &major, &minor) == Success && (major > 2 || (major == 2 && minor >= 1))) {
         unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        // Master devices: one raw event per key, naming the slave it came from.
+        // Master devices: one raw event per key or button, naming the slave it came from.
         XISetMask(bits, XI_RawKeyPress);
         XISetMask(bits, XI_RawKeyRelease);
+        XISetMask(bits, XI_RawButtonPress);
         XIEventMask masters{XIAllMasterDevices, sizeof bits, bits};
         unsigned char hierarchyBits[XIMaskLen(XI_LASTEVENT)] = {};
         XISetMask(hierarchyBits, XI_HierarchyChanged);
@@ -79,6 +81,9 @@ HookSession::HookSession(Display* dpy) : dpy_(dpy), root_(DefaultRootWindow(dpy)
         std::fprintf(stderr, "LlibreriaZentavoro: the X server has no XInput 2.1; the keyboard hooks do nothing\n");
     }
     clock_.calibrate(dpy_, root_);
+    readPointerMapping();
+    for (KeySym key : {XK_space, XK_Alt_L, XK_Alt_R})
+        if (const KeyCode code = XKeysymToKeycode(dpy_, key)) stopKeycodes_.push_back(code);
     XSync(dpy_, False);
     x11::takeTrappedError(dpy_);
 }
@@ -127,6 +132,31 @@ void HookSession::setMouseHook(MouseHook hook) {
         for (unsigned button : {kLeft, kRight}) XUngrabButton(dpy_, button, AnyModifier, root_);
         buttonsGrabbed_ = false;
     }
+    updateStopKeyGrabs();
+    XSync(dpy_, False);
+    x11::takeTrappedError(dpy_);
+}
+
+void HookSession::updateStopKeyGrabs() {
+    const bool want = stopKeysWanted() && !ownKeysAround(Clock::now());
+    if (want == stopKeysGrabbed_) return;
+    for (unsigned code : stopKeycodes_) {
+        if (!want) {
+            XUngrabKey(dpy_, static_cast<int>(code), AnyModifier, root_);
+            continue;
+        }
+        XGrabKey(dpy_, static_cast<int>(code), AnyModifier, root_, False, GrabModeAsync, GrabModeAsync);
+        XSync(dpy_, False);
+        if (!x11::takeTrappedError(dpy_)) continue;
+        // A window manager's shortcut on one combination (openbox has Alt+Space) makes the
+        // server refuse the whole grab: the key is taken with every other combination of
+        // modifiers one by one, and only the shortcut's own still reaches the manager.
+        for (unsigned modifiers = 0; modifiers <= 0xFF; ++modifiers)
+            XGrabKey(dpy_, static_cast<int>(code), modifiers, root_, False, GrabModeAsync, GrabModeAsync);
+        XSync(dpy_, False);
+        x11::takeTrappedError(dpy_);
+    }
+    stopKeysGrabbed_ = want;
     XSync(dpy_, False);
     x11::takeTrappedError(dpy_);
 }
@@ -150,6 +180,7 @@ void HookSession::awaitTakenReleases() {
 void HookSession::setKeyboardHook(bool on) {
     catchUp();
     keyboardHook_ = on && xiOpcode_ >= 0;
+    updateStopKeyGrabs();
 }
 
 void HookSession::setAnyKeyHook(bool on) {
@@ -166,15 +197,71 @@ void HookSession::announceOwn(Kind kind, unsigned code, bool press) {
     // What the server sent before this announcement is judged without it.
     catchUp();
     own_.expect(kind, code, press, Clock::now());
-    if (kind == Kind::Key) releaseSyntheticKeyboards();
+    if (kind == Kind::Key) {
+        releaseSyntheticKeyboards();
+        // The program's Alt+Tab must reach the window manager.
+        updateStopKeyGrabs();
+    }
 }
 
-void HookSession::dispatchPending() {
+void HookSession::drain() {
     while (!lost_ && XPending(dpy_) > 0) {
         XEvent event;
         XNextEvent(dpy_, &event);
         handle(event);
     }
+}
+
+void HookSession::dispatchPending() {
+    drain();
+    if (rawPresses_.empty() || lost_) return;
+    // The press a grab brings is sent with its raw event: once the server has answered a
+    // round trip, whatever raw press has no grabbed twin was taken by no grab of ours.
+    XSync(dpy_, False);
+    drain();
+    reportRawPresses();
+}
+
+void HookSession::rawButtonPressed(unsigned physical, Time time) {
+    if (mouseHook_ == MouseHook::Off) return;
+    const unsigned button = physical >= 1 && physical <= pointerMap_.size() ? pointerMap_[physical - 1] : physical;
+    if (button != kLeft && button != kRight) return;
+    for (auto it = grabbedPresses_.begin(); it != grabbedPresses_.end(); ++it)
+        if (it->button == button && it->time == time) {
+            grabbedPresses_.erase(it);
+            return;
+        }
+    rawPresses_.push_back({button, time});
+}
+
+void HookSession::reportRawPresses() {
+    for (const Press& p : rawPresses_) {
+        if (mouseHook_ == MouseHook::Off) break;
+        // The program's own click, taken by the program that holds the pointer.
+        if (own_.take(Kind::Button, p.button, true, Clock::now())) continue;
+        // Reported after the round trip, but made when the server says.
+        EventTime moment(clock_.tickOf(p.time));
+        if (p.button == kLeft) {
+            if (mouseHook_ == MouseHook::Recording) {
+                Window rootReturn = 0, child = 0;
+                int rx = 0, ry = 0, wx = 0, wy = 0;
+                unsigned mask = 0;
+                XQueryPointer(dpy_, root_, &rootReturn, &child, &rx, &ry, &wx, &wy, &mask);
+                reportWindowTitle(topLevelTitleAt(dpy_, rx, ry));
+            }
+            reportClick("1");
+        } else {
+            reportClick("2");
+        }
+    }
+    rawPresses_.clear();
+    grabbedPresses_.clear();
+}
+
+void HookSession::readPointerMapping() {
+    unsigned char map[256];
+    const int n = XGetPointerMapping(dpy_, map, sizeof map);
+    pointerMap_.assign(map, map + std::max(n, 0));
 }
 
 void HookSession::handle(XEvent& event) {
@@ -196,6 +283,18 @@ void HookSession::handle(XEvent& event) {
         } else {
             heldButtons_.erase(event.xbutton.button);
         }
+        // Its raw twin, come before or still to come, is this press, whether it is the
+        // user's or the program's own: either way the grab has brought it.
+        if (press && mouseHook_ != MouseHook::Off) {
+            const auto twin = std::find_if(rawPresses_.begin(), rawPresses_.end(), [&](const Press& p) {
+                return p.button == event.xbutton.button && p.time == event.xbutton.time;
+            });
+            if (twin != rawPresses_.end())
+                rawPresses_.erase(twin);
+            else
+                grabbedPresses_.push_back({event.xbutton.button, event.xbutton.time});
+            if (grabbedPresses_.size() > 16) grabbedPresses_.erase(grabbedPresses_.begin());
+        }
         if (own_.take(Kind::Button, event.xbutton.button, press, Clock::now())) return;
         if (!press || mouseHook_ == MouseHook::Off) return;
         if (event.xbutton.button == kLeft) {
@@ -207,7 +306,12 @@ void HookSession::handle(XEvent& event) {
         }
         return;
     }
-    if (event.type == MappingNotify) XRefreshKeyboardMapping(&event.xmapping);
+    // The stop keys the grab brings: the raw event of each has reported it already.
+    if (event.type == KeyPress || event.type == KeyRelease) return;
+    if (event.type == MappingNotify) {
+        XRefreshKeyboardMapping(&event.xmapping);
+        if (event.xmapping.request == MappingPointer) readPointerMapping();
+    }
 }
 
 void HookSession::handleXi(XGenericEventCookie& cookie) {
@@ -234,6 +338,11 @@ void HookSession::handleXi(XGenericEventCookie& cookie) {
     case XI_KeyRelease: {
         const auto* key = static_cast<XIDeviceEvent*>(cookie.data);
         keyReleased(key->deviceid, static_cast<unsigned>(key->detail));
+        break;
+    }
+    case XI_RawButtonPress: {
+        const auto* raw = static_cast<XIRawEvent*>(cookie.data);
+        rawButtonPressed(static_cast<unsigned>(raw->detail), raw->time);
         break;
     }
     case XI_HierarchyChanged:
@@ -291,9 +400,12 @@ bool HookSession::ownKeysAround(Clock::time_point now) {
 }
 
 int HookSession::nextGrabMs() {
-    if (!anyKeyHook_ || lost_) return -1;
+    if (lost_) return -1;
+    // The stop keys are taken again once the program's own keys are through.
+    const int stopKeys = stopKeysWanted() && !stopKeysGrabbed_ ? static_cast<int>(kOwnKeysQuiet.count() / 5) : -1;
+    if (!anyKeyHook_) return stopKeys;
     const auto now = Clock::now();
-    std::chrono::milliseconds wait{-1};
+    std::chrono::milliseconds wait{stopKeys};
     for (int id : slaveKeyboards_) {
         if (grabbedKeyboards_.count(id)) continue;
         std::chrono::milliseconds w;
@@ -309,7 +421,9 @@ int HookSession::nextGrabMs() {
 }
 
 void HookSession::grabMissingKeyboards() {
-    if (!anyKeyHook_ || lost_) return;
+    if (lost_) return;
+    updateStopKeyGrabs();
+    if (!anyKeyHook_) return;
     const bool physicalDue = Clock::now() - lastGrabAttempt_ >= kGrabRetry;
     grabKeyboards(physicalDue);
 }

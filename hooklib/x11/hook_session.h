@@ -4,9 +4,17 @@
 //
 // - Mouse hooks take the left and right buttons with a passive grab on the root window.
 //   Every press the grab brings is reported, once: the server delivers each press to the
-//   grabbing client exactly once, whichever device or program it comes from.
-// - The keyboard hook only listens, through XInput2 raw key events: keys still reach the
-//   application.
+//   grabbing client exactly once, whichever device or program it comes from. While another
+//   program holds the pointer (an open menu, a drag) the grab brings nothing: those presses
+//   are seen through XInput2 raw button events, and reported all the same (the other
+//   program gets them too). A press that the grab brings also comes raw, with the same
+//   server time: it is reported once, from the grab.
+// - The keyboard hook listens through XInput2 raw key events, which come whoever holds the
+//   keyboard: keys still reach the application. The stop keys (Space and Alt) are taken,
+//   with a passive grab of those keys on the root window, while a mouse hook is in too (the
+//   program records or scans), so that the key that stops is not typed into the user's
+//   document; the grab lasts until the key is released. The grab is let go while the
+//   program sends keys of its own (its Alt+Tab).
 // - The any-key hook takes the keys by grabbing every keyboard device (XIGrabDevice on
 //   the slaves, the XTest one included: a software switch is a keyboard like another).
 //   Grabbing the core keyboard would take the Tab and Return the program synthesises
@@ -27,6 +35,7 @@
 #include <chrono>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "own_input.h"
 #include "press_filter.h"
@@ -72,6 +81,13 @@ private:
     void handle(XEvent& event);
     void handleXi(XGenericEventCookie& cookie);
     void keyPressed(int device, unsigned keycode, bool repeat);
+    void rawButtonPressed(unsigned button, Time time);
+    void reportRawPresses();
+    void readPointerMapping();
+    // Takes or lets go of the stop keys, as the hooks and the program's own keys require.
+    void updateStopKeyGrabs();
+    bool stopKeysWanted() const { return keyboardHook_ && mouseHook_ != MouseHook::Off; }
+    void drain();
     void keyReleased(int device, unsigned keycode);
     void readDevices();
     bool synthetic(int device) const { return syntheticKeyboards_.count(device) > 0; }
@@ -101,6 +117,18 @@ private:
     PressFilter keys_;
     OwnInput own_;
     ServerClock clock_;
+
+    // Raw button presses not yet matched by the press the grab brings, and the last
+    // presses the grab brought, by server time.
+    struct Press {
+        unsigned button;
+        Time time;
+    };
+    std::vector<Press> rawPresses_;
+    std::vector<Press> grabbedPresses_;
+    std::vector<unsigned char> pointerMap_;   // physical button - 1 -> logical button
+    std::vector<unsigned> stopKeycodes_;
+    bool stopKeysGrabbed_ = false;
 };
 
 }  // namespace zv::hooklib

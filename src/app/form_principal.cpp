@@ -92,11 +92,14 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuEsperarAQueTermineDeHablar(this, "MenuEsperarAQueTermineDeHablar", "Esperar a que termine de hablar",
                                      &MenuMasOpciones),
       MenuGrabarConBarridoDePunto(this, "MenuGrabarConBarridoDePunto", "Grabar con barrido de punto", &MenuMasOpciones),
+      MenuComprobarPuntoAntesDelClic(this, "MenuComprobarPuntoAntesDelClic", "Comprobar el punto antes del clic",
+                                     &MenuMasOpciones),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
       TimerBarridoPunto(this, "TimerBarridoPunto", 20),
       TimerEsperaVoz(this, "TimerEsperaVoz", 20),
+      TimerClickWarning(this, "TimerClickWarning", 150),
       speech(app.platform()) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
@@ -187,6 +190,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuDecirElNombreDeCadaPunto, &FormPrincipal::MenuDecirElNombreDeCadaPuntoClick);
     bind(MenuEsperarAQueTermineDeHablar, &FormPrincipal::MenuEsperarAQueTermineDeHablarClick);
     bind(MenuGrabarConBarridoDePunto, &FormPrincipal::MenuGrabarConBarridoDePuntoClick);
+    bind(MenuComprobarPuntoAntesDelClic, &FormPrincipal::MenuComprobarPuntoAntesDelClicClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -196,6 +200,7 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
     TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
     TimerEsperaVoz.onTimer = [this] { TimerEsperaVozTimer(); };
+    TimerClickWarning.onTimer = [this] { TimerClickWarningTimer(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };

@@ -16,6 +16,8 @@
 #include "feedback/step_speech.h"
 #include "points/point_names.h"
 #include "points/point_set.h"
+#include "points/spot_matcher.h"
+#include "points/spot_pictures.h"
 #include "points/window_anchors.h"
 #include "record/name_requests.h"
 #include "scan/point_sweep.h"
@@ -91,6 +93,7 @@ public:
     MenuItem MenuDecirElNombreDeCadaPunto;
     MenuItem MenuEsperarAQueTermineDeHablar;
     MenuItem MenuGrabarConBarridoDePunto;
+    MenuItem MenuComprobarPuntoAntesDelClic;
 
     // --- Timers ---
     Timer TimerEscaneig;
@@ -100,6 +103,8 @@ public:
     Timer TimerBarridoPunto;
     // On while an automatic step waits for the name of the point before to have been said.
     Timer TimerEsperaVoz;
+    // Paces the warning of a refused click: the frame blinks red, the beep sounds twice.
+    Timer TimerClickWarning;
 
     // --- Run state ---
     PointSet points;
@@ -165,6 +170,17 @@ public:
         std::function<void()> cancelled;
     };
     std::optional<ClickPick> clickPick;
+    // The picture of each point's spot, for the check before the click.
+    SpotPictures pictures;
+    SpotMatcher spotMatcher;
+    // The point the last scan step placed; none while the pointer stands where no point
+    // put it (before the first step, after a sweep chose a place).
+    std::optional<int32_t> placedIndex;
+    // The last placed point belongs to a window that is not the window in front: the switch
+    // does nothing there but the stop.
+    bool placedOffFront = false;
+    // How far the warning of a refused click has gone; 0 when none is showing.
+    int clickWarningStep = 0;
 
     // --- Main window (app/) ---
     void FormCreate();
@@ -217,6 +233,7 @@ public:
     void MenuDecirElNombreDeCadaPuntoClick();
     void MenuEsperarAQueTermineDeHablarClick();
     void MenuGrabarConBarridoDePuntoClick();
+    void MenuComprobarPuntoAntesDelClicClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -244,6 +261,23 @@ public:
     std::pair<int, int> placedPoint(int index);
     std::pair<int, int> lastPlacedPoint(int index) const;
     bool ownWindow(WindowId w) const;
+    // Whether some point may be clicked in the window in front: a point without a window,
+    // or one whose window is in front.
+    bool pointsForFrontWindow();
+
+    // The check before the click (points/spot_check.cpp).
+    // Where the program's own windows cover the screen (the screen-capture surface, which
+    // shows the screen itself, excepted).
+    std::vector<Rect> ownCover() const;
+    // The screen there as the application shows it: the program's own windows unseen, and
+    // whatever lies outside the application's window, when it is known, unseen too.
+    std::optional<ScreenPixels> applicationPixels(const Rect& area, const std::optional<Rect>& window);
+    // The top-level window of another program under (x, y).
+    std::optional<Rect> applicationWindowAt(int x, int y);
+    // Keeps the spot of a point recorded at (x, y) while the option is on.
+    void takeSpotPicture(int index, int x, int y);
+    // Whether the spot under the pointer still looks like the placed point's picture.
+    bool spotStillThere();
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
@@ -331,7 +365,7 @@ public:
     void TimerEsperaVozTimer();
 
     // --- Point scanning (scan/point_scanning.cpp) ---
-    bool pointScanningInExecution() const;
+    bool pointScanningInExecution();
     void beginPointScanning();
     void endPointScanning();
     void pointScanningPress();
@@ -346,6 +380,12 @@ public:
     void MenuGrandeClick();
     void MenuEscogerTamanyoClick();
     void TimerPosicioMouseTimer();
+    // The frame round a placed point; red when the point cannot be clicked there.
+    void showFrameAt(int x, int y, bool warning);
+    // A click refused: the frame turns red for a moment round the pointer and the beep
+    // sounds twice (feedback/click_warning.cpp).
+    void warnRefusedClick();
+    void TimerClickWarningTimer();
 
     // --- About box and help (about/) ---
     void MenuAyudaClick();

@@ -85,5 +85,8 @@ void FormPrincipal::MenuDecirElNombreDeCadaPuntoClick() {
 void FormPrincipal::MenuEsperarAQueTermineDeHablarClick() {
     toggleAndSave(MenuEsperarAQueTermineDeHablar, keys::kWaitForSpeech);
 }
+void FormPrincipal::MenuComprobarPuntoAntesDelClicClick() {
+    toggleAndSave(MenuComprobarPuntoAntesDelClic, keys::kCheckPointBeforeClick);
+}
 
 }  // namespace zv

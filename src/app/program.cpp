@@ -208,6 +208,7 @@ bool Program::start(const std::vector<std::string>& args) {
     if (settings::isOn(kSectionOptions, kSayPointNames, kOn)) main.MenuDecirElNombreDeCadaPunto.setChecked(true);
     if (settings::isOn(kSectionOptions, kWaitForSpeech, kOn)) main.MenuEsperarAQueTermineDeHablar.setChecked(true);
     main.MenuEsperarAQueTermineDeHablar.setEnabled(main.MenuDecirElNombreDeCadaPunto.checked());
+    if (settings::isOn(kSectionOptions, kCheckPointBeforeClick, kOn)) main.MenuComprobarPuntoAntesDelClic.setChecked(true);
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();

@@ -34,6 +34,7 @@ inline constexpr const char* kFirstItemPause = "D\xC8" "CIMES DE SEGON DE PAUSA 
 inline constexpr const char* kRoundsBeforeWait = "VOLTES SENSE PREMER ABANS D'ESPERAR";
 inline constexpr const char* kSayPointNames = "DIR EL NOM DE CADA PUNT";
 inline constexpr const char* kWaitForSpeech = "ESPERAR QUE ACABI DE PARLAR";
+inline constexpr const char* kCheckPointBeforeClick = "COMPROVAR EL PUNT ABANS DEL CLIC";
 
 // Section "LlibreriaZentavoro": the tracking frame and the hook mailbox.
 inline constexpr const char* kFrameSize = "GRANDARIA";

@@ -7,6 +7,8 @@ namespace zv {
 namespace {
 constexpr int kBar = 8;
 constexpr int kDesignSize = 137;
+// Red, as the system names its colours (blue in the high byte).
+constexpr uint32_t kWarningRed = 0x0000FF;
 }  // namespace
 
 FormTransparent::FormTransparent(Application& app)
@@ -61,9 +63,18 @@ void FormTransparent::ActualitzarRegio() {
 
 void FormTransparent::setBarColour(int32_t colour) {
     ColorQuadre = colour;
+    if (warning_) return;
     color = static_cast<uint32_t>(colour);
     for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setPenColor(static_cast<uint32_t>(colour));
     for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setBrushColor(static_cast<uint32_t>(colour));
+}
+
+void FormTransparent::showWarning(bool on) {
+    warning_ = on;
+    const uint32_t colour = on ? kWarningRed : static_cast<uint32_t>(ColorQuadre);
+    color = colour;
+    for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setPenColor(colour);
+    for (Shape* s : {&Shape1, &Shape2, &Shape3, &Shape4}) s->setBrushColor(colour);
 }
 
 void FormTransparent::placeAround(int x, int y) {

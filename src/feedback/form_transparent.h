@@ -24,11 +24,15 @@ public:
     void setBarColour(int32_t colour);
     // Centres the frame on the point and shows it on top.
     void placeAround(int x, int y);
+    // Red bars, whatever colour was chosen, for a point that is not clicked; and back.
+    void showWarning(bool on);
+    bool warning() const { return warning_; }
 
 private:
     void layOutBars();
     // As thick as the window was made: the desktop scales the design to its screen.
     int bar_;
+    bool warning_ = false;
 };
 
 }  // namespace zv

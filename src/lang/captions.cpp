@@ -109,6 +109,10 @@ const MoreRow kMore[] = {
     {"MenuTiemposDelBarrido",
      {"Temps de l'escaneig...", "Tiempos del barrido...", "Ekorketaren denborak...", "Tempos do varrido...",
       "Tempos do varrido...", "Scanning times...", "Temps du balayage..."}},
+    {"MenuComprobarPuntoAntesDelClic",
+     {"Comprovar el punt abans del clic", "Comprobar el punto antes del clic", "Egiaztatu puntua klik egin aurretik",
+      "Comprobar o punto antes do clic", "Verificar o ponto antes do clique", "Check the point before clicking",
+      "Vérifier le point avant le clic"}},
 };
 
 const MoreRow kTimingDialog[] = {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/hook_library.h"
+#include "platform/screen_pixels.h"
 #include "platform/virtual_keys.h"
 #include "platform/write_result.h"
 #include "widgets/form.h"
@@ -84,6 +85,12 @@ public:
     // show; released when no longer needed.
     virtual std::string captureScreen() = 0;
     virtual void releaseCapture(const std::string& picture) = 0;
+    // A part of the screen as its pixels show now (every window as the user sees it, the
+    // program's own included), in pixels of the primary screen's coordinates; pixels off
+    // every screen are unseen. Nothing when the screen cannot be read at all.
+    virtual std::optional<ScreenPixels> screenPixels(const Rect& area) = 0;
+    // The scale of the display at a point of the screen: 100 at 96 dots per inch.
+    virtual int displayScale(int x, int y) = 0;
 
     // Windows, top level. Enumeration is in the system's order (top of the z-order first).
     virtual WindowId foregroundWindow() = 0;

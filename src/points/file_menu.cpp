@@ -8,6 +8,7 @@
 #include "points/messages.h"
 #include "platform/text.h"
 #include "points/name_lines.h"
+#include "points/picture_lines.h"
 #include "points/scan_file.h"
 #include "points/title_file_name.h"
 
@@ -57,6 +58,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     // read from the file's text as the line buffer keeps it.
     anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
     names = readNameLinesOf(MemoPelFitxer.text(), points.PointCount);
+    pictures = readPictureLinesOf(MemoPelFitxer.text(), points.PointCount);
     MenuEjecutarClick();
 }
 
@@ -82,6 +84,10 @@ void FormPrincipal::MenuGuardarClick() {
     if (MenuDecirElNombreDeCadaPunto.checked()) {
         const std::vector<std::string> named = nameLines(names, points.PointCount);
         lines.insert(lines.end(), named.begin(), named.end());
+    }
+    if (MenuComprobarPuntoAntesDelClic.checked()) {
+        const std::vector<std::string> spots = pictureLines(pictures, points.PointCount);
+        lines.insert(lines.end(), spots.begin(), spots.end());
     }
     MemoPelFitxer.setLines(lines);
     if (const WriteResult written = platform().writeFile(*chosen, joinLines(lines)); !written)

@@ -39,8 +39,8 @@ std::optional<WindowAtPoint> windowWithIdAt(Platform& platform, int x, int y, co
     return WindowAtPoint{found, window};
 }
 
-std::optional<Rect> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip) {
-    std::optional<Rect> containing;
+std::optional<FoundWindow> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip) {
+    std::optional<FoundWindow> containing;
     for (WindowId w : platform.topLevelWindows()) {
         if (skip(w) || platform.className(w, kClassChars) != recorded.className) continue;
         const std::string title = platform.windowText(w, kTitleChars);
@@ -50,8 +50,8 @@ std::optional<Rect> findWindow(Platform& platform, const RecordedWindow& recorde
         if (!exact && (containing || !within)) continue;
         const auto rect = platform.windowRect(w);
         if (!rect) continue;
-        if (exact) return rect;
-        containing = rect;
+        if (exact) return FoundWindow{w, *rect};
+        containing = FoundWindow{w, *rect};
     }
     return containing;
 }

@@ -32,6 +32,10 @@ std::optional<WindowAtPoint> windowWithIdAt(Platform& platform, int x, int y, co
 // Where the recorded window stands now: among the top-level windows shown on the screen
 // and of its class, the first (top of the z-order first) whose title is the recorded one,
 // else the first whose title contains it. Nothing when none is on the screen.
-std::optional<Rect> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip);
+struct FoundWindow {
+    WindowId id = 0;
+    Rect rect;
+};
+std::optional<FoundWindow> findWindow(Platform& platform, const RecordedWindow& recorded, const WindowFilter& skip);
 
 }  // namespace zv

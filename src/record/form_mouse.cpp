@@ -70,6 +70,12 @@ void FormMouse::ClickThrough() {
     principal_.SpinDelay(400);
     p.setForegroundWindow(p.windowFromPoint(at.x, at.y));
     principal_.SpinDelay(100);
+    // Judged with the catcher out of the way and the window under the point in front.
+    if (!principal_.spotStillThere()) {
+        principal_.warnRefusedClick();
+        show();
+        return;
+    }
     // The left button whatever the swapped-buttons option says.
     const int32_t ax = absoluteCoordinate(at.x, p.primaryScreenSize().width);
     const int32_t ay = absoluteCoordinate(at.y, p.primaryScreenSize().height);

@@ -23,6 +23,7 @@ void FormPrincipal::appendPointerPosition() {
         noteRecordedTitle(at.x, at.y);
         keepRecording();
         askNameOfPoint(points.PointCount - 1, at.x, at.y);
+        takeSpotPicture(points.PointCount - 1, at.x, at.y);
     }
     // The carer sees the count grow with each click, in the toolbar's title.
     if (MenuPararGrabacion.enabled()) noteInTitle(recordedCount(points.PointCount));
@@ -68,6 +69,7 @@ void FormPrincipal::startRecording(bool bySweeps) {
     nameRequests.clear();
     if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
     noteInTitle(recordedCount(0));
+    pictures.clear();
 
     if (MenuWindowsVista.checked() && !bySweeps) {
         const std::string snapshot = platform().captureScreen();

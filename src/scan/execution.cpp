@@ -46,6 +46,8 @@ void FormPrincipal::MenuEjecutarClick() {
     offScreenSaid = false;
     lastPlaced.reset();
     startScanEngine();
+    placedIndex.reset();
+    placedOffFront = false;
 
     enableStarts(false);
     MenuParar.setEnabled(true);
@@ -70,7 +72,7 @@ void FormPrincipal::MenuEjecutarClick() {
         ScanStep();
 
     NextClickTick = static_cast<int32_t>(platform().tickCount());
-    if (pointScanningInExecution()) beginPointScanning();
+    if (!pointSweep && pointScanningInExecution()) beginPointScanning();
 
     if (vista) {
         formMouse->bringToFront();
@@ -86,7 +88,11 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookKeyboard();
     platform().hooks().UnHookHook();
     resetMailbox();
-    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->hide();
+    // The frame shows red round points that are not clicked, whether or not it is on.
+    TimerClickWarning.setOn(false);
+    clickWarningStep = 0;
+    if (formTransparent->warning()) formTransparent->showWarning(false);
+    if (MenuActivarQuadroSeguimientoMouse.checked() || formTransparent->visible()) formTransparent->hide();
     hideGroupFrame();
     endPointScanning();
     HookInstalled = false;

@@ -11,11 +11,12 @@
 
 namespace zv {
 
-bool FormPrincipal::pointScanningInExecution() const {
+bool FormPrincipal::pointScanningInExecution() {
     // Tabs and Return has no pointer to place, and the "Windows Vista" variant installs
-    // no mouse hook to bring the presses.
-    return MenuBarridoDePunto.checked() && points.PointCount <= 0 && !MenuEnviarTabsYReturn.checked() &&
-           !vistaVariant();
+    // no mouse hook to bring the presses. Points recorded for other windows than the one
+    // in front are as good as none there.
+    return MenuBarridoDePunto.checked() && !MenuEnviarTabsYReturn.checked() && !vistaVariant() &&
+           (points.PointCount <= 0 || !pointsForFrontWindow());
 }
 
 void FormPrincipal::beginPointScanning() {
@@ -86,6 +87,10 @@ void FormPrincipal::pointScanningPress() {
     TimerMouseHook.setOn(false);
     placePointer(x, y);
     TimerMouseHook.setOn(true);
+    // The place is the user's own choice, on what the screen shows now: no point's picture
+    // or window applies to it.
+    placedIndex.reset();
+    placedOffFront = false;
     if (mode == Mode::Recording) {
         recordSwitchPress();
         NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));

@@ -54,6 +54,16 @@ void FormPrincipal::ScanStep() {
     }
     if (points.PointCount <= 0) return;
 
+    // With point scanning on, points recorded for other windows than the one in front give
+    // way to the sweep, and come back with their window.
+    if (MenuBarridoDePunto.checked() && MenuPuntosSiguenASuVentana.checked() && !vistaVariant()) {
+        if (!pointsForFrontWindow()) {
+            if (!pointSweep) beginPointScanning();
+            return;
+        }
+        if (pointSweep) endPointScanning();
+    }
+
     // A point off every screen is never placed, so never clicked: the step goes on to the
     // next item that is not such a point, and makes none when every point is one.
     ScanEngine::Lit lit = stepScanEngine();
@@ -65,6 +75,7 @@ void FormPrincipal::ScanStep() {
     if (lit.kind != ScanEngine::Lit::Kind::Point) {
         // A group, or the step back to the groups: the frame goes round it and the pointer
         // stays where it is.
+        placedIndex.reset();
         showLitGroup(lit);
         if (!lit.points.empty()) sayLitGroup(lit.points.front(), lit.points.back(), stepBeeped);
         points.CurrentPoint = scanEngine.currentPoint();
@@ -73,9 +84,11 @@ void FormPrincipal::ScanStep() {
     const int32_t index = lit.point();
     // The point where its window stands now, when points follow their window.
     const auto [x, y] = placedPoint(index);
+    placedIndex = index;
 
     hideGroupFrame();
-    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+    if (MenuActivarQuadroSeguimientoMouse.checked() || placedOffFront || formTransparent->warning())
+        showFrameAt(x, y, placedOffFront);
 
     TimerMouseHook.setOn(false);
 
@@ -106,8 +119,11 @@ void FormPrincipal::ScanStep() {
 
 void FormPrincipal::showPointAgain(int32_t index) {
     const auto [x, y] = placedPoint(index);
+    // The click that follows is checked against this point's spot and window.
+    placedIndex = index;
     hideGroupFrame();
-    if (MenuActivarQuadroSeguimientoMouse.checked()) formTransparent->placeAround(x, y);
+    if (MenuActivarQuadroSeguimientoMouse.checked() || placedOffFront || formTransparent->warning())
+        showFrameAt(x, y, placedOffFront);
     TimerMouseHook.setOn(false);
     placePointer(x, y);
     TimerMouseHook.setOn(true);

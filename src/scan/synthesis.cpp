@@ -73,6 +73,14 @@ void FormPrincipal::switchClick() {
 }
 
 void FormPrincipal::clickAtPointer() {
+    // Not clicked: a point whose window is not the one in front, and a spot that no longer
+    // looks as it did when the point was recorded.
+    const bool atPointer = !MenuEnviarTabsYReturn.checked();
+    if (atPointer && (placedOffFront || !spotStillThere())) {
+        if (!placedOffFront) warnRefusedClick();
+        NextClickTick = static_cast<int32_t>(platform().tickCount() + static_cast<uint32_t>(ClickInterval));
+        return;
+    }
     TimerMouseHook.setOn(false);
     platform().hooks().UnHookHook();
     if (MenuEnviarTabsYReturn.checked())

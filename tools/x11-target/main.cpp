@@ -1,4 +1,5 @@
-// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons] [--button WxH+X+Y]
+// zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] [--buttons] [--grid]
+//                  [--button WxH+X+Y]
 //
 // A plain X window standing for the application that Zentavoro operates. Every button
 // press and key press that reaches it is appended to the log at once, one line each:
@@ -9,6 +10,11 @@
 // "Uno" 20 from the left and the top edge, "Dos" 20 from the right and the top edge,
 // "Tres" 20 from the left and the bottom edge. A press on one also logs
 //   button NAME BUTTON TIME
+// With --grid it is a calculator's keypad: nine buttons 7 8 9 / 4 5 6 / 1 2 3 that share
+// the window in three rows and columns (10 px from its edges, 6 px apart) and stretch
+// with it, each showing its digit in segments 3 px thick, 16 x 26 px, at its centre, as a
+// calculator's buttons grow with its window while their digits stay the same size. A
+// press on one logs a button line as above, the digit as its name.
 // For the benchmarks, in the order the server sent them:
 //   motion X Y TIME US      (with --motion yes or --watch) every pointer move over the
 //                           window, and when it arrived in microseconds of the monotonic
@@ -27,6 +33,7 @@
 
 #include <sys/select.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -42,7 +49,7 @@ void stop(int) { gStop = 1; }
 
 int usage() {
     std::fprintf(stderr, "usage: zentavoro-target --title TEXT --geometry WxH+X+Y --log FILE [--motion yes] [--watch] "
-                         "[--buttons] [--button WxH+X+Y]\n");
+                         "[--buttons] [--grid] [--button WxH+X+Y]\n");
     return 2;
 }
 
@@ -53,6 +60,42 @@ struct Button {
 };
 Button gButtons[] = {{"Uno", false, false}, {"Dos", true, false}, {"Tres", false, true}};
 constexpr int kButtonW = 100, kButtonH = 40, kMargin = 20;
+
+struct Key {
+    const char* name;
+    Window window = 0;
+};
+Key gKeys[] = {{"7"}, {"8"}, {"9"}, {"4"}, {"5"}, {"6"}, {"1"}, {"2"}, {"3"}};
+constexpr int kGridMargin = 10, kGridGap = 6;
+
+void layOutGrid(Display* d, unsigned w, unsigned h) {
+    const int cellW = (static_cast<int>(w) - 2 * kGridMargin + kGridGap) / 3;
+    const int cellH = (static_cast<int>(h) - 2 * kGridMargin + kGridGap) / 3;
+    for (int i = 0; i < 9; ++i) {
+        if (!gKeys[i].window) continue;
+        XMoveResizeWindow(d, gKeys[i].window, kGridMargin + (i % 3) * cellW, kGridMargin + (i / 3) * cellH,
+                          static_cast<unsigned>(std::max(1, cellW - kGridGap)),
+                          static_cast<unsigned>(std::max(1, cellH - kGridGap)));
+    }
+}
+
+// Segments a b c d e f g of a seven-segment digit, a bit each from a.
+void drawDigit(Display* d, Window w, GC gc, const char* name) {
+    static const unsigned char kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    constexpr int kW = 16, kH = 26, kT = 3;
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, w, &a)) return;
+    const int x = (a.width - kW) / 2, y = (a.height - kH) / 2;
+    const XRectangle parts[7] = {{0, 0, kW, kT},      {kW - kT, 0, kT, kH / 2}, {kW - kT, kH / 2, kT, kH / 2},
+                                 {0, kH - kT, kW, kT}, {0, kH / 2, kT, kH / 2},  {0, 0, kT, kH / 2},
+                                 {0, kH / 2 - 1, kW, kT}};
+    const unsigned bits = kSegments[name[0] - '0'];
+    XClearWindow(d, w);
+    XSetForeground(d, gc, BlackPixel(d, DefaultScreen(d)));
+    for (int s = 0; s < 7; ++s)
+        if (bits & (1u << s))
+            XFillRectangle(d, w, gc, x + parts[s].x, y + parts[s].y, parts[s].width, parts[s].height);
+}
 
 void layOut(Display* d, unsigned w, unsigned h) {
     for (Button& b : gButtons) {
@@ -74,14 +117,14 @@ int main(int argc, char** argv) {
     std::string title = "zentavoro-target", logPath;
     int x = 100, y = 100;
     unsigned w = 400, h = 300;
-    bool watch = false, motion = false, buttons = false;
+    bool watch = false, motion = false, buttons = false, grid = false;
     bool button = false;
     int bx = 0, by = 0;
     unsigned bw = 0, bh = 0;
     for (int i = 1; i < argc; i += 2) {
         const std::string opt = argv[i];
-        if (opt == "--watch" || opt == "--buttons") {
-            (opt == "--watch" ? watch : buttons) = true;
+        if (opt == "--watch" || opt == "--buttons" || opt == "--grid") {
+            (opt == "--watch" ? watch : opt == "--grid" ? grid : buttons) = true;
             --i;
             continue;
         }
@@ -171,6 +214,14 @@ int main(int argc, char** argv) {
         layOut(d, w, h);
         XMapSubwindows(d, win);
     }
+    if (grid) {
+        for (Key& k : gKeys) {
+            k.window = XCreateSimpleWindow(d, win, 0, 0, 1, 1, 1, 0x808080, 0xE1E1E1);
+            XSelectInput(d, k.window, ButtonPressMask | ExposureMask);
+        }
+        layOutGrid(d, w, h);
+        XMapSubwindows(d, win);
+    }
     XMapWindow(d, win);
     XFlush(d);
     const GC gc = XCreateGC(d, win, 0, nullptr);
@@ -212,7 +263,12 @@ int main(int argc, char** argv) {
                          static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
             std::fflush(log);
         } else if (e.type == Expose) {
-            if (e.xexpose.count == 0) drawButton();
+            if (e.xexpose.count != 0) continue;
+            if (e.xexpose.window == win) drawButton();
+            for (const Button& b : gButtons)
+                if (b.window && b.window == e.xexpose.window) drawLabel(d, b);
+            for (const Key& k : gKeys)
+                if (k.window && k.window == e.xexpose.window) drawDigit(d, k.window, gc, k.name);
         } else if (e.type == ButtonPress) {
             std::fprintf(log, "press %u %d %d %lu\n", e.xbutton.button, e.xbutton.x_root, e.xbutton.y_root,
                          static_cast<unsigned long>(e.xbutton.time));
@@ -220,16 +276,18 @@ int main(int argc, char** argv) {
                 if (b.window && b.window == e.xbutton.window)
                     std::fprintf(log, "button %s %u %lu\n", b.name, e.xbutton.button,
                                  static_cast<unsigned long>(e.xbutton.time));
+            for (const Key& k : gKeys)
+                if (k.window && k.window == e.xbutton.window)
+                    std::fprintf(log, "button %s %u %lu\n", k.name, e.xbutton.button,
+                                 static_cast<unsigned long>(e.xbutton.time));
             if (button && e.xbutton.button == Button1 && e.xbutton.x >= bx && e.xbutton.y >= by &&
                 e.xbutton.x < bx + static_cast<int>(bw) && e.xbutton.y < by + static_cast<int>(bh))
                 std::fprintf(log, "button OK %d %d %lu\n", e.xbutton.x_root, e.xbutton.y_root,
                              static_cast<unsigned long>(e.xbutton.time));
             std::fflush(log);
-        } else if (e.type == Expose && e.xexpose.count == 0) {
-            for (const Button& b : gButtons)
-                if (b.window && b.window == e.xexpose.window) drawLabel(d, b);
         } else if (e.type == ConfigureNotify && e.xconfigure.window == win) {
             layOut(d, static_cast<unsigned>(e.xconfigure.width), static_cast<unsigned>(e.xconfigure.height));
+            layOutGrid(d, static_cast<unsigned>(e.xconfigure.width), static_cast<unsigned>(e.xconfigure.height));
         } else if (e.type == KeyPress) {
             const KeySym ks = XLookupKeysym(&e.xkey, 0);
             const char* name = XKeysymToString(ks);

@@ -55,6 +55,7 @@ void Desktop::remove(WindowId id) {
     std::erase(z_, id);
     std::erase(history_, id);
     if (front_ == id) front_ = 0;
+    if (holder == id) holder = 0;
 }
 
 SimWindow* Desktop::find(WindowId id) {

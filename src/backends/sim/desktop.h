@@ -15,6 +15,14 @@ namespace zv::sim {
 
 class Trace;
 
+// What a scenario drew in a foreign window: a rectangle of one colour, with a text's glyphs
+// on it when it has one, in the window's own coordinates.
+struct SimPaint {
+    Rect rect;
+    uint32_t colour = 0;   // 0xRRGGBB
+    std::string text;
+};
+
 struct SimWindow {
     WindowId id = 0;
     // A foreign window's scenario name, or the form's name.
@@ -36,6 +44,9 @@ struct SimWindow {
     std::optional<std::vector<Rect>> region;
     // What a foreign window received: "press left X Y", "key VK" ...
     std::vector<std::string> received;
+    // What it shows: its face, then what the scenario drew on it, in order.
+    uint32_t face = 0xF0F0F0;
+    std::vector<SimPaint> paints;
 
     bool foreign() const { return form == nullptr; }
     bool contains(int x, int y) const;
@@ -77,6 +88,10 @@ public:
     WindowId fromPoint(int x, int y) const;
     // Where Alt+Tab goes: the most recently active other visible window; 0 for none.
     WindowId altTabTarget() const;
+
+    // A foreign window that holds the pointer and the keyboard (an open menu, a drag): it
+    // gets every press and key wherever the pointer is; 0 for none.
+    WindowId holder = 0;
 
     // Runs after every change of the window in front, with the old and the new one.
     std::function<void(WindowId previous, WindowId now)> onFrontChanged;

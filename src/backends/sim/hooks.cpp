@@ -91,7 +91,7 @@ std::vector<std::string> SimHooks::installed() const {
     return out;
 }
 
-bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer) {
+bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointer, bool held) {
     struct Once {
         uint32_t& earlier;
         ~Once() { earlier = 0; }
@@ -100,10 +100,10 @@ bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointe
     std::optional<std::string> title;
     if (mouse_ == MouseHook::Recording) title = titleUnderPointer;
     report(HookReport::Kind::Click, button == MouseButton::Left ? 1 : 2, std::move(title));
-    return true;
+    return !held;
 }
 
-bool SimHooks::userKey(uint8_t vk) {
+bool SimHooks::userKey(uint8_t vk, bool held) {
     struct Once {
         uint32_t& earlier;
         ~Once() { earlier = 0; }
@@ -112,9 +112,11 @@ bool SimHooks::userKey(uint8_t vk) {
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
         if (*it == kKeyboard) {
             report(HookReport::Kind::Key, vk);
+            // A stop key stops recording or scanning, and stays with the program.
+            if ((vk == vk::Space || vk == vk::Alt) && mouse_ != MouseHook::None && !held) return true;
         } else {
             report(HookReport::Kind::Click, 1);
-            return true;
+            return !held;
         }
     }
     return false;

@@ -2,8 +2,10 @@
 // The simulated companion hook library. Like the real ones it keeps what it catches of the
 // user's input in memory, stamped with the virtual clock at the press, until the program
 // takes it; it wakes the program after each report. The mouse hooks take the presses they
-// report, the keyboard hook only listens, the any-key hook takes the keys. Input the program
-// synthesises never reaches it.
+// report, the keyboard hook only listens except to the stop keys (Space and Alt) while a
+// mouse hook is in too, the any-key hook takes the keys. While another program holds the
+// pointer and the keyboard (an open menu) the hooks still report every press but can take
+// none. Input the program synthesises never reaches it.
 
 #include <cstdint>
 #include <deque>
@@ -48,8 +50,9 @@ public:
     // The user's input as the hooks see it while the program's process runs. True when
     // a hook took it, so that no window gets it. titleUnderPointer is what the recording
     // hook writes as the title of the clicked window.
-    bool userPress(MouseButton button, const std::string& titleUnderPointer);
-    bool userKey(uint8_t vk);
+    // `held`: another program holds the pointer and the keyboard, so nothing can be taken.
+    bool userPress(MouseButton button, const std::string& titleUnderPointer, bool held = false);
+    bool userKey(uint8_t vk, bool held = false);
 
     // True once after the hooks have made a report: the library then wakes the program
     // (outside the hook callback, as the real ones do).

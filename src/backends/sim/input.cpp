@@ -156,7 +156,8 @@ void InputRouter::chordToFront(const KeyChord& chord) {
 }
 
 void InputRouter::press(MouseButton button, bool byUser) {
-    const WindowId id = desktop_.fromPoint(pointer_.x, pointer_.y);
+    // A window that holds the pointer gets every press, wherever the pointer is.
+    const WindowId id = desktop_.holder ? desktop_.holder : desktop_.fromPoint(pointer_.x, pointer_.y);
     if (!id) return;
     if (byUser) desktop_.userActivate(id);
     SimWindow* w = desktop_.find(id);
@@ -191,13 +192,30 @@ void InputRouter::userPress(MouseButton button) {
     trace_(std::string("user presses ") + buttonName(button) + " at " + std::to_string(pointer_.x) + " " +
            std::to_string(pointer_.y));
     const SimWindow* under = desktop_.find(desktop_.fromPoint(pointer_.x, pointer_.y));
-    if (!hooks_.userPress(button, under ? utf8ToCp1252(under->title) : std::string())) press(button, true);
+    SimWindow* holder = desktop_.find(desktop_.holder);
+    if (!hooks_.userPress(button, under ? utf8ToCp1252(under->title) : std::string(), holder != nullptr)) {
+        if (holder) {
+            holder->received.push_back(std::string("press ") + buttonName(button) + " " + std::to_string(pointer_.x) +
+                                       " " + std::to_string(pointer_.y));
+            trace_(holder->name + " holds the pointer and receives " + holder->received.back());
+        } else {
+            press(button, true);
+        }
+    }
     wakeIfReported();
 }
 
 void InputRouter::userKey(uint8_t vk) {
     trace_("user presses key " + std::to_string(vk));
-    if (!hooks_.userKey(vk)) keyToFront(vk, true);
+    SimWindow* holder = desktop_.find(desktop_.holder);
+    if (!hooks_.userKey(vk, holder != nullptr)) {
+        if (holder) {
+            holder->received.push_back("key " + std::to_string(vk));
+            trace_(holder->name + " holds the keyboard and receives key " + std::to_string(vk));
+        } else {
+            keyToFront(vk, true);
+        }
+    }
     wakeIfReported();
 }
 

@@ -37,6 +37,8 @@ public:
     std::vector<Rect> screens() override;
     std::string captureScreen() override;
     void releaseCapture(const std::string& picture) override;
+    std::optional<ScreenPixels> screenPixels(const Rect& area) override;
+    int displayScale(int x, int y) override;
 
     WindowId foregroundWindow() override;
     std::string windowText(WindowId w, int maxChars) override;

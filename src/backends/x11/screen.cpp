@@ -1,9 +1,13 @@
 // The primary screen: its size through RandR (the output marked primary), else the whole
 // root window; every screen, as RandR's monitors; and a snapshot of the primary's pixels.
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QPixmap>
 
 #include "backends/x11/pictures.h"
@@ -121,5 +125,35 @@ std::string X11Platform::captureScreen() {
 }
 
 void X11Platform::releaseCapture(const std::string& picture) { pictures_->remove(picture); }
+
+std::optional<ScreenPixels> X11Platform::screenPixels(const Rect& area) {
+    if (area.width <= 0 || area.height <= 0) return std::nullopt;
+    ScreenPixels out(area.width, area.height);
+    // Only the part on the root window can be read; the rest is off every screen.
+    const int rootW = DisplayWidth(display_, DefaultScreen(display_)), rootH = DisplayHeight(display_, DefaultScreen(display_));
+    const int x0 = std::max(area.left, 0), y0 = std::max(area.top, 0);
+    const int x1 = std::min(area.left + area.width, rootW), y1 = std::min(area.top + area.height, rootH);
+    if (x0 >= x1 || y0 >= y1) return out;
+    // What Qt has drawn of our own windows must be on the screen before it is read.
+    syncToolkit();
+    XImage* x = XGetImage(display_, DefaultRootWindow(display_), x0, y0, static_cast<unsigned>(x1 - x0),
+                          static_cast<unsigned>(y1 - y0), AllPlanes, ZPixmap);
+    if (!x) return std::nullopt;
+    const QImage image = toImage(x);
+    XDestroyImage(x);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int i = 0; i < image.width(); ++i)
+            out.at(x0 - area.left + i, y0 - area.top + y) = static_cast<uint32_t>(line[i]) & 0xFFFFFF;
+    }
+    return out;
+}
+
+int X11Platform::displayScale(int x, int y) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return 100;
+    return std::max(25, static_cast<int>(std::lround(screen->logicalDotsPerInch() * 100.0 / 96.0)));
+}
 
 }  // namespace zv::x11

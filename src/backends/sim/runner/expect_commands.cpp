@@ -168,6 +168,21 @@ bool Runner::expectWorld(const Command& c) {
                 fail("expected no file to hold " + shown(c.at(2)) + ", got it in " +
                      entry.path().lexically_relative(folder_).string());
         }
+    } else if (what == "file-copy") {
+        const auto bytes = platform_.files().read(c.at(2)), other = platform_.files().read(c.at(3));
+        if (!bytes || !other)
+            fail("expected files " + c.at(2) + " and " + c.at(3) + ", got " + (bytes ? c.at(3) : c.at(2)) + " missing");
+        else if (*bytes != *other)
+            fail("expected file " + c.at(2) + " to hold the bytes of " + c.at(3) + ", got " +
+                 shown(bytes->size() > 400 ? bytes->substr(0, 400) + "..." : *bytes));
+    } else if (what == "file-contains" || what == "file-lacks") {
+        const auto bytes = platform_.files().read(c.at(2));
+        const bool wanted = what == "file-contains";
+        if (!bytes)
+            fail("expected file " + c.at(2) + " to exist, got missing");
+        else if ((bytes->find(c.at(3)) != std::string::npos) != wanted)
+            fail("expected file " + c.at(2) + (wanted ? " to contain " : " not to contain ") + shown(c.at(3)) + ", got " +
+                 shown(bytes->size() > 400 ? bytes->substr(0, 400) + "..." : *bytes));
     } else if (what == "shell") {
         if (platform_.lastShellTarget != c.at(2))
             fail("expected shell " + shown(c.at(2)) + ", got " + shown(platform_.lastShellTarget));

@@ -6,6 +6,7 @@
 // written, in UTF-8, for the texts the simulated system holds in Unicode: window titles
 // and the names of files.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ std::optional<std::string> shapeError(const Command& command);
 
 // Numbers as scenarios write them.
 std::optional<long long> number(const std::string& word);
+// A colour written #RRGGBB.
+std::optional<uint32_t> colourValue(const std::string& word);
 // A key of `key NAME`: a decimal virtual-key code or one of the names; nothing when neither.
 std::optional<int> keyCode(const std::string& name);
 

@@ -18,6 +18,14 @@ std::optional<long long> number(const std::string& word) {
     return value;
 }
 
+std::optional<uint32_t> colourValue(const std::string& word) {
+    if (word.size() != 7 || word[0] != '#') return std::nullopt;
+    uint32_t value = 0;
+    auto [ptr, ec] = std::from_chars(word.data() + 1, word.data() + word.size(), value, 16);
+    if (ec != std::errc() || ptr != word.data() + word.size()) return std::nullopt;
+    return value;
+}
+
 namespace {
 
 using Check = std::function<std::optional<std::string>(const Command&)>;
@@ -118,6 +126,9 @@ std::optional<std::string> expectShape(const Command& c) {
          }},
         {"ini", [](const Command& c) { return count(c, 4, 4); }},
         {"file", [](const Command& c) { return count(c, 3, 3); }},
+        {"file-contains", [](const Command& c) { return count(c, 3, 3); }},
+        {"file-copy", [](const Command& c) { return count(c, 3, 3); }},
+        {"file-lacks", [](const Command& c) { return count(c, 3, 3); }},
         {"message", [](const Command& c) { return count(c, 2, 2); }},
         {"error", [](const Command& c) { return count(c, 2, 2); }},
         {"quiet", [](const Command& c) { return count(c, 1, 1); }},
@@ -184,6 +195,21 @@ std::optional<std::string> shapeError(const Command& c) {
         {"settings-file", [](const Command& c) { return count(c, 1, 1); }},
         {"accessible", accessibleShape},
         {"speech", speechShape},
+        {"paint",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = exact(c, 6, 2, 5)) return e;
+             if (!colourValue(c.at(6))) return "'" + c.at(6) + "' is not a colour (#RRGGBB)";
+             return std::nullopt;
+         }},
+        {"label",
+         [](const Command& c) -> std::optional<std::string> {
+             if (auto e = count(c, 6, 7)) return e;
+             if (auto e = numbers(c, 2, 5)) return e;
+             if (c.size() == 8 && !colourValue(c.at(7))) return "'" + c.at(7) + "' is not a colour (#RRGGBB)";
+             return std::nullopt;
+         }},
+        {"unpaint", [](const Command& c) { return count(c, 1, 1); }},
+        {"grab", [](const Command& c) { return count(c, 1, 1); }},
         {"start", [](const Command&) { return std::optional<std::string>(); }},
         {"advance",
          [](const Command& c) -> std::optional<std::string> {

@@ -73,6 +73,29 @@ bool Runner::worldCommand(const Command& c) {
         accessibleCommand(c);
     } else if (name == "speech") {
         speechCommand(c);
+    } else if (name == "paint" || name == "label") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        SimPaint paint{{integer(c, 2), integer(c, 3), integer(c, 4), integer(c, 5)}, 0xE1E1E1, ""};
+        if (name == "paint") {
+            paint.colour = *colourValue(c.at(6));
+        } else {
+            paint.text = c.at(6);
+            if (c.size() == 8) paint.colour = *colourValue(c.at(7));
+        }
+        w->paints.push_back(paint);
+    } else if (name == "unpaint") {
+        SimWindow* w = platform_.desktop().findForeign(c.at(1));
+        if (!w) fail("unknown window " + c.at(1));
+        w->paints.clear();
+    } else if (name == "grab") {
+        if (c.keyword(1, "none")) {
+            platform_.desktop().holder = 0;
+        } else {
+            SimWindow* w = platform_.desktop().findForeign(c.at(1));
+            if (!w) fail("unknown window " + c.at(1));
+            platform_.desktop().holder = w->id;
+        }
     } else if (name == "pointer") {
         platform_.input().movePointer(integer(c, 1), integer(c, 2));
     } else if (name == "another-copy") {
