@@ -57,6 +57,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     // read from the file's text as the line buffer keeps it.
     anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
     names = readNameLinesOf(MemoPelFitxer.text(), points.PointCount);
+    namesGivenInEditor = false;
     MenuEjecutarClick();
 }
 
@@ -79,7 +80,7 @@ void FormPrincipal::MenuGuardarClick() {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
         lines.insert(lines.end(), windows.begin(), windows.end());
     }
-    if (MenuDecirElNombreDeCadaPunto.checked()) {
+    if (MenuDecirElNombreDeCadaPunto.checked() || namesGivenInEditor) {
         const std::vector<std::string> named = nameLines(names, points.PointCount);
         lines.insert(lines.end(), named.begin(), named.end());
     }

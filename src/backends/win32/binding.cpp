@@ -434,6 +434,9 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
     case Prop::Bounds:
         if (!syncing_) applyBounds(c);
         break;
+    case Prop::Focus:
+        SetFocus(c.hwnd);
+        break;
     case Prop::Font:
         if (widget.kind() == WidgetKind::Memo) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(static_cast<Memo&>(widget).font)), TRUE);
         InvalidateRect(c.hwnd, nullptr, TRUE);

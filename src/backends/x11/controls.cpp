@@ -220,6 +220,7 @@ void QtBinding::mirrorWidget(Widget& w, Prop prop) {
         if (w.kind() == WidgetKind::Shape && static_cast<Shape&>(w).align != Shape::Align::None) layoutAlignedShapes();
         break;
     case Prop::Enabled: q->setEnabled(w.enabled()); break;
+    case Prop::Focus: q->setFocus(Qt::ShortcutFocusReason); break;
     case Prop::Hint: q->setToolTip(qtText(w.hint())); break;
     case Prop::Bounds:
         if (w.kind() == WidgetKind::Shape && static_cast<Shape&>(w).align != Shape::Align::None) {
