@@ -1,5 +1,6 @@
 #include "points/point_edits.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zv {
