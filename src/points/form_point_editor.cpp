@@ -70,7 +70,7 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
     EditName.maxLength = static_cast<int>(kLongestName);
     ButtonRename.setBounds({318, 262, 110, 25});
     ButtonRename.setCaption("&Renombrar");
-    ButtonRename.shortcut = "Enter";
+    EditName.onEnter = [this] { ButtonRenameClick(); };
     ButtonRename.onClick = [this] { ButtonRenameClick(); };
     LabelHelp.setBounds({8, 292, 420, 30});
     LabelHelp.wordWrap = true;

@@ -153,6 +153,8 @@ public:
     // The longest text the user may type; 0 for no limit.
     int maxLength = 0;
     std::function<void()> onChange;
+    // The user pressed Enter in the field (a form's own keys are offered the key first).
+    std::function<void()> onEnter;
 
 private:
     std::string text_;

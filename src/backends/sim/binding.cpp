@@ -59,6 +59,7 @@ void SimBinding::propertyChanged(Widget& widget, Prop prop) {
     }
     if (prop == Prop::Focus) {
         platform_.trace()(form_.name() + " focus " + widget.name());
+        if (SimWindow* w = platform_.desktop().find(id_)) w->keyboard = &widget;
         return;
     }
     if (widget.kind() != WidgetKind::Timer) return;

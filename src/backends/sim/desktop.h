@@ -36,6 +36,9 @@ struct SimWindow {
     std::optional<std::vector<Rect>> region;
     // What a foreign window received: "press left X Y", "key VK" ...
     std::vector<std::string> received;
+    // The control of a window of the program that has the keyboard, as far as the scenario
+    // shows it: the one last clicked, selected, typed into or given the focus.
+    Widget* keyboard = nullptr;
 
     bool foreign() const { return form == nullptr; }
     bool contains(int x, int y) const;

@@ -193,6 +193,9 @@ void QtBinding::buildWidget(Widget& w) {
         QObject::connect(line, &QLineEdit::textEdited, [this, &edit](const QString& text) {
             dispatch([&edit, typed = utf8ToCp1252(text.toStdString())] { edit.userTyped(typed); });
         });
+        QObject::connect(line, &QLineEdit::returnPressed, [this, &edit] {
+            if (edit.onEnter) dispatch(edit.onEnter);
+        });
         made = line;
         break;
     }
