@@ -30,7 +30,6 @@ void FormPrincipal::askNameOfPoint(int index, int x, int y) {
 
 void FormPrincipal::nameEditedPoint(int index, int x, int y) {
     if (!MenuDecirElNombreDeCadaPunto.checked()) return;
-    platform().readyAccessibility();
     askNameOfPoint(index, x, y);
     // The answer is awaited here, for a short while at most: one arriving later could name
     // another point once the carer has moved this one.
