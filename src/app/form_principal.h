@@ -112,6 +112,9 @@ public:
     WindowAnchors anchors;
     // What each point is called (said at each step when names are said).
     PointNames names;
+    // A carer named a point in the editor since the set was recorded or opened: the names
+    // are saved whether or not they are said.
+    bool namesGivenInEditor = false;
     // The look-ups of names still unanswered, and the speech of the steps.
     NameRequests nameRequests;
     StepSpeech speech;
@@ -315,6 +318,8 @@ public:
     // Names at recording (record/point_naming.cpp).
     void askNameOfPoint(int index, int x, int y);
     void takeNamesOfPoints(uint32_t waitMs);
+    // A point the editor placed by a click is named as a recorded one, when names are taken.
+    void nameEditedPoint(int index, int x, int y);
 
     // --- Scanning (scan/) ---
     void MenuEjecutarClick();

@@ -132,6 +132,14 @@ const MoreRow kTimingDialog[] = {
     {"ButtonOK", {"D'acord", "Aceptar", "Ados", "Aceptar", "OK", "OK", "OK"}},
 };
 
+// The point editor's field for a point's name and its button. The access letters stay
+// clear of the editor's other buttons (P, C, A, B, S, J, D, E).
+const MoreRow kPointEditor[] = {
+    {"LabelName", {"&Nom:", "&Nombre:", "&Izena:", "&Nome:", "&Nome:", "&Name:", "&Nom :"}},
+    {"ButtonRename",
+     {"&Reanomenar", "&Renombrar", "Izena a&ldatu", "&Renomear", "&Renomear", "&Rename", "&Renommer"}},
+};
+
 const Column* const kColumns[LanguageCount] = {&kCatalan, &kSpanish, &kBasque, &kGalician, &kPortuguese, &kEnglish, &kFrench};
 
 const char* const kTags[LanguageCount] = {"ca", "es", "eu", "gl", "pt", "en", "fr"};
@@ -180,6 +188,11 @@ const std::vector<MoreEntry>& moreEntries() {
 
 const std::vector<MoreEntry>& timingDialogTexts() {
     static const auto entries = converted(kTimingDialog);
+    return entries;
+}
+
+const std::vector<MoreEntry>& pointEditorTexts() {
+    static const auto entries = converted(kPointEditor);
     return entries;
 }
 

@@ -28,6 +28,8 @@ const std::vector<MoreEntry>& moreEntries();
 // The texts of the dialog of the scan's timing: its title (by the form's name), its labels
 // and its button.
 const std::vector<MoreEntry>& timingDialogTexts();
+// The point editor's texts of the name field: its label and the button that renames.
+const std::vector<MoreEntry>& pointEditorTexts();
 
 // The language's IETF tag, which chooses the voice that says the names of the points.
 const char* languageTag(Language language);

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "lang/captions.h"
+#include "points/form_point_editor.h"
 #include "scan/scan_timing_dialog.h"
 
 namespace zv {
@@ -18,6 +19,7 @@ void FormPrincipal::applyLanguage(int language) {
     for (int i = 0; i < lang::kTranslatedEntries; ++i) find(names[i])->setCaption(texts[i]);
     for (const lang::MoreEntry& entry : lang::moreEntries()) find(entry.name)->setCaption(entry.captions[language]);
     if (scanTimingDialog) scanTimingDialog->applyLanguage(language);
+    if (pointEditor) pointEditor->applyLanguage(language);
     settings::write(keys::kSectionOptions, keys::kLanguage, lang::settingsValue(static_cast<lang::Language>(language)));
 }
 

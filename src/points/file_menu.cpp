@@ -59,6 +59,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     anchors = readAnchorLinesOf(MemoPelFitxer.text(), points.PointCount);
     names = readNameLinesOf(MemoPelFitxer.text(), points.PointCount);
     pictures = readPictureLinesOf(MemoPelFitxer.text(), points.PointCount);
+    namesGivenInEditor = false;
     MenuEjecutarClick();
 }
 
@@ -81,7 +82,7 @@ void FormPrincipal::MenuGuardarClick() {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
         lines.insert(lines.end(), windows.begin(), windows.end());
     }
-    if (MenuDecirElNombreDeCadaPunto.checked()) {
+    if (MenuDecirElNombreDeCadaPunto.checked() || namesGivenInEditor) {
         const std::vector<std::string> named = nameLines(names, points.PointCount);
         lines.insert(lines.end(), named.begin(), named.end());
     }

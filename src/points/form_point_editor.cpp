@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "app/form_principal.h"
+#include "lang/captions.h"
+#include "platform/text.h"
 #include "points/point_list.h"
+#include "widgets/key_chord.h"
 
 namespace zv {
 
@@ -19,16 +22,19 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
       ButtonUndo(this, "ButtonUndo"),
       ButtonClose(this, "ButtonClose"),
       LabelHelp(this, "LabelHelp"),
+      LabelName(this, "LabelName"),
+      EditName(this, "EditName"),
+      ButtonRename(this, "ButtonRename"),
       principal_(principal),
-      edits_(principal.points, principal.anchors) {
+      edits_({principal.points, principal.anchors, principal.names, principal.pictures}) {
     setCaption("Editar puntos - Zentavoro");
     border = BorderStyle::Dialog;
     centred = true;
     minimizeBox = maximizeBox = false;
     font = {"MS Sans Serif", 11, false, 0};
     designClientWidth = 436;
-    designClientHeight = 300;
-    setBounds({0, 0, 442, 329});
+    designClientHeight = 328;
+    setBounds({0, 0, 442, 357});
 
     PointList.setBounds({8, 8, 300, 250});
     PointList.columns = pointListColumns();
@@ -58,7 +64,15 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
         top += 25 + d.gapAfter;
     }
     ButtonUndo.shortcut = "Ctrl+Z";
-    LabelHelp.setBounds({8, 264, 420, 30});
+    LabelName.setBounds({8, 267, 56, 16});
+    LabelName.setCaption("&Nombre:");
+    EditName.setBounds({64, 264, 244, 21});
+    EditName.maxLength = static_cast<int>(kLongestName);
+    ButtonRename.setBounds({318, 262, 110, 25});
+    ButtonRename.setCaption("&Renombrar");
+    EditName.onEnter = [this] { ButtonRenameClick(); };
+    ButtonRename.onClick = [this] { ButtonRenameClick(); };
+    LabelHelp.setBounds({8, 292, 420, 30});
     LabelHelp.wordWrap = true;
     LabelHelp.setCaption(
         "Colocar de nuevo y A\xF1" "adir toman el pr\xF3ximo clic (Esc lo cancela).\r\n"
@@ -66,6 +80,12 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
 
     PointList.onSelect = [this] { PointListSelect(); };
     onShow = [this] { FormShow(); };
+    // The label's access key takes the keyboard to its field, as a dialog's label does.
+    onKeyDown = [this](const KeyChord& chord) {
+        if (!chord.alt || chord.ctrl || chord.vk != accessKeyOf(LabelName.caption()) || !EditName.reachable()) return false;
+        EditName.takeFocus();
+        return true;
+    };
     onClose = [this] { FormClose(); };
 }
 
@@ -73,6 +93,7 @@ void FormPointEditor::open() {
     // A set recorded or loaded since the last opening is another set: what was done to
     // the one before cannot be taken back into it.
     edits_.forget();
+    applyLanguage(principal_.activeLanguage());
     refresh(0);
     show();
     bringToFront();
@@ -83,7 +104,7 @@ void FormPointEditor::FormShow() { refresh(PointList.selected()); }
 void FormPointEditor::FormClose() { principal_.pointEditorClosed(); }
 
 void FormPointEditor::refresh(int row) {
-    PointList.setRows(pointListRows(principal_.points, principal_.anchors));
+    PointList.setRows(pointListRows(edits_.records()));
     const int count = static_cast<int>(PointList.rows().size());
     PointList.setSelected(count == 0 ? -1 : std::clamp(row, 0, count - 1));
     showSelection();
@@ -99,6 +120,11 @@ void FormPointEditor::showSelection() {
     ButtonUp.setEnabled(chosen && row > 0);
     ButtonDown.setEnabled(chosen && row + 1 < count);
     ButtonAdd.setEnabled(count < PointSet::kCapacity);
+    EditName.setEnabled(chosen);
+    ButtonRename.setEnabled(chosen);
+    // What the field shows in code page 1252 is what the point is called; a character the
+    // code page lacks shows as a question mark, and an unchanged field renames nothing.
+    EditName.setText(chosen ? utf8ToCp1252(principal_.names.nameOf(row)) : std::string());
     ButtonUndo.setEnabled(edits_.canUndo());
     principal_.showPointMarkers(row);
 }
@@ -126,9 +152,19 @@ void FormPointEditor::placeByClick(bool adding) {
         [this, adding, row, after](int x, int y) {
             const auto window = principal_.windowToNote(x, y);
             if (adding) {
-                backFromClick(edits_.insertAfter(after, x, y, window) ? after + 1 : row);
+                const bool added = edits_.insertAfter(after, x, y, window);
+                if (added) {
+                    principal_.nameEditedPoint(after + 1, x, y);
+                    principal_.takeSpotPicture(after + 1, x, y);
+                }
+                backFromClick(added ? after + 1 : row);
             } else {
-                edits_.place(row, x, y, window);
+                // The point keeps its name: it is the same element, found again. One without a
+                // name is asked for one as a recorded point is.
+                if (edits_.place(row, x, y, window)) {
+                    if (principal_.names.nameOf(row).empty()) principal_.nameEditedPoint(row, x, y);
+                    principal_.takeSpotPicture(row, x, y);
+                }
                 backFromClick(row);
             }
         },
@@ -163,6 +199,24 @@ void FormPointEditor::ButtonUndoClick() {
     if (edits_.undo()) refresh(PointList.selected());
 }
 
+void FormPointEditor::ButtonRenameClick() {
+    const int row = PointList.selected();
+    if (row < 0 || row >= principal_.points.PointCount) return;
+    const std::string& now = principal_.names.nameOf(row);
+    // The field showed the name with question marks for what the code page lacks: left as
+    // it was shown, the name keeps its characters.
+    if (EditName.text() == utf8ToCp1252(now)) return;
+    if (edits_.rename(row, tidyName(cp1252ToUtf8(EditName.text())))) {
+        principal_.namesGivenInEditor = true;
+        refresh(row);
+    }
+}
+
 void FormPointEditor::ButtonCloseClick() { close(); }
+
+void FormPointEditor::applyLanguage(int language) {
+    for (const lang::MoreEntry& entry : lang::pointEditorTexts())
+        if (Widget* w = find(entry.name)) w->setCaption(entry.captions[static_cast<size_t>(language)]);
+}
 
 }  // namespace zv

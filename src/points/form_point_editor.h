@@ -18,9 +18,15 @@ public:
     ListView PointList;
     Button ButtonTry, ButtonPlaceAgain, ButtonAdd, ButtonDelete, ButtonUp, ButtonDown, ButtonUndo, ButtonClose;
     Label LabelHelp;
+    // The selected point's name, and the button that gives it (Enter does as well).
+    Label LabelName;
+    Edit EditName;
+    Button ButtonRename;
 
     // Shows the editor over the set as it is now, with no change to take back yet.
     void open();
+    // The captions of the interface language (lang::Language).
+    void applyLanguage(int language);
 
     void FormShow();
     void FormClose();
@@ -32,6 +38,7 @@ public:
     void ButtonUpClick();
     void ButtonDownClick();
     void ButtonUndoClick();
+    void ButtonRenameClick();
     void ButtonCloseClick();
 
 private:

@@ -5,6 +5,7 @@
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
 #include "feedback/point_marker.h"
+#include "platform/platform.h"
 #include "points/form_point_editor.h"
 #include "widgets/application.h"
 
@@ -19,6 +20,9 @@ void FormPrincipal::MenuEditarPuntosClick() {
         pointEditor = std::make_unique<FormPointEditor>(app(), *this);
         app().create(*pointEditor);
     }
+    // Points placed by a click are named as they are placed: the layer is readied now, so
+    // that the first of them does not wait for it.
+    if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
     editingPoints = true;
     MenuNuevo.setEnabled(false);
     enableStarts(true);

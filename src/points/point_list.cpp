@@ -1,13 +1,14 @@
 #include "points/point_list.h"
 
+#include "platform/text.h"
+
 namespace zv {
 
 namespace {
 
 struct PointView {
     int index;
-    std::pair<int32_t, int32_t> at;
-    const RecordedWindow* window;
+    const PointRecord& point;
 };
 
 struct PointColumn {
@@ -18,9 +19,10 @@ struct PointColumn {
 
 const PointColumn kColumns[] = {
     {"N\xBA", 34, [](const PointView& p) { return std::to_string(p.index + 1); }},
-    {"X", 46, [](const PointView& p) { return std::to_string(p.at.first); }},
-    {"Y", 46, [](const PointView& p) { return std::to_string(p.at.second); }},
-    {"Ventana", 170, [](const PointView& p) { return p.window ? p.window->title : std::string(); }},
+    {"Nombre", 90, [](const PointView& p) { return utf8ToCp1252(p.point.name); }},
+    {"X", 40, [](const PointView& p) { return std::to_string(p.point.at.first); }},
+    {"Y", 40, [](const PointView& p) { return std::to_string(p.point.at.second); }},
+    {"Ventana", 90, [](const PointView& p) { return p.point.window ? p.point.window->first.title : std::string(); }},
 };
 
 }  // namespace
@@ -31,11 +33,10 @@ std::vector<ListView::Column> pointListColumns() {
     return out;
 }
 
-std::vector<ListView::Row> pointListRows(const PointSet& points, const WindowAnchors& anchors) {
+std::vector<ListView::Row> pointListRows(const std::vector<PointRecord>& points) {
     std::vector<ListView::Row> rows;
-    for (int i = 0; i < points.PointCount && i < PointSet::kCapacity; ++i) {
-        const auto anchor = anchors.anchorOf(i);
-        const PointView view{i, points.Points[static_cast<size_t>(i)], anchor ? &anchors.window(anchor->window) : nullptr};
+    for (size_t i = 0; i < points.size(); ++i) {
+        const PointView view{static_cast<int>(i), points[i]};
         ListView::Row row;
         for (const PointColumn& c : kColumns) row.push_back(c.cell(view));
         rows.push_back(std::move(row));

@@ -11,6 +11,10 @@
 
 namespace zv {
 
+namespace {
+constexpr uint32_t kEditedPointNameWait = 500;
+}
+
 void FormPrincipal::askNameOfPoint(int index, int x, int y) {
     // A point recorded with the option off has no name: it must not inherit the name of
     // a point that stood at its index before.
@@ -22,6 +26,15 @@ void FormPrincipal::askNameOfPoint(int index, int x, int y) {
     names.set(index, fallbackName(window ? cp1252ToUtf8(window->window.title) : std::string(), index + 1));
     if (!window) return;
     if (const auto request = platform().requestAccessibleName(window->id, x, y)) nameRequests.add(*request, index);
+}
+
+void FormPrincipal::nameEditedPoint(int index, int x, int y) {
+    if (!MenuDecirElNombreDeCadaPunto.checked()) return;
+    askNameOfPoint(index, x, y);
+    // The answer is awaited here, for a short while at most: one arriving later could name
+    // another point once the carer has moved this one.
+    takeNamesOfPoints(kEditedPointNameWait);
+    nameRequests.clear();
 }
 
 void FormPrincipal::takeNamesOfPoints(uint32_t waitMs) {

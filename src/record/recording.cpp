@@ -66,6 +66,7 @@ void FormPrincipal::startRecording(bool bySweeps) {
     recordedTitle.clear();
     dropRecording();
     names.clear();
+    namesGivenInEditor = false;
     nameRequests.clear();
     if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
     noteInTitle(recordedCount(0));

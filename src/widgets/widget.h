@@ -17,7 +17,7 @@ struct Rect {
 
 // Period: a timer's period starts again from now (its next tick one interval later).
 // Rows and Selection: a list's content and its selected row; Text: a text field's text.
-enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Period, Color, Picture, Lines, Alignment, Font, Rows, Selection, Text };
+enum class Prop { Caption, Hint, Visible, Enabled, Checked, Bounds, Value, Interval, Period, Color, Picture, Lines, Alignment, Font, Rows, Selection, Text, Focus };
 
 enum class WidgetKind { Form, MenuItem, ToolButton, SpinEdit, Timer, Label, Image, Panel, Shape, Memo, Button, Bevel, ListView, Edit };
 
@@ -62,6 +62,8 @@ public:
     // True when the widget and every widget above it are visible and enabled:
     // what a user can actually click.
     bool reachable() const;
+    // The keyboard goes to this widget, as the Tab key or a label's access key takes it.
+    void takeFocus() { changed(Prop::Focus); }
 
     std::function<void()> onClick;
 
@@ -151,6 +153,8 @@ public:
     // The longest text the user may type; 0 for no limit.
     int maxLength = 0;
     std::function<void()> onChange;
+    // The user pressed Enter in the field (a form's own keys are offered the key first).
+    std::function<void()> onEnter;
 
 private:
     std::string text_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "points/anchor_lines.h"
+#include "points/name_lines.h"
 #include "points/point_edits.h"
 #include "points/point_list.h"
 
@@ -14,18 +15,29 @@ const RecordedWindow kCalc{"Calculadora", "CalcWindow", {600, 100, 300, 300}};
 struct EditedSet {
     PointSet points;
     WindowAnchors anchors;
-    PointEdits edits{points, anchors};
+    PointNames names;
+    SpotPictures pictures;
+    PointEdits edits{{points, anchors, names, pictures}};
 
     EditedSet(std::initializer_list<std::pair<int, int>> at) {
         for (auto [x, y] : at) points.append(x, y);
     }
-    // The set as the editor's list shows it, one row per point joined by blanks.
+    // The set as the editor's list shows it, one row per point, its cells joined by blanks
+    // and the name column left out, which the tests of names look at.
     std::string shown() const {
         std::string text;
-        for (const auto& row : pointListRows(points, anchors)) {
+        for (const auto& row : pointListRows(edits.records())) {
             if (!text.empty()) text += "; ";
-            for (size_t i = 0; i < row.size(); ++i) text += (i ? " " : "") + row[i];
+            for (size_t i = 0; i < row.size(); ++i)
+                if (i != 1) text += (i ? " " : "") + row[i];
         }
+        return text;
+    }
+    // Each point's name as the list shows it, by point.
+    std::string named() const {
+        std::string text;
+        const auto rows = pointListRows(edits.records());
+        for (size_t i = 0; i < rows.size(); ++i) text += (i ? ";" : "") + rows[i][1];
         return text;
     }
 };
@@ -101,4 +113,83 @@ TEST(PointEdits, undo_takes_back_the_last_twenty_changes_one_by_one_windows_incl
     ASSERT_TRUE(s.edits.remove(0));
     s.edits.forget();
     EXPECT_FALSE(s.edits.undo());
+}
+
+TEST(PointEdits, names_travel_with_their_points_through_every_change_and_back) {
+    EditedSet s({{10, 10}, {20, 20}, {30, 30}, {40, 40}});
+    s.names.set(0, "Uno");
+    s.names.set(1, "Dos");
+    s.names.set(3, "Cuatro");
+    s.anchors.set(1, kNotes, 20, 20);
+    ASSERT_TRUE(s.edits.remove(0));
+    EXPECT_EQ(s.named(), "Dos;;Cuatro");
+    ASSERT_TRUE(s.edits.moveDown(1));
+    EXPECT_EQ(s.named(), "Dos;Cuatro;");
+    EXPECT_EQ(s.shown(), "1 20 20 Notes; 2 40 40 ; 3 30 30 ");
+    // The name read for saying and saving is the moved point's, at its new index.
+    EXPECT_EQ(spokenName(s.names, 1), "Cuatro");
+    EXPECT_EQ(spokenName(s.names, 2), "3");
+    // Placed again, a point keeps its name; a new point has none, and pushes the names on.
+    ASSERT_TRUE(s.edits.place(1, 500, 500, kCalc));
+    EXPECT_EQ(s.names.nameOf(1), "Cuatro");
+    ASSERT_TRUE(s.edits.insertAfter(-1, 5, 5, std::nullopt));
+    EXPECT_EQ(s.named(), ";Dos;Cuatro;");
+    EXPECT_EQ(nameLines(s.names, s.points.PointCount),
+              (std::vector<std::string>{"//zv names 1", "//zv name 2 \"Dos\"", "//zv name 3 \"Cuatro\""}));
+    // Every change taken back: each name on its point as at first.
+    while (s.edits.undo()) {
+    }
+    EXPECT_EQ(s.named(), "Uno;Dos;;Cuatro");
+    EXPECT_EQ(s.shown(), "1 10 10 ; 2 20 20 Notes; 3 30 30 ; 4 40 40 ");
+}
+
+TEST(PointEdits, a_rename_is_a_change_like_the_others_and_an_empty_name_takes_the_name_away) {
+    EditedSet s({{10, 10}, {20, 20}});
+    s.names.set(1, "Dos");
+    EXPECT_FALSE(s.edits.rename(1, "Dos"));
+    EXPECT_FALSE(s.edits.rename(2, "Tres"));
+    EXPECT_FALSE(s.edits.canUndo());
+    ASSERT_TRUE(s.edits.rename(0, "\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xAC"));   // Greek: shown as question marks
+    ASSERT_TRUE(s.edits.rename(1, ""));
+    EXPECT_EQ(s.named(), "????;");
+    EXPECT_EQ(spokenName(s.names, 1), "2");
+    EXPECT_EQ(nameLines(s.names, 2),
+              (std::vector<std::string>{"//zv names 1", "//zv name 1 \"\\u{39A}\\u{3B1}\\u{3BB}\\u{3AC}\""}));
+    ASSERT_TRUE(s.edits.undo());
+    EXPECT_EQ(s.names.nameOf(1), "Dos");
+    ASSERT_TRUE(s.edits.undo());
+    EXPECT_EQ(s.named(), ";Dos");
+}
+
+TEST(PointEdits, a_name_left_past_the_set_is_not_inherited_by_a_point_added_after_a_delete) {
+    EditedSet s({{10, 10}, {20, 20}});
+    s.names.set(1, "Dos");
+    ASSERT_TRUE(s.edits.remove(1));
+    ASSERT_TRUE(s.edits.insertAfter(0, 30, 30, std::nullopt));
+    EXPECT_EQ(s.named(), ";");
+    EXPECT_TRUE(nameLines(s.names, 2).empty());
+}
+
+// The check before the click compares a point's spot with its own picture: a picture left
+// on another point after an edit would refuse that point's clicks, or pass a wrong one.
+TEST(PointEdits, pictures_travel_with_their_points_and_a_point_placed_again_loses_its_old_one) {
+    EditedSet s({{10, 10}, {20, 20}, {30, 30}});
+    s.pictures.set(0, ScreenPixels(2, 2, 0x111111));
+    s.pictures.set(2, ScreenPixels(2, 2, 0x333333));
+    ASSERT_TRUE(s.edits.remove(1));
+    ASSERT_NE(s.pictures.of(1), nullptr);
+    EXPECT_EQ(s.pictures.of(1)->pixels.front(), 0x333333u);
+    ASSERT_TRUE(s.edits.moveUp(1));
+    EXPECT_EQ(s.pictures.of(0)->pixels.front(), 0x333333u);
+    EXPECT_EQ(s.pictures.of(1)->pixels.front(), 0x111111u);
+    ASSERT_TRUE(s.edits.insertAfter(-1, 5, 5, std::nullopt));
+    EXPECT_EQ(s.pictures.of(0), nullptr);
+    EXPECT_EQ(s.pictures.of(1)->pixels.front(), 0x333333u);
+    ASSERT_TRUE(s.edits.place(1, 500, 500, std::nullopt));
+    EXPECT_EQ(s.pictures.of(1), nullptr);
+    while (s.edits.undo()) {
+    }
+    EXPECT_EQ(s.pictures.of(0)->pixels.front(), 0x111111u);
+    EXPECT_EQ(s.pictures.of(1), nullptr);
+    EXPECT_EQ(s.pictures.of(2)->pixels.front(), 0x333333u);
 }

@@ -1,8 +1,8 @@
 #!/bin/bash
 # The point editor on the Windows build under Wine: three points recorded in the target, one
-# deleted, one moved up and one placed again on another button of the target, all from the
-# keyboard; saved; the file opened again and scanned: the switch clicks the new places in
-# the new order.
+# deleted, one moved up, one placed again on another button of the target and named, all
+# from the keyboard; saved; the file opened again and scanned: the switch clicks the new
+# places in the new order.
 . "$(dirname "$0")/lib.sh"
 
 TITLE="Carta de prueba"
@@ -82,6 +82,14 @@ case_points_are_mended_in_the_editor_and_scanned_in_their_new_order() {
     xdotool key Escape
     wait_for 10 has_toolbar "^Editar puntos - Zentavoro$" || fail "Escape did not bring the editor back"
     marker_on 2 "$TRES" || fail "after Escape the second marker is at '$(marker_at 2)', not on Tres"
+    # The second point named from the keyboard: Alt+N to the name field, the name, Enter.
+    key_to "$editor" alt+n
+    sleep 0.3
+    xdotool type --delay 50 "Boton Tres"
+    sleep 0.3
+    xdotool key Return
+    sleep 0.5
+    shot editor-renamed
     key_to "$editor" alt+e
     wait_for 5 no_toolbar "^Editar puntos - Zentavoro$" || fail "Alt+E did not close the editor"
     wait_for 3 marker_gone 1 || fail "a marker stayed after the editor closed"
@@ -98,7 +106,7 @@ case_points_are_mended_in_the_editor_and_scanned_in_their_new_order() {
     xdotool key Return
     wait_for 10 test -f "$WORK/mended.zvo" || fail "nothing saved as mended.zvo: $(ls "$WORK")"
     local expected
-    expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 2\r\n%s\r\n%s\r\n' \
+    expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 2\r\n%s\r\n%s\r\n//zv names 1\r\n//zv name 2 "Boton Tres"\r\n' \
         "$(tr ' ' , <<<"$DOS")" "$(tr ' ' , <<<"$TRES")")
     [ "$(cat "$WORK/mended.zvo")" = "$expected" ] || fail "the scan file holds: $(od -c "$WORK/mended.zvo" | head -8)"
     zv_close "Zentavoro"

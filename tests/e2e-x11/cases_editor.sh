@@ -1,6 +1,6 @@
-# The point editor: three points recorded in the target, one deleted, one moved up and one
-# placed again on another button of the target, saved, and the file scanned: the switch
-# clicks the new places in the new order. Sourced by x11_e2e.sh; uses the helpers of
+# The point editor: three points recorded in the target, one deleted, one moved up, one
+# placed again on another button of the target and named, saved, and the file scanned: the
+# switch clicks the new places in the new order. Sourced by x11_e2e.sh; uses the helpers of
 # cases_follow.sh.
 
 # Where a marker stands: "left top" of the window named after it, when it is shown.
@@ -76,6 +76,15 @@ case_point_editor() {
     check "Escape brings it back" wait_until 5 is_viewable "$editor"
     check "with the points where they were" marker_on 2 "$TRES"
     check "the editor has the keyboard again" wait_until 5 is_active "$editor"
+    # The second point named from the keyboard: Alt+N to the name field, the name, Enter.
+    xdotool key alt+n
+    sleep 0.3
+    # (Letters of the keyboard only: xdotool types others by remapping a key, which races.)
+    xdotool type --delay 30 "Boton Tres"
+    sleep 0.3
+    xdotool key Return
+    sleep 0.5
+    screenshot editor-renamed >/dev/null
     xdotool key alt+e
     check "Alt+E closes the editor" wait_until 5 is_hidden "$editor"
     check "and the markers go with it" wait_until 3 marker_gone 1
@@ -91,7 +100,8 @@ case_point_editor() {
     check "the file is saved" wait_until 5 test -f "$saved"
     # shellcheck disable=SC2086
     write_scan_file "$tmp/expected.zvo" "$(tr ' ' , <<<"$DOS")" "$(tr ' ' , <<<"$TRES")"
-    check "it holds Dos and Tres, in that order" cmp "$saved" "$tmp/expected.zvo"
+    printf '//zv names 1\r\n//zv name 2 "Boton Tres"\r\n' >>"$tmp/expected.zvo"
+    check "it holds Dos and Tres, in that order, and the name given to Tres" cmp "$saved" "$tmp/expected.zvo"
     kill "$zv_pid"
     wait_until 5 process_ended "$zv_pid"
 

@@ -1,5 +1,6 @@
 #include "lang/captions.h"
 #include "program_world.h"
+#include "points/form_point_editor.h"
 
 namespace zv {
 namespace {
@@ -40,6 +41,30 @@ TEST_F(StartedProgram, the_editors_entry_has_an_access_key_of_its_own_in_the_fil
         for (MenuItem* entry : main->MenuArchivo.items()) {
             if (entry == &main->MenuEditarPuntos || entry->separator()) continue;
             EXPECT_NE(accessKeyOf(entry->caption()), own) << language << " " << entry->name();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST_F(StartedProgram, the_editors_name_field_has_its_captions_and_access_keys_of_its_own_in_every_language) {
+    main->MenuEditarPuntosClick();
+    ASSERT_TRUE(main->pointEditor);
+    FormPointEditor& editor = *main->pointEditor;
+    for (int language = 0; language < lang::LanguageCount; ++language) {
+        main->applyLanguage(language);
+        for (const lang::MoreEntry& entry : lang::pointEditorTexts())
+            EXPECT_EQ(editor.find(entry.name)->caption(), entry.captions[static_cast<size_t>(language)]) << language;
+        std::vector<int> keys;
+        for (Widget* w : editor.widgets())
+            if (w->kind() == WidgetKind::Button || w == &editor.LabelName) keys.push_back(accessKeyOf(w->caption()));
+        for (size_t i = 0; i < keys.size(); ++i) {
+            EXPECT_NE(keys[i], 0) << language << " " << i;
+            for (size_t j = i + 1; j < keys.size(); ++j) EXPECT_NE(keys[i], keys[j]) << language << " " << i << " " << j;
         }
     }
 }

@@ -57,6 +57,11 @@ void SimBinding::propertyChanged(Widget& widget, Prop prop) {
         }
         return;
     }
+    if (prop == Prop::Focus) {
+        platform_.trace()(form_.name() + " focus " + widget.name());
+        if (SimWindow* w = platform_.desktop().find(id_)) w->keyboard = &widget;
+        return;
+    }
     if (widget.kind() != WidgetKind::Timer) return;
     if (prop == Prop::Enabled || prop == Prop::Interval) platform_.timers().timerChanged(static_cast<Timer&>(widget));
     if (prop == Prop::Period) platform_.timers().timerRestarted(static_cast<Timer&>(widget));

@@ -47,6 +47,9 @@ struct SimWindow {
     // What it shows: its face, then what the scenario drew on it, in order.
     uint32_t face = 0xF0F0F0;
     std::vector<SimPaint> paints;
+    // The control of a window of the program that has the keyboard, as far as the scenario
+    // shows it: the one last clicked, selected, typed into or given the focus.
+    Widget* keyboard = nullptr;
 
     bool foreign() const { return form == nullptr; }
     bool contains(int x, int y) const;

@@ -8,6 +8,7 @@
 #include "backends/sim/hooks.h"
 #include "backends/sim/trace.h"
 #include "platform/text.h"
+#include "platform/virtual_keys.h"
 #include "widgets/application.h"
 
 namespace zv::sim {
@@ -151,6 +152,14 @@ void InputRouter::chordToFront(const KeyChord& chord) {
     Form* form = front->form;
     bool taken = false;
     form->app().dispatch([form, &chord, &taken] { taken = form->keyDown(chord); });
+    // Enter not taken by the window goes to the text field that has the keyboard.
+    const bool plain = !chord.ctrl && !chord.alt && !chord.shift;
+    if (!taken && plain && chord.vk == vk::Return && front->keyboard && front->keyboard->kind() == WidgetKind::Edit &&
+        front->keyboard->reachable()) {
+        auto* field = static_cast<Edit*>(front->keyboard);
+        if (field->onEnter) form->app().dispatch(field->onEnter);
+        return;
+    }
     if (!taken && form->onKeyUp && !chord.ctrl && !chord.alt)
         form->app().dispatch([form, vk = chord.vk] { form->onKeyUp(vk); });
 }

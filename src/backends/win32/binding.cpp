@@ -324,10 +324,22 @@ bool Win32Binding::handleShortcut(const MSG& msg) {
     // Then the form's own keys: its buttons' shortcuts and access keys, and what it takes
     // itself, before the control with the focus or the dialog keys act on them.
     const KeyChord chord{static_cast<int>(pressed.key), pressed.ctrl, pressed.shift, pressed.alt};
-    if (!form_.buttonFor(chord) && !form_.onKeyDown) return false;
     bool taken = false;
-    dispatch([this, &chord, &taken] { taken = form_.keyDown(chord); });
-    return taken;
+    if (form_.buttonFor(chord) || form_.onKeyDown) dispatch([this, &chord, &taken] { taken = form_.keyDown(chord); });
+    if (taken) return true;
+    // Enter in a text field that acts on it, before the dialog keys make it the default
+    // button's.
+    if (pressed.key == VK_RETURN && !pressed.ctrl && !pressed.alt && !pressed.shift) {
+        Control* c = control(msg.hwnd);
+        if (c && c->widget->kind() == WidgetKind::Edit) {
+            auto* field = static_cast<Edit*>(c->widget);
+            if (field->onEnter) {
+                dispatch(field->onEnter);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool Win32Binding::navigatesByKeys() const { return navigatesByKeys_; }
@@ -433,6 +445,9 @@ void Win32Binding::propertyChanged(Widget& widget, Prop prop) {
         break;
     case Prop::Bounds:
         if (!syncing_) applyBounds(c);
+        break;
+    case Prop::Focus:
+        SetFocus(c.hwnd);
         break;
     case Prop::Font:
         if (widget.kind() == WidgetKind::Memo) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(static_cast<Memo&>(widget).font)), TRUE);

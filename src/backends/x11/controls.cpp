@@ -193,6 +193,9 @@ void QtBinding::buildWidget(Widget& w) {
         QObject::connect(line, &QLineEdit::textEdited, [this, &edit](const QString& text) {
             dispatch([&edit, typed = utf8ToCp1252(text.toStdString())] { edit.userTyped(typed); });
         });
+        QObject::connect(line, &QLineEdit::returnPressed, [this, &edit] {
+            if (edit.onEnter) dispatch(edit.onEnter);
+        });
         made = line;
         break;
     }
@@ -220,6 +223,7 @@ void QtBinding::mirrorWidget(Widget& w, Prop prop) {
         if (w.kind() == WidgetKind::Shape && static_cast<Shape&>(w).align != Shape::Align::None) layoutAlignedShapes();
         break;
     case Prop::Enabled: q->setEnabled(w.enabled()); break;
+    case Prop::Focus: q->setFocus(Qt::ShortcutFocusReason); break;
     case Prop::Hint: q->setToolTip(qtText(w.hint())); break;
     case Prop::Bounds:
         if (w.kind() == WidgetKind::Shape && static_cast<Shape&>(w).align != Shape::Align::None) {

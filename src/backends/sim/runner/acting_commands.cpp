@@ -79,12 +79,17 @@ bool Runner::actingCommand(const Command& c) {
     return true;
 }
 
+void Runner::giveKeyboard(Widget& w) {
+    if (SimWindow* window = platform_.desktop().find(w.form()->windowId())) window->keyboard = &w;
+}
+
 void Runner::click(const std::string& name) {
     Program& p = runningProgram();
     Widget& w = widget(name);
     if (auto why = notClickable(w)) fail(name + " is not clickable: " + *why);
     // A click brings its window to the front first, as a real one does.
     platform_.desktop().userActivate(w.form()->windowId());
+    giveKeyboard(w);
     auto handler = w.onClick;
     if (handler) p.application().dispatch(handler);
 }
@@ -111,6 +116,7 @@ void Runner::select(const Command& c) {
     const int row = c.keyword(2, "none") ? -1 : static_cast<int>(*number(c.at(2)));
     if (row >= static_cast<int>(list.rows().size())) fail(c.at(1) + " has no row " + c.at(2));
     platform_.desktop().userActivate(w.form()->windowId());
+    giveKeyboard(w);
     p.application().dispatch([&list, row] { list.userSelected(row); });
 }
 
@@ -121,6 +127,7 @@ void Runner::type(const Command& c) {
     if (auto why = notClickable(w)) fail(c.at(1) + " is not clickable: " + *why);
     auto& edit = static_cast<Edit&>(w);
     platform_.desktop().userActivate(w.form()->windowId());
+    giveKeyboard(w);
     p.application().dispatch([&edit, text = c.at(2)] { edit.userTyped(text); });
 }
 

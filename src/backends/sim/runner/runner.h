@@ -43,6 +43,8 @@ private:
     // acting_commands.cpp: the user acting, and time passing.
     bool actingCommand(const Command& c);
     void click(const std::string& name);
+    // The widget the user acts on takes the keyboard of its window.
+    void giveKeyboard(Widget& w);
     void spin(const Command& c);
     void select(const Command& c);
     void type(const Command& c);
