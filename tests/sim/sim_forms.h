@@ -35,7 +35,13 @@ public:
     }
     ~World() {
         std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
+        // Windows removes no read-only file: the files a test made read-only are made
+        // writable again first.
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ec))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(folder, ec);
     }
     std::filesystem::path folder, previous;
     SimPlatform platform;
