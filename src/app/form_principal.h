@@ -110,11 +110,12 @@ public:
     // The look-ups of names still unanswered, and the speech of the steps.
     NameRequests nameRequests;
     StepSpeech speech;
+    // Nothing sets the mode back to Idle: after a stop it keeps its last value, and the
+    // dispatcher falls silent because the poll timer is off, not because of the mode.
     Mode mode = Mode::Idle;
     bool HookInstalled = false;
     bool ShowOnStop = true;
     bool FirstStep = false;
-    bool SkipNextReport = false;
     int32_t NextClickTick = 0;
     int32_t ClickInterval = 1000;
     // In UTF-8, as titles are compared.

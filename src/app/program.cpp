@@ -241,7 +241,6 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
     if (name == "HookInstalled") return flag(m.HookInstalled);
     if (name == "ShowOnStop") return flag(m.ShowOnStop);
     if (name == "FirstStep") return flag(m.FirstStep);
-    if (name == "SkipNextReport") return flag(m.SkipNextReport);
     if (name == "NextClickTick") return std::to_string(m.NextClickTick);
     if (name == "ClickInterval") return std::to_string(m.ClickInterval);
     if (name == "LastWindowTitle") return utf8ToCp1252(m.LastWindowTitle);

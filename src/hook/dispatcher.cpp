@@ -63,7 +63,6 @@ void FormPrincipal::TimerMouseHookTimer() {
     const bool fileClickWaits = reportedClick && fileClick != "0";
     std::string switchValue = reportedClick ? std::to_string(report->value) : fileClick;
     std::optional<uint32_t> jumpedAt;
-    if (switchValue == "1") SkipNextReport = false;
     if (!fileClickWaits) mailbox::resetClick();
     const bool keyboardStage = MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing;
     if (reportedKey && keyboardStage && switchValue != "0") hookMailbox.putBack(*report);
