@@ -30,7 +30,7 @@ class FormTransparent;
 class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
-class FormLinia;
+class SweepLine;
 class GroupFrame;
 class ScanTimingDialog;
 class FormPointEditor;
@@ -53,8 +53,8 @@ public:
     FormScreen* formScreen = nullptr;
     FormMouse* formMouse = nullptr;
     // The two lines of point scanning.
-    FormLinia* formLiniaVertical = nullptr;
-    FormLinia* formLiniaHoritzontal = nullptr;
+    SweepLine* verticalLine = nullptr;
+    SweepLine* horizontalLine = nullptr;
     // The frame round a lit group, and the dialog of the scan's timing.
     GroupFrame* groupFrame = nullptr;
     ScanTimingDialog* scanTimingDialog = nullptr;
@@ -248,7 +248,7 @@ public:
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
-    void HookReportArrived();
+    void hookReportArrived();
     bool pollMailboxNow();
     // At the starts and the stop: "KEYBOARD" at rest in the file, and every report of the
     // hook library not acted on yet let go.
