@@ -86,23 +86,24 @@ ProfileWriteError profileWrite(const std::string& file, const std::string& secti
         return Error::NoError;
 
     if (const Error error = makeParentFolders(file); error != Error::NoError) return error;
-    return withWriteLock(file + ".lock", [&] {
-        // Renaming over a read-only file would succeed: it is refused first, even when the
-        // value is already stored, as the Windows functions refuse to open it for writing.
-        if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
-        std::string bytes;
-        const ReadOutcome outcome = readFile(file, bytes);
-        // A file that exists but cannot be read must not be replaced by one holding only
-        // the new key; one too large is left alone too.
-        if (outcome == ReadOutcome::failed) return Error::Unreadable;
-        if (outcome == ReadOutcome::tooLarge) return Error::TooLarge;
-        ProfileDocument doc = ProfileDocument::parse(bytes);
-        if (!doc.set(section, key, value)) return Error::NoError;  // already stored: the file stays as it is
-        // Only real changes look through the folder: the poll's writes mostly store what is
-        // there already.
-        removeTemporaryFiles(file);
-        return replaceFile(file, doc.text());
-    });
+    WriteLock lock(file + ".lock");
+    if (!lock.held()) return lock.error();
+
+    // Renaming over a read-only file would succeed: it is refused first, even when the
+    // value is already stored, as the Windows functions refuse to open it for writing.
+    if (const Error locked = readOnly(file); locked != Error::NoError) return locked;
+    std::string bytes;
+    const ReadOutcome outcome = readFile(file, bytes);
+    // A file that exists but cannot be read must not be replaced by one holding only
+    // the new key; one too large is left alone too.
+    if (outcome == ReadOutcome::failed) return Error::Unreadable;
+    if (outcome == ReadOutcome::tooLarge) return Error::TooLarge;
+    ProfileDocument doc = ProfileDocument::parse(bytes);
+    if (!doc.set(section, key, value)) return Error::NoError;  // already stored: the file stays as it is
+    // Only real changes look through the folder: the poll's writes mostly store what is
+    // there already.
+    removeTemporaryFiles(file);
+    return replaceFile(file, doc.text());
 }
 
 }  // namespace zv

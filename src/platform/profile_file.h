@@ -11,7 +11,7 @@
 // leaves its temporary file behind; since temporary files only exist while their writer
 // holds the lock, whoever holds it next may remove every one it finds.
 
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -42,8 +42,24 @@ ProfileWriteError readOnly(const std::string& path);
 void removeTemporaryFiles(const std::string& file);
 // Writes a complete temporary file and renames it over the file.
 ProfileWriteError replaceFile(const std::string& path, const std::string& bytes);
-// Runs write while this process's other threads and every other process are kept out, by
-// an exclusive lock on lockPath; why the lock could not be taken otherwise.
-ProfileWriteError withWriteLock(const std::string& lockPath, const std::function<ProfileWriteError()>& write);
+
+// Held while a write reads, changes and replaces the file: this process's other threads
+// (some file systems lock per process rather than per open file) and every other process
+// are kept out, by an exclusive lock on lockPath.
+class WriteLock {
+public:
+    explicit WriteLock(const std::string& lockPath);
+    ~WriteLock();
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+    bool held() const { return locked_; }
+    // Why the lock could not be taken.
+    ProfileWriteError error() const { return error_; }
+
+private:
+    std::intptr_t lockFile_ = -1;   // the lock file's descriptor or handle
+    bool locked_ = false;
+    ProfileWriteError error_ = ProfileWriteError::Other;
+};
 
 }  // namespace zv::profile_file

@@ -13,22 +13,6 @@
 
 namespace zv::profile_file {
 
-// Threads of one process are kept apart here as well, since some file systems lock
-// per process rather than per open file.
-class ProcessWriteLock {
-public:
-    ProcessWriteLock() { mutex().lock(); }
-    ~ProcessWriteLock() { mutex().unlock(); }
-    ProcessWriteLock(const ProcessWriteLock&) = delete;
-    ProcessWriteLock& operator=(const ProcessWriteLock&) = delete;
-
-private:
-    static std::mutex& mutex() {
-        static std::mutex m;
-        return m;
-    }
-};
-
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -139,34 +123,6 @@ int openLockFile(const std::string& path) {
     return open(path.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
-class ExclusiveLock {
-public:
-    explicit ExclusiveLock(const std::string& path) {
-        fd_ = openLockFile(path);
-        if (fd_ < 0) {
-            error_ = lastWriteError();
-            return;
-        }
-        int result;
-        while ((result = flock(fd_, LOCK_EX)) != 0 && errno == EINTR) {
-        }
-        locked_ = result == 0;
-        if (!locked_) error_ = lastWriteError();
-    }
-    ~ExclusiveLock() {
-        if (fd_ >= 0) close(fd_);  // closing releases the lock
-    }
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    bool held() const { return locked_; }
-    ProfileWriteError error() const { return error_; }
-
-private:
-    int fd_ = -1;
-    bool locked_ = false;
-    ProfileWriteError error_ = ProfileWriteError::Other;
-};
-
 bool writeAll(int fd, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -202,11 +158,28 @@ unsigned long processId() { return static_cast<unsigned long>(getpid()); }
 
 bool isSeparator(char c) { return c == '/'; }
 
-ProfileWriteError withWriteLock(const std::string& lockPath, const std::function<ProfileWriteError()>& write) {
-    ProcessWriteLock inProcess;
-    ExclusiveLock lock(lockPath);
-    if (!lock.held()) return lock.error();
-    return write();
+namespace {
+std::mutex processWriteLock;
+}  // namespace
+
+WriteLock::WriteLock(const std::string& lockPath) {
+    processWriteLock.lock();
+    const int fd = openLockFile(lockPath);
+    lockFile_ = fd;
+    if (fd < 0) {
+        error_ = lastWriteError();
+        return;
+    }
+    int result;
+    while ((result = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    locked_ = result == 0;
+    if (!locked_) error_ = lastWriteError();
+}
+
+WriteLock::~WriteLock() {
+    if (lockFile_ >= 0) close(static_cast<int>(lockFile_));  // closing releases the lock
+    processWriteLock.unlock();
 }
 
 }  // namespace zv::profile_file

@@ -8,20 +8,6 @@
 
 namespace zv::profile_file {
 
-// Threads of one process are kept apart here as well, since some file systems lock
-// per process rather than per open file. (A Windows lock, not std::mutex, so that the
-// hook library needs no threads run-time library.)
-class ProcessWriteLock {
-public:
-    ProcessWriteLock() { AcquireSRWLockExclusive(&lock_); }
-    ~ProcessWriteLock() { ReleaseSRWLockExclusive(&lock_); }
-    ProcessWriteLock(const ProcessWriteLock&) = delete;
-    ProcessWriteLock& operator=(const ProcessWriteLock&) = delete;
-
-private:
-    static inline SRWLOCK lock_ = SRWLOCK_INIT;
-};
-
 std::wstring wide(const std::string& path) {
     const std::u16string utf16 = cp1252ToUtf16(path);
     return std::wstring(utf16.begin(), utf16.end());
@@ -113,39 +99,6 @@ ProfileWriteError writeErrorOf(DWORD error) {
 
 ProfileWriteError lastWriteError() { return writeErrorOf(GetLastError()); }
 
-class ExclusiveLock {
-public:
-    explicit ExclusiveLock(const std::string& path) {
-        handle_ = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle_ == INVALID_HANDLE_VALUE) {
-            error_ = lastWriteError();
-            return;
-        }
-        OVERLAPPED whole{};
-        locked_ = LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
-        if (!locked_) error_ = lastWriteError();
-    }
-    ~ExclusiveLock() {
-        if (handle_ == INVALID_HANDLE_VALUE) return;
-        if (locked_) {
-            OVERLAPPED whole{};
-            UnlockFileEx(handle_, 0, MAXDWORD, MAXDWORD, &whole);
-        }
-        CloseHandle(handle_);
-    }
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    bool held() const { return locked_; }
-    ProfileWriteError error() const { return error_; }
-
-private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-    bool locked_ = false;
-    ProfileWriteError error_ = ProfileWriteError::Other;
-};
-
 ProfileWriteError replaceFile(const std::string& path, const std::string& bytes) {
     const std::string temporary = temporaryName(path);
     const std::wstring wideTemporary = wide(temporary);
@@ -184,11 +137,36 @@ unsigned long processId() { return GetCurrentProcessId(); }
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-ProfileWriteError withWriteLock(const std::string& lockPath, const std::function<ProfileWriteError()>& write) {
-    ProcessWriteLock inProcess;
-    ExclusiveLock lock(lockPath);
-    if (!lock.held()) return lock.error();
-    return write();
+namespace {
+// A Windows lock, not std::mutex, so that the hook library needs no threads run-time library.
+SRWLOCK processWriteLock = SRWLOCK_INIT;
+}  // namespace
+
+WriteLock::WriteLock(const std::string& lockPath) {
+    AcquireSRWLockExclusive(&processWriteLock);
+    const HANDLE file = CreateFileW(wide(lockPath).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    lockFile_ = reinterpret_cast<std::intptr_t>(file);
+    if (file == INVALID_HANDLE_VALUE) {
+        error_ = lastWriteError();
+        return;
+    }
+    OVERLAPPED whole{};
+    locked_ = LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
+    if (!locked_) error_ = lastWriteError();
+}
+
+WriteLock::~WriteLock() {
+    const HANDLE file = reinterpret_cast<HANDLE>(lockFile_);
+    if (file != INVALID_HANDLE_VALUE) {
+        if (locked_) {
+            OVERLAPPED whole{};
+            UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &whole);
+        }
+        CloseHandle(file);
+    }
+    ReleaseSRWLockExclusive(&processWriteLock);
 }
 
 }  // namespace zv::profile_file
