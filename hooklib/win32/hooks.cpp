@@ -45,6 +45,19 @@ std::bitset<256> g_anyKeyDown;
 
 bool ours(ULONG_PTR extraInfo) { return extraInfo == LZ_OWN_INPUT_SIGNATURE; }
 
+// The title first: once the press is there the program may read the title.
+void reportPress(zv::InputEvent::Type type, POINT at) {
+    const auto hook = g_mouseMode == MouseMode::Grabacio ? zv::HookMode::MouseRecording : zv::HookMode::MouseExecution;
+    if (const auto report = zv::pressReport({type}, hook)) {
+        if (report->titleFirst) lz::reportWindowTitleAt(at.x, at.y);
+        lz::reportPress(*report);
+    }
+}
+
+void reportKeyPress(int virtualKey, zv::HookMode hook) {
+    if (const auto report = zv::pressReport({zv::InputEvent::Type::Key, virtualKey}, hook)) lz::reportPress(*report);
+}
+
 LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
@@ -52,9 +65,7 @@ LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
         if (!ours(info->dwExtraInfo)) {
             switch (message) {
             case WM_LBUTTONDOWN:
-                // The title first: once "CLIC" is there the program may read the title.
-                if (g_mouseMode == MouseMode::Grabacio) lz::reportWindowTitleAt(info->pt.x, info->pt.y);
-                lz::reportClick("1");
+                reportPress(zv::InputEvent::Type::LeftButton, info->pt);
                 g_tookLeft = true;
                 return 1;
             case WM_LBUTTONUP:
@@ -64,7 +75,7 @@ LRESULT CALLBACK mouseProc(int code, WPARAM message, LPARAM lParam) {
                 }
                 break;
             case WM_RBUTTONDOWN:
-                lz::reportClick("2");
+                reportPress(zv::InputEvent::Type::RightButton, info->pt);
                 g_tookRight = true;
                 return 1;
             case WM_RBUTTONUP:
@@ -121,7 +132,8 @@ LRESULT CALLBACK keyboardProc(int code, WPARAM message, LPARAM lParam) {
             const unsigned vk = info->vkCode & 0xFF;
             const bool up = (info->flags & LLKHF_UP) != 0;
             const bool repeat = !up && g_keyboardDown.test(vk);
-            if (newPress(g_keyboardDown, *info)) lz::reportKey(mailboxKey(info->vkCode));
+            if (newPress(g_keyboardDown, *info))
+                reportKeyPress(static_cast<int>(mailboxKey(info->vkCode)), zv::HookMode::Keyboard);
             if (up && g_keyboardTaken.test(vk)) {
                 g_keyboardTaken.reset(vk);
                 return 1;
@@ -141,7 +153,7 @@ LRESULT CALLBACK anyKeyProc(int code, WPARAM message, LPARAM lParam) {
         const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const lz::EventTime moment(info->time);
         if (!ours(info->dwExtraInfo)) {
-            if (newPress(g_anyKeyDown, *info)) lz::reportClick("1");
+            if (newPress(g_anyKeyDown, *info)) reportKeyPress(0, zv::HookMode::AnyKeySwitch);
             return 1;
         }
     }

@@ -27,9 +27,9 @@ void report(int kind, int value) {
 
 }  // namespace
 
-void reportClick(const char* value) { report(LZ_REPORT_CLICK, value[0] == '2' ? 2 : 1); }
-
-void reportKey(unsigned vk) { report(LZ_REPORT_KEY, static_cast<int>(vk)); }
+void reportPress(const zv::PressReport& press) {
+    report(press.kind == zv::HookReport::Kind::Key ? LZ_REPORT_KEY : LZ_REPORT_CLICK, press.value);
+}
 
 EventTime::EventTime(DWORD tick) : hadOuter_(g_inEvent), outer_(g_eventTick) {
     g_inEvent = true;

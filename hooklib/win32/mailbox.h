@@ -5,13 +5,12 @@
 #include <windows.h>
 
 #include "llibreria_zentavoro.h"
+#include "platform/press_report.h"
 
 namespace lz {
 
-// "1" for a switch press, "2" for the right button.
-void reportClick(const char* value);
-// The virtual-key code of a key the keyboard hook heard.
-void reportKey(unsigned vk);
+// What a hook made of a press (platform/press_report.h).
+void reportPress(const zv::PressReport& press);
 // The title of the top-level window under the given screen point: it travels with the
 // press about to be reported, and wakes nobody by itself.
 void reportWindowTitleAt(long x, long y);

@@ -47,6 +47,10 @@ int onIoError(Display* dpy) {
     return 0;
 }
 
+void reportKeyPress(int virtualKey, HookMode hook) {
+    if (const auto report = pressReport({InputEvent::Type::Key, virtualKey}, hook)) reportPress(*report);
+}
+
 }  // namespace
 
 std::unique_ptr<HookSession> HookSession::open() {
@@ -241,18 +245,18 @@ void HookSession::reportRawPresses() {
         if (own_.take(Kind::Button, p.button, true, Clock::now())) continue;
         // Reported after the round trip, but made when the server says.
         EventTime moment(clock_.tickOf(p.time));
-        if (p.button == kLeft) {
-            if (mouseHook_ == MouseHook::Recording) {
-                Window rootReturn = 0, child = 0;
-                int rx = 0, ry = 0, wx = 0, wy = 0;
-                unsigned mask = 0;
-                XQueryPointer(dpy_, root_, &rootReturn, &child, &rx, &ry, &wx, &wy, &mask);
-                reportWindowTitle(topLevelTitleAt(dpy_, rx, ry));
-            }
-            reportClick("1");
-        } else {
-            reportClick("2");
+        const auto type = p.button == kLeft ? InputEvent::Type::LeftButton : InputEvent::Type::RightButton;
+        const auto hook = mouseHook_ == MouseHook::Recording ? HookMode::MouseRecording : HookMode::MouseExecution;
+        const auto report = pressReport({type}, hook);
+        if (!report) continue;
+        if (report->titleFirst) {
+            Window rootReturn = 0, child = 0;
+            int rx = 0, ry = 0, wx = 0, wy = 0;
+            unsigned mask = 0;
+            XQueryPointer(dpy_, root_, &rootReturn, &child, &rx, &ry, &wx, &wy, &mask);
+            reportWindowTitle(topLevelTitleAt(dpy_, rx, ry));
         }
+        reportPress(*report);
     }
     rawPresses_.clear();
     grabbedPresses_.clear();
@@ -297,12 +301,13 @@ void HookSession::handle(XEvent& event) {
         }
         if (own_.take(Kind::Button, event.xbutton.button, press, Clock::now())) return;
         if (!press || mouseHook_ == MouseHook::Off) return;
-        if (event.xbutton.button == kLeft) {
-            if (mouseHook_ == MouseHook::Recording)
-                reportWindowTitle(topLevelTitleAt(dpy_, event.xbutton.x_root, event.xbutton.y_root));
-            reportClick("1");
-        } else if (event.xbutton.button == kRight) {
-            reportClick("2");
+        const auto type = event.xbutton.button == kLeft    ? InputEvent::Type::LeftButton
+                          : event.xbutton.button == kRight ? InputEvent::Type::RightButton
+                                                           : InputEvent::Type::OtherButton;
+        const auto hook = mouseHook_ == MouseHook::Recording ? HookMode::MouseRecording : HookMode::MouseExecution;
+        if (const auto report = pressReport({type}, hook)) {
+            if (report->titleFirst) reportWindowTitle(topLevelTitleAt(dpy_, event.xbutton.x_root, event.xbutton.y_root));
+            reportPress(*report);
         }
         return;
     }
@@ -360,9 +365,8 @@ void HookSession::keyPressed(int device, unsigned keycode, bool repeat) {
     if (!fresh || repeat) return;
     // A key of a keyboard the any-key hook could not take is still a switch press; it
     // reaches the application as well.
-    if (anyKeyHook_) reportClick("1");
-    if (keyboardHook_)
-        if (int vk = virtualKey(keycode)) reportKey(vk);
+    if (anyKeyHook_) reportKeyPress(0, HookMode::AnyKeySwitch);
+    if (keyboardHook_) reportKeyPress(virtualKey(keycode), HookMode::Keyboard);
 }
 
 void HookSession::keyReleased(int device, unsigned keycode) {

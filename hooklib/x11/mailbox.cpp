@@ -37,9 +37,9 @@ void report(int kind, int value) {
 
 }  // namespace
 
-void reportClick(const char* value) { report(LZ_REPORT_CLICK, value[0] == '2' ? 2 : 1); }
-
-void reportKey(int virtualKey) { report(LZ_REPORT_KEY, virtualKey); }
+void reportPress(const PressReport& press) {
+    report(press.kind == HookReport::Kind::Key ? LZ_REPORT_KEY : LZ_REPORT_CLICK, press.value);
+}
 
 void reportWindowTitle(const std::string& title) {
     std::lock_guard hold(reportsMutex);

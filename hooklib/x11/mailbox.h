@@ -6,14 +6,12 @@
 #include <string>
 
 #include "llibreria_zentavoro.h"
+#include "platform/press_report.h"
 
 namespace zv::hooklib {
 
-// "1" for the switch (left button, or any key under the any-key hook), "2" for the right
-// button.
-void reportClick(const char* value);
-// The virtual-key code of a key the keyboard hook heard.
-void reportKey(int virtualKey);
+// What a hook made of a press (platform/press_report.h).
+void reportPress(const PressReport& press);
 // The title (code page 1252) of the window that the recorded press about to be reported
 // went to; it travels with that press and wakes nobody by itself.
 void reportWindowTitle(const std::string& title);

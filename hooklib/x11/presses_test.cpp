@@ -25,6 +25,9 @@ constexpr int kKeyboard = 7, kOtherKeyboard = 9, kKeyA = 38, kKeyReturn = 36;
 using Kind = OwnInput::Kind;
 using Clock = OwnInput::Clock;
 
+void reportClick(int value) { reportPress({HookReport::Kind::Click, value}); }
+void reportKey(int virtualKey) { reportPress({HookReport::Kind::Key, virtualKey}); }
+
 TEST(PressFilter, a_held_key_is_reported_once_until_it_is_released) {
     PressFilter f;
     EXPECT_TRUE(f.press(kKeyboard, kKeyA));
@@ -107,13 +110,13 @@ TEST(Mailbox, reports_wait_in_order_carry_their_events_time_and_never_touch_a_fi
     {
         EventTime moment(before - 40);
         reportWindowTitle("Calculadora \xC0");
-        reportClick("1");
+        reportClick(1);
     }
     reportKey(32);
     {
         // A time after the report, or far before it, is no event's: the report's own moment.
         EventTime future(before + 60000);
-        reportClick("2");
+        reportClick(2);
     }
     {
         EventTime stale(before - 60000);

@@ -223,7 +223,6 @@ void FormPrincipal::FormCreate() {
     HookInstalled = false;
     LastWindowTitle.clear();
     ShowOnStop = true;
-    SkipNextReport = false;
     ClickInterval = 1000;
     FirstStep = false;
     NextClickTick = 0;

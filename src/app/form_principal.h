@@ -32,7 +32,7 @@ class FormTransparent;
 class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
-class FormLinia;
+class SweepLine;
 class GroupFrame;
 class ScanTimingDialog;
 class FormPointEditor;
@@ -55,8 +55,8 @@ public:
     FormScreen* formScreen = nullptr;
     FormMouse* formMouse = nullptr;
     // The two lines of point scanning.
-    FormLinia* formLiniaVertical = nullptr;
-    FormLinia* formLiniaHoritzontal = nullptr;
+    SweepLine* verticalLine = nullptr;
+    SweepLine* horizontalLine = nullptr;
     // The frame round a lit group, and the dialog of the scan's timing.
     GroupFrame* groupFrame = nullptr;
     ScanTimingDialog* scanTimingDialog = nullptr;
@@ -118,11 +118,12 @@ public:
     // The look-ups of names still unanswered, and the speech of the steps.
     NameRequests nameRequests;
     StepSpeech speech;
+    // Nothing sets the mode back to Idle: after a stop it keeps its last value, and the
+    // dispatcher falls silent because the poll timer is off, not because of the mode.
     Mode mode = Mode::Idle;
     bool HookInstalled = false;
     bool ShowOnStop = true;
     bool FirstStep = false;
-    bool SkipNextReport = false;
     int32_t NextClickTick = 0;
     int32_t ClickInterval = 1000;
     // In UTF-8, as titles are compared.
@@ -284,7 +285,7 @@ public:
 
     // --- Hook event dispatcher (hook/) ---
     void TimerMouseHookTimer();
-    void HookReportArrived();
+    void hookReportArrived();
     bool pollMailboxNow();
     // At the starts and the stop: "KEYBOARD" at rest in the file, and every report of the
     // hook library not acted on yet let go.

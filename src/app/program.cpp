@@ -98,10 +98,10 @@ bool Program::start(const std::vector<std::string>& args) {
                                                 screen_.get(), mouse_.get()})
         app_.create(*f);
     // The lines of point scanning, after every window the program always had.
-    lineVertical_ = std::make_unique<FormLinia>(app_, FormLinia::Direction::Vertical);
-    lineHorizontal_ = std::make_unique<FormLinia>(app_, FormLinia::Direction::Horizontal);
-    main.formLiniaVertical = lineVertical_.get();
-    main.formLiniaHoritzontal = lineHorizontal_.get();
+    lineVertical_ = std::make_unique<SweepLine>(app_, SweepLine::Direction::Vertical);
+    lineHorizontal_ = std::make_unique<SweepLine>(app_, SweepLine::Direction::Horizontal);
+    main.verticalLine = lineVertical_.get();
+    main.horizontalLine = lineHorizontal_.get();
     app_.create(*lineVertical_);
     app_.create(*lineHorizontal_);
     // From here on the settings file is read and written: what it refuses is kept in
@@ -153,7 +153,7 @@ bool Program::start(const std::vector<std::string>& args) {
 
     // 7. Becoming the active application stops execution.
     app_.onActivate = [&main] { main.ApplicationActivate(); };
-    app_.onHookReport = [&main] { main.HookReportArrived(); };
+    app_.onHookReport = [&main] { main.hookReportArrived(); };
 
     // 8.
     main.show();
@@ -242,7 +242,6 @@ std::optional<std::string> Program::stateField(const std::string& name) const {
     if (name == "HookInstalled") return flag(m.HookInstalled);
     if (name == "ShowOnStop") return flag(m.ShowOnStop);
     if (name == "FirstStep") return flag(m.FirstStep);
-    if (name == "SkipNextReport") return flag(m.SkipNextReport);
     if (name == "NextClickTick") return std::to_string(m.NextClickTick);
     if (name == "ClickInterval") return std::to_string(m.ClickInterval);
     if (name == "LastWindowTitle") return utf8ToCp1252(m.LastWindowTitle);

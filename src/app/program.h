@@ -20,7 +20,7 @@ class FormTransparent;
 class FormCopiarUnTrosDePantalla;
 class FormScreen;
 class FormMouse;
-class FormLinia;
+class SweepLine;
 class GroupFrame;
 class ScanTimingDialog;
 
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<FormCopiarUnTrosDePantalla> sizeChoice_;
     std::unique_ptr<FormScreen> screen_;
     std::unique_ptr<FormMouse> mouse_;
-    std::unique_ptr<FormLinia> lineVertical_, lineHorizontal_;
+    std::unique_ptr<SweepLine> lineVertical_, lineHorizontal_;
     std::unique_ptr<GroupFrame> groupFrame_;
     std::unique_ptr<ScanTimingDialog> timingDialog_;
 };

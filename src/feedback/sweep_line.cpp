@@ -4,7 +4,7 @@
 
 namespace zv {
 
-FormLinia::FormLinia(Application& app, Direction direction)
+SweepLine::SweepLine(Application& app, Direction direction)
     : Form(app, direction == Direction::Vertical ? "FormLiniaVertical" : "FormLiniaHoritzontal"),
       Barra(this, direction == Direction::Vertical ? "BarraVertical" : "BarraHoritzontal", Shape::Align::None),
       direction_(direction) {
@@ -13,7 +13,7 @@ FormLinia::FormLinia(Application& app, Direction direction)
     Barra.setBounds({0, 0, kThickness, kThickness});
 }
 
-void FormLinia::placeAt(int at, int screenWidth, int screenHeight) {
+void SweepLine::placeAt(int at, int screenWidth, int screenHeight) {
     const int from = at - kThickness / 2;
     const Rect line = direction_ == Direction::Vertical ? Rect{from, 0, kThickness, screenHeight}
                                                         : Rect{0, from, screenWidth, kThickness};
@@ -25,7 +25,7 @@ void FormLinia::placeAt(int at, int screenWidth, int screenHeight) {
     }
 }
 
-void FormLinia::setLineColour(uint32_t colour) {
+void SweepLine::setLineColour(uint32_t colour) {
     color = colour;
     Barra.setPenColor(colour);
     Barra.setBrushColor(colour);

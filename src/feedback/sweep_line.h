@@ -7,13 +7,13 @@
 
 namespace zv {
 
-class FormLinia : public Form {
+class SweepLine : public Form {
 public:
     enum class Direction { Vertical, Horizontal };
     static constexpr int kThickness = 3;
 
     // "FormLiniaVertical" or "FormLiniaHoritzontal".
-    FormLinia(Application& app, Direction direction);
+    SweepLine(Application& app, Direction direction);
 
     Shape Barra;
 

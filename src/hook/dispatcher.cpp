@@ -7,12 +7,21 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "hook/mailbox.h"
+#include "platform/mailbox_keys.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "platform/virtual_keys.h"
 #include "widgets/application.h"
 
 namespace zv {
+
+namespace {
+// The switch value, as "CLIC" holds it.
+using mailbox_keys::ClickValue;
+constexpr const char* kNoPress = mailbox_keys::clickText(ClickValue::NoPress);
+constexpr const char* kSwitch = mailbox_keys::clickText(ClickValue::Switch);
+constexpr const char* kRightButton = mailbox_keys::clickText(ClickValue::RightButton);
+}  // namespace
 
 void FormPrincipal::stopRecordingAndOfferSave() {
     TimerMouseHook.setOn(false);
@@ -60,14 +69,13 @@ void FormPrincipal::TimerMouseHookTimer() {
 
     // Stage 2: the switch value and keyboard access.
     const std::string fileClick = mailbox::readClick();
-    const bool fileClickWaits = reportedClick && fileClick != "0";
+    const bool fileClickWaits = reportedClick && fileClick != kNoPress;
     std::string switchValue = reportedClick ? std::to_string(report->value) : fileClick;
     std::optional<uint32_t> jumpedAt;
-    if (switchValue == "1") SkipNextReport = false;
     if (!fileClickWaits) mailbox::resetClick();
     const bool keyboardStage = MenuAccederAPosicionesPorTeclado.checked() && mode == Mode::Executing;
-    if (reportedKey && keyboardStage && switchValue != "0") hookMailbox.putBack(*report);
-    if (switchValue == "0" && keyboardStage) {
+    if (reportedKey && keyboardStage && switchValue != kNoPress) hookMailbox.putBack(*report);
+    if (switchValue == kNoPress && keyboardStage) {
         const std::string keyText = reportedKey ? std::to_string(report->value) : mailbox::takeKeyboard();
         const int32_t k = strToInt(keyText);
         auto jump = [&](int32_t n) {
@@ -77,7 +85,7 @@ void FormPrincipal::TimerMouseHookTimer() {
             choosePoint(n);
             ScanStep();
             if (MenuClicAutomticoAlAccederPorTeclado.checked()) {
-                switchValue = "1";
+                switchValue = kSwitch;
                 // The click is the jump's own: its moment is now, when the point is lit.
                 jumpedAt = platform().tickCount();
             }
@@ -87,7 +95,7 @@ void FormPrincipal::TimerMouseHookTimer() {
         } else if (k >= vk::LetterA && k <= vk::LetterZ) {
             jump(k - vk::LetterA + 10);
         } else if (k == vk::Return) {
-            switchValue = "1";
+            switchValue = kSwitch;
         } else if (k == vk::Tab || k == vk::Right || k == vk::NumpadAdd) {
             // The hook libraries report each press once, so every report makes a step.
             if (!MenuEnviarTabsYReturn.checked()) ScanStep();
@@ -99,15 +107,15 @@ void FormPrincipal::TimerMouseHookTimer() {
     // Stage 3: the switch action.
     // While a line sweeps, the switch fixes it; the point it chooses is then recorded or
     // clicked as a press at the pointer would be.
-    if (switchValue == "1" && (mode == Mode::Recording || mode == Mode::Executing) && pointSweep) {
+    if (switchValue == kSwitch && (mode == Mode::Recording || mode == Mode::Executing) && pointSweep) {
         pointScanningPress();
-    } else if (switchValue == "1" && mode == Mode::Recording) {
+    } else if (switchValue == kSwitch && mode == Mode::Recording) {
         recordSwitchPress();
-    } else if (switchValue == "1" && mode == Mode::Executing) {
+    } else if (switchValue == kSwitch && mode == Mode::Executing) {
         scanPress(jumpedAt ? *jumpedAt : pressTick);
-    } else if (switchValue == "2" && mode == Mode::Recording) {
+    } else if (switchValue == kRightButton && mode == Mode::Recording) {
         stopRecordingAndOfferSave();
-    } else if (switchValue == "2" && mode == Mode::Executing) {
+    } else if (switchValue == kRightButton && mode == Mode::Executing) {
         // With no points a directed step has nowhere to go: the right button stops a sweep.
         if (MenuBarridoDirigido.checked() && !pointSweep) {
             ScanStep();

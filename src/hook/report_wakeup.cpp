@@ -17,7 +17,7 @@ bool FormPrincipal::pollMailboxNow() {
     return true;
 }
 
-void FormPrincipal::HookReportArrived() {
+void FormPrincipal::hookReportArrived() {
     if (pollMailboxNow()) return;
     // The poll timer is off only around a placement or a synthesised click, inside a
     // handler that switches it on again when it ends: the report is acted on then, not a

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/lines.h"
 #include "platform/text.h"
 
 // The layout rules follow the Windows profile functions as far as they are documented
@@ -14,14 +15,6 @@
 namespace zv {
 
 namespace {
-
-// Where the line starting at `from` ends: its CR or LF, or the end. (find_first_of asks
-// memchr about the two characters at every byte, several times slower on large files.)
-size_t lineEnd(std::string_view bytes, size_t from) {
-    for (size_t i = from; i < bytes.size(); ++i)
-        if (bytes[i] == '\r' || bytes[i] == '\n') return i;
-    return std::string_view::npos;
-}
 
 bool isBlank(char c) {
     // ^Z counts too: old DOS editors left it at the end of files.
@@ -51,20 +44,16 @@ bool isComment(const std::string& name) { return !name.empty() && name[0] == ';'
 ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     ProfileDocument doc;
     Section* section = &doc.sections_.front();
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = lineEnd(bytes, start);
-        if (end == std::string_view::npos) end = bytes.size();
-        const std::string_view line = trim(bytes.substr(start, end - start));
-        start = end + 1;
-        if (line.empty()) continue;
+    forEachLine(bytes, [&](std::string_view raw) {
+        const std::string_view line = trim(raw);
+        if (line.empty()) return;
 
         if (line.front() == '[') {
             const size_t close = line.rfind(']');
             if (close != 0 && close != std::string_view::npos) {
                 doc.sections_.push_back(Section{std::string(trim(line.substr(1, close - 1))), {}});
                 section = &doc.sections_.back();
-                continue;
+                return;
             }
             // Without a closing bracket the line is an ordinary entry.
         }
@@ -80,7 +69,7 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes) {
         // Of a run of nameless entries ("=value" lines) only the first is kept.
         if (!entry.name.empty() || section->entries.empty() || !section->entries.back().name.empty())
             section->entries.push_back(std::move(entry));
-    }
+    });
     return doc;
 }
 
@@ -179,33 +168,29 @@ ProfileDocument::Found ProfileDocument::find(std::string_view bytes, const std::
     const std::string wantedKey(trim(key));
     const bool keyIsComment = isComment(wantedKey);
     bool inside = wantedSection.empty();  // the lines before any header form a nameless section
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = lineEnd(bytes, start);
-        if (end == std::string_view::npos) end = bytes.size();
-        const std::string_view line = trim(bytes.substr(start, end - start));
-        start = end + 1;
-        if (line.empty()) continue;
+    Found found;
+    forEachLine(bytes, [&](std::string_view raw) {
+        const std::string_view line = trim(raw);
+        if (line.empty()) return true;
 
         if (line.front() == '[') {
             const size_t close = line.rfind(']');
             if (close != 0 && close != std::string_view::npos) {
-                if (inside) break;  // the section ended without the key
+                if (inside) return false;  // the section ended without the key
                 inside = sameName(trim(line.substr(1, close - 1)), wantedSection);
-                continue;
+                return true;
             }
         }
-        if (!inside || keyIsComment) continue;
+        if (!inside || keyIsComment) return true;
         const size_t equals = line.find('=');
         const std::string_view name = equals == std::string_view::npos ? line : trimRight(line.substr(0, equals));
-        if (!name.empty() && name.front() == ';') continue;
-        if (!sameName(name, wantedKey)) continue;
-        Found found;
+        if (!name.empty() && name.front() == ';') return true;
+        if (!sameName(name, wantedKey)) return true;
         found.entry = true;
         if (equals != std::string_view::npos) found.value = trimLeft(line.substr(equals + 1));
-        return found;
-    }
-    return {};
+        return false;
+    });
+    return found;
 }
 
 ProfileRead ProfileDocument::lookup(std::string_view bytes, const std::string& section, const std::string& key,

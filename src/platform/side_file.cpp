@@ -1,26 +1,15 @@
 #include "platform/side_file.h"
 
 #include "platform/profile.h"
+#include "platform/profile_file.h"
 #include "platform/text.h"
 #include "platform/whole_file.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#endif
 
 namespace zv {
 
 namespace {
 
-bool isSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
+using profile_file::isSeparator;
 
 // The settings file's path is code page 1252 on Windows and the name's own bytes elsewhere.
 NativeName native(const std::string& path) {
@@ -35,11 +24,7 @@ NativeName native(const std::string& path) {
 void makeFolders(const std::string& file) {
     for (size_t i = 1; i < file.size(); ++i) {
         if (!isSeparator(file[i]) || isSeparator(file[i - 1])) continue;
-#ifdef _WIN32
-        CreateDirectoryW(native(file.substr(0, i)).c_str(), nullptr);
-#else
-        mkdir(file.substr(0, i).c_str(), 0700);
-#endif
+        profile_file::makeDirectory(file.substr(0, i));
     }
 }
 

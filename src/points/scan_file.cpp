@@ -3,35 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/lines.h"
 #include "platform/numbers.h"
 
 namespace zv {
 
 namespace {
-
-// Where the line starting at `from` ends: its CR or LF, or the end. (find_first_of asks
-// memchr about the two characters at every byte, several times slower on large files.)
-size_t lineEnd(std::string_view bytes, size_t from) {
-    for (size_t i = from; i < bytes.size(); ++i)
-        if (bytes[i] == '\r' || bytes[i] == '\n') return i;
-    return std::string_view::npos;
-}
-
-// Calls take(line) for every line of the bytes, as splitLines cuts them.
-template <typename Take>
-void forEachLine(const std::string& bytes, Take take) {
-    size_t start = 0;
-    const size_t n = bytes.size();
-    while (start < n) {
-        size_t end = lineEnd(bytes, start);
-        if (end == std::string::npos) {
-            take(std::string_view(bytes).substr(start));
-            return;
-        }
-        take(std::string_view(bytes).substr(start, end - start));
-        start = end + (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n' ? 2 : 1);
-    }
-}
 
 bool isComment(std::string_view line) { return line.substr(0, 2) == "//"; }
 

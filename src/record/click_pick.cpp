@@ -4,6 +4,7 @@
 
 #include "app/form_principal.h"
 #include "hook/mailbox.h"
+#include "platform/mailbox_keys.h"
 #include "platform/platform.h"
 #include "widgets/application.h"
 
@@ -28,15 +29,15 @@ void FormPrincipal::clickPickTick() {
     const bool reportedClick = report && report->kind == HookReport::Kind::Click;
     const std::string fileKey = mailbox::takeKeyboard();
     const std::string fileClick = mailbox::readClick();
-    if (fileClick != "0") mailbox::resetClick();
+    if (fileClick != mailbox_keys::clickText(mailbox_keys::ClickValue::NoPress)) mailbox::resetClick();
     if (hookMailbox.waiting()) app().afterHandlers([this] { pollMailboxNow(); });
     const std::string key = reportedKey ? std::to_string(report->value) : fileKey;
     const std::string click = reportedClick ? std::to_string(report->value) : fileClick;
-    if (key == vk::text(vk::Escape) || click == "2") {
+    if (key == vk::text(vk::Escape) || click == mailbox_keys::clickText(mailbox_keys::ClickValue::RightButton)) {
         endClickPick(std::nullopt);
         return;
     }
-    if (click != "1") return;
+    if (click != mailbox_keys::clickText(mailbox_keys::ClickValue::Switch)) return;
     const ScreenPoint at = platform().cursorPos();
     // The carer came back to the toolbar or another window of ours: not a place in the
     // application. The markers let the mouse through and are no window to come back to.

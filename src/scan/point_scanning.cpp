@@ -25,8 +25,8 @@ void FormPrincipal::beginPointScanning() {
     pointSweep.emplace(screen.width, screen.height, TimerEscaneig.interval());
     pointSweep->start(platform().tickCount());
     const auto colour = static_cast<uint32_t>(formTransparent->ColorQuadre);
-    formLiniaVertical->setLineColour(colour);
-    formLiniaHoritzontal->setLineColour(colour);
+    verticalLine->setLineColour(colour);
+    horizontalLine->setLineColour(colour);
     showSweepLines();
     TimerBarridoPunto.setOn(true);
 }
@@ -35,22 +35,22 @@ void FormPrincipal::endPointScanning() {
     if (!pointSweep) return;
     pointSweep.reset();
     TimerBarridoPunto.setOn(false);
-    formLiniaVertical->hide();
-    formLiniaHoritzontal->hide();
+    verticalLine->hide();
+    horizontalLine->hide();
 }
 
 void FormPrincipal::showSweepLines() {
     const ScreenSize screen = platform().primaryScreenSize();
     const PointSweep& sweep = *pointSweep;
     if (sweep.axis() == PointSweep::Axis::X) {
-        formLiniaHoritzontal->hide();
-        formLiniaVertical->placeAt(sweep.position(), screen.width, screen.height);
+        horizontalLine->hide();
+        verticalLine->placeAt(sweep.position(), screen.width, screen.height);
         return;
     }
     // The column already fixed stays in sight: where the two lines cross is the place
     // that the next press chooses.
-    formLiniaVertical->placeAt(sweep.fixedX(), screen.width, screen.height);
-    formLiniaHoritzontal->placeAt(sweep.position(), screen.width, screen.height);
+    verticalLine->placeAt(sweep.fixedX(), screen.width, screen.height);
+    horizontalLine->placeAt(sweep.position(), screen.width, screen.height);
 }
 
 void FormPrincipal::TimerBarridoPuntoTimer() {

@@ -44,7 +44,7 @@ if [ ! -f "$winini" ] || [ "$here/winini.c" -nt "$winini" ]; then
     "$cc" -O2 -Wall -o "$winini" "$here/winini.c" || exit 2
 fi
 root=$(cd "$here/../.." && pwd)
-sources="$root/src/platform/profile.cpp $root/src/platform/profile_document.cpp
+sources="$root/src/platform/profile.cpp $root/src/platform/profile_file_win32.cpp $root/src/platform/profile_document.cpp
          $root/src/platform/text.cpp $root/src/platform/numbers.cpp $root/tools/ini/main.cpp"
 ours_exe="$build_dir/zentavoro-ini.exe"
 stale=no

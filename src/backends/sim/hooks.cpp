@@ -5,6 +5,7 @@
 
 #include "backends/sim/clock_and_timers.h"
 #include "backends/sim/trace.h"
+#include "platform/press_report.h"
 #include "platform/virtual_keys.h"
 
 namespace zv::sim {
@@ -96,10 +97,15 @@ bool SimHooks::userPress(MouseButton button, const std::string& titleUnderPointe
         uint32_t& earlier;
         ~Once() { earlier = 0; }
     } once{earlier_};
-    if (!processRunning_ || mouse_ == MouseHook::None || button == MouseButton::Middle) return false;
+    if (!processRunning_ || mouse_ == MouseHook::None) return false;
+    const auto type = button == MouseButton::Left    ? InputEvent::Type::LeftButton
+                      : button == MouseButton::Right ? InputEvent::Type::RightButton
+                                                     : InputEvent::Type::OtherButton;
+    const auto pressed = pressReport({type}, mouse_ == MouseHook::Recording ? HookMode::MouseRecording : HookMode::MouseExecution);
+    if (!pressed) return false;
     std::optional<std::string> title;
-    if (mouse_ == MouseHook::Recording) title = titleUnderPointer;
-    report(HookReport::Kind::Click, button == MouseButton::Left ? 1 : 2, std::move(title));
+    if (pressed->titleFirst) title = titleUnderPointer;
+    report(pressed->kind, pressed->value, std::move(title));
     return !held;
 }
 
@@ -109,15 +115,13 @@ bool SimHooks::userKey(uint8_t vk, bool held) {
         ~Once() { earlier = 0; }
     } once{earlier_};
     if (!processRunning_) return false;
+    // The hook installed last meets the key first; the any-key hook takes it.
     for (auto it = keyChain_.rbegin(); it != keyChain_.rend(); ++it) {
-        if (*it == kKeyboard) {
-            report(HookReport::Kind::Key, vk);
-            // A stop key stops recording or scanning, and stays with the program.
-            if ((vk == vk::Space || vk == vk::Alt) && mouse_ != MouseHook::None && !held) return true;
-        } else {
-            report(HookReport::Kind::Click, 1);
-            return !held;
-        }
+        const HookMode hook = *it == kKeyboard ? HookMode::Keyboard : HookMode::AnyKeySwitch;
+        if (const auto pressed = pressReport({InputEvent::Type::Key, vk}, hook)) report(pressed->kind, pressed->value);
+        if (hook == HookMode::AnyKeySwitch) return !held;
+        // A stop key stops recording or scanning, and stays with the program.
+        if ((vk == vk::Space || vk == vk::Alt) && mouse_ != MouseHook::None && !held) return true;
     }
     return false;
 }
