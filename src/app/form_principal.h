@@ -319,6 +319,11 @@ public:
     // Names at recording (record/point_naming.cpp).
     void askNameOfPoint(int index, int x, int y);
     void takeNamesOfPoints(uint32_t waitMs);
+    // The look-ups still under way are awaited for a short while at most, at the end of a
+    // recording and again when its points are saved; anything else that replaces or
+    // reorders the points forgets them.
+    void awaitNamesOfPoints();
+    void forgetNameRequests();
     // A point the editor placed by a click is named as a recorded one, when names are taken.
     void nameEditedPoint(int index, int x, int y);
 

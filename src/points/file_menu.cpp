@@ -19,7 +19,10 @@ namespace {
 constexpr size_t kMailboxTitleChars = 49;
 }  // namespace
 
-void FormPrincipal::MenuNuevoClick() { points.PointCount = 0; }
+void FormPrincipal::MenuNuevoClick() {
+    points.PointCount = 0;
+    forgetNameRequests();
+}
 
 void FormPrincipal::MenuAbrirClick() {
     MenuGrabar.setEnabled(false);
@@ -47,6 +50,7 @@ void FormPrincipal::LoadScanFile(const std::string& name) {
     LoadedLines loaded = loadLines(*bytes);
     bytes.reset();
     MemoPelFitxer.setText(std::move(loaded.text));
+    forgetNameRequests();
     switch (readScanFile(loaded.lines, points)) {
         case ScanFileError::Header: showInfo(messages::kNotOurFile); return;
         case ScanFileError::Label: showInfo(messages::kBadLabel); return;
@@ -77,6 +81,7 @@ void FormPrincipal::MenuGuardarClick() {
     spec.noReadOnlyResult = true;
     auto chosen = platform().saveFileDialog(spec);
     if (!chosen) return;
+    awaitNamesOfPoints();
     std::vector<std::string> lines = scanFileLines(points);
     if (MenuPuntosSiguenASuVentana.checked()) {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);

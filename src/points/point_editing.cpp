@@ -23,6 +23,9 @@ void FormPrincipal::MenuEditarPuntosClick() {
     // Points placed by a click are named as they are placed: the layer is readied now, so
     // that the first of them does not wait for it.
     if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
+    // The editor renumbers points: a look-up still under way is taken now or never.
+    awaitNamesOfPoints();
+    forgetNameRequests();
     editingPoints = true;
     MenuNuevo.setEnabled(false);
     enableStarts(true);

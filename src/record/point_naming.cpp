@@ -12,8 +12,11 @@
 namespace zv {
 
 namespace {
-constexpr uint32_t kEditedPointNameWait = 500;
-}
+// Long enough for a busy application to answer a look-up or two, short enough that one
+// that never answers does not hold the carer up: its points keep the names made of its
+// title.
+constexpr uint32_t kLongestNameWait = 500;
+}  // namespace
 
 void FormPrincipal::askNameOfPoint(int index, int x, int y) {
     // A point recorded with the option off has no name: it must not inherit the name of
@@ -33,9 +36,15 @@ void FormPrincipal::nameEditedPoint(int index, int x, int y) {
     askNameOfPoint(index, x, y);
     // The answer is awaited here, for a short while at most: one arriving later could name
     // another point once the carer has moved this one.
-    takeNamesOfPoints(kEditedPointNameWait);
+    takeNamesOfPoints(kLongestNameWait);
     nameRequests.clear();
 }
+
+void FormPrincipal::awaitNamesOfPoints() {
+    if (nameRequests.pending()) takeNamesOfPoints(kLongestNameWait);
+}
+
+void FormPrincipal::forgetNameRequests() { nameRequests.clear(); }
 
 void FormPrincipal::takeNamesOfPoints(uint32_t waitMs) {
     const uint32_t start = platform().tickCount();

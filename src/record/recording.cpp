@@ -11,8 +11,6 @@
 namespace zv {
 
 namespace {
-constexpr uint32_t kLongestNameWait = 500;
-
 std::string recordedCount(int32_t count) { return std::to_string(count) + (count == 1 ? " punto" : " puntos"); }
 }  // namespace
 
@@ -67,7 +65,7 @@ void FormPrincipal::startRecording(bool bySweeps) {
     dropRecording();
     names.clear();
     namesGivenInEditor = false;
-    nameRequests.clear();
+    forgetNameRequests();
     if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
     noteInTitle(recordedCount(0));
     pictures.clear();
@@ -110,10 +108,9 @@ void FormPrincipal::MenuPararGrabacionClick() {
     // click of the next run.
     hookMailbox.discard(platform().hooks());
     HookInstalled = false;
-    // The names still being looked up, before the save that may follow; an application
-    // that never answers keeps the names made of its title.
-    takeNamesOfPoints(kLongestNameWait);
-    nameRequests.clear();
+    // Look-ups are answered one after the other: on a busy desktop the last clicks' may
+    // still be under way, and they go on while the save dialog is open.
+    awaitNamesOfPoints();
     enableStarts(true);
     MenuPararGrabacion.setEnabled(false);
     titleBeforeNote.reset();

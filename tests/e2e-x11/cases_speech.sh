@@ -116,6 +116,7 @@ case_speech_names() {
     } >"$tmp/expected.zvo"
     check "it holds the buttons' names, and the window's title and number for the place on none" \
         wait_until 5 cmp -s "$saved" "$tmp/expected.zvo"
+    cmp -s "$saved" "$tmp/expected.zvo" || diff "$tmp/expected.zvo" "$saved" | sed 's/^/  /'
     # Ended before scanning starts, so that nothing of the recording is heard. Not by Alt+F4:
     # the window manager can take that key late, and it then closes the copy started next.
     kill "$zv_pid" 2>/dev/null
