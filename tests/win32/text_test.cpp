@@ -1,6 +1,6 @@
 // Code page 1252 at the Win32 boundary.
 #include "backends/win32/pictures.h"
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 #include "backends/win32/wide.h"
 
 namespace zv::win32::testing {

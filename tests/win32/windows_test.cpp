@@ -1,7 +1,7 @@
 // Other programs' top-level windows as the platform reports them.
 #include <windows.h>
 
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 
 namespace zv::win32::testing {
 namespace {

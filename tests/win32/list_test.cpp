@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 #include "list_form.h"
 
 namespace zv::win32::testing {

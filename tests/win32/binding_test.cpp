@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 
 namespace zv::win32::testing {
 namespace {

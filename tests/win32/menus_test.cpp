@@ -1,7 +1,7 @@
 // The native menu bar of a form: hidden entries, states, captions and shortcuts.
 #include "backends/win32/menus.h"
 
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 
 namespace zv::win32::testing {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "backends/win32/binding.h"
 #include "backends/win32/dpi.h"
-#include "backends/win32/tests/fixture.h"
+#include "fixture.h"
 
 namespace zv::win32::testing {
 namespace {

@@ -22,7 +22,7 @@ if [ "$wm" = openbox ] && ! command -v openbox >/dev/null; then
 fi
 if [ -z "${HOOKLIB_TEST_UNDER_XVFB:-}" ]; then
     export HOOKLIB_TEST_UNDER_XVFB=1
-    exec "$(dirname "$0")/../../tests/under_xvfb.sh" "$0" "$@"
+    exec "$(dirname "$0")/../../under_xvfb.sh" "$0" "$@"
 fi
 
 tmp=$(mktemp -d)
