@@ -28,7 +28,7 @@ FormPrincipal::FormPrincipal(Application& app)
       MenuNuevo(this, "MenuNuevo", "&Nuevo", &MenuArchivo),
       MenuAbrir(this, "MenuAbrir", "&Abrir...", &MenuArchivo),
       MenuGuardar(this, "MenuGuardar", "&Guardar...", &MenuArchivo),
-      MenuEditarPuntos(this, "MenuEditarPuntos", "E&ditar puntos...", &MenuArchivo),
+      menuEditPoints(this, "menuEditPoints", "E&ditar puntos...", &MenuArchivo),
       N4(this, "N4", "-", &MenuArchivo),
       MenuGrabar(this, "MenuGrabar", "Gra&bar", &MenuArchivo),
       MenuPararGrabacion(this, "MenuPararGrabacion", "Pa&rar grabaci\xF3n", &MenuArchivo),
@@ -82,24 +82,24 @@ FormPrincipal::FormPrincipal(Application& app)
       N9(this, "N9", "-", &MenuOpciones),
       MenuIntercambiarBotonesMouse(this, "MenuIntercambiarBotonesMouse", "Intercambiar botones mouse", &MenuOpciones),
       N13(this, "N13", "-", &MenuOpciones),
-      MenuMasOpciones(this, "MenuMasOpciones", "&M\xE1s opciones", &MenuOpciones),
-      MenuPuntosSiguenASuVentana(this, "MenuPuntosSiguenASuVentana", "Los puntos siguen a su ventana", &MenuMasOpciones),
-      MenuBarridoDePunto(this, "MenuBarridoDePunto", "Barrido de punto si no hay puntos", &MenuMasOpciones),
-      MenuBarridoPorGrupos(this, "MenuBarridoPorGrupos", "Barrido por grupos", &MenuMasOpciones),
-      MenuTiemposDelBarrido(this, "MenuTiemposDelBarrido", "Tiempos del barrido...", &MenuMasOpciones),
-      MenuDecirElNombreDeCadaPunto(this, "MenuDecirElNombreDeCadaPunto", "Decir el nombre de cada punto",
-                                   &MenuMasOpciones),
-      MenuEsperarAQueTermineDeHablar(this, "MenuEsperarAQueTermineDeHablar", "Esperar a que termine de hablar",
-                                     &MenuMasOpciones),
-      MenuGrabarConBarridoDePunto(this, "MenuGrabarConBarridoDePunto", "Grabar con barrido de punto", &MenuMasOpciones),
-      MenuComprobarPuntoAntesDelClic(this, "MenuComprobarPuntoAntesDelClic", "Comprobar el punto antes del clic",
-                                     &MenuMasOpciones),
+      menuMoreOptions(this, "menuMoreOptions", "&M\xE1s opciones", &MenuOpciones),
+      menuPointsFollowTheirWindow(this, "menuPointsFollowTheirWindow", "Los puntos siguen a su ventana", &menuMoreOptions),
+      menuPointScanning(this, "menuPointScanning", "Barrido de punto si no hay puntos", &menuMoreOptions),
+      menuGroupScanning(this, "menuGroupScanning", "Barrido por grupos", &menuMoreOptions),
+      menuScanTiming(this, "menuScanTiming", "Tiempos del barrido...", &menuMoreOptions),
+      menuSayEachPointsName(this, "menuSayEachPointsName", "Decir el nombre de cada punto",
+                                   &menuMoreOptions),
+      menuWaitUntilSaid(this, "menuWaitUntilSaid", "Esperar a que termine de hablar",
+                                     &menuMoreOptions),
+      menuRecordByPointScanning(this, "menuRecordByPointScanning", "Grabar con barrido de punto", &menuMoreOptions),
+      menuCheckPointBeforeClick(this, "menuCheckPointBeforeClick", "Comprobar el punto antes del clic",
+                                     &menuMoreOptions),
       TimerEscaneig(this, "TimerEscaneig", 1200),
       TimerMouseHook(this, "TimerMouseHook", 100),
       TimerPosicioMouse(this, "TimerPosicioMouse", 200),
-      TimerBarridoPunto(this, "TimerBarridoPunto", 20),
-      TimerEsperaVoz(this, "TimerEsperaVoz", 20),
-      TimerClickWarning(this, "TimerClickWarning", 150),
+      pointSweepTimer(this, "pointSweepTimer", 20),
+      speechWaitTimer(this, "speechWaitTimer", 20),
+      clickWarningTimer(this, "clickWarningTimer", 150),
       speech(app.platform()) {
     setCaption(kPlainTitle);
     setBounds({0, 0, 165, 90});
@@ -143,7 +143,7 @@ FormPrincipal::FormPrincipal(Application& app)
     N9.setVisible(false);
     MenuIntercambiarBotonesMouse.setVisible(false);
     // Waiting for a name to have been said means something only while names are said.
-    MenuEsperarAQueTermineDeHablar.setEnabled(false);
+    menuWaitUntilSaid.setEnabled(false);
 
     auto bind = [this](Widget& w, void (FormPrincipal::*handler)()) { w.onClick = [this, handler] { (this->*handler)(); }; };
     bind(ButtonEjecutar, &FormPrincipal::ButtonEjecutarClick);
@@ -151,7 +151,7 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuNuevo, &FormPrincipal::MenuNuevoClick);
     bind(MenuAbrir, &FormPrincipal::MenuAbrirClick);
     bind(MenuGuardar, &FormPrincipal::MenuGuardarClick);
-    bind(MenuEditarPuntos, &FormPrincipal::MenuEditarPuntosClick);
+    bind(menuEditPoints, &FormPrincipal::menuEditPointsClick);
     bind(MenuGrabar, &FormPrincipal::MenuGrabarClick);
     bind(MenuPararGrabacion, &FormPrincipal::MenuPararGrabacionClick);
     bind(MenuEjecutar, &FormPrincipal::MenuEjecutarClick);
@@ -183,14 +183,14 @@ FormPrincipal::FormPrincipal(Application& app)
     bind(MenuEscogerTamanyo, &FormPrincipal::MenuEscogerTamanyoClick);
     bind(MenuEnEscaneigFerSonarUnBeep, &FormPrincipal::MenuEnEscaneigFerSonarUnBeepClick);
     bind(MenuIntercambiarBotonesMouse, &FormPrincipal::MenuIntercambiarBotonesMouseClick);
-    bind(MenuPuntosSiguenASuVentana, &FormPrincipal::MenuPuntosSiguenASuVentanaClick);
-    bind(MenuBarridoDePunto, &FormPrincipal::MenuBarridoDePuntoClick);
-    bind(MenuBarridoPorGrupos, &FormPrincipal::MenuBarridoPorGruposClick);
-    bind(MenuTiemposDelBarrido, &FormPrincipal::MenuTiemposDelBarridoClick);
-    bind(MenuDecirElNombreDeCadaPunto, &FormPrincipal::MenuDecirElNombreDeCadaPuntoClick);
-    bind(MenuEsperarAQueTermineDeHablar, &FormPrincipal::MenuEsperarAQueTermineDeHablarClick);
-    bind(MenuGrabarConBarridoDePunto, &FormPrincipal::MenuGrabarConBarridoDePuntoClick);
-    bind(MenuComprobarPuntoAntesDelClic, &FormPrincipal::MenuComprobarPuntoAntesDelClicClick);
+    bind(menuPointsFollowTheirWindow, &FormPrincipal::menuPointsFollowTheirWindowClick);
+    bind(menuPointScanning, &FormPrincipal::menuPointScanningClick);
+    bind(menuGroupScanning, &FormPrincipal::menuGroupScanningClick);
+    bind(menuScanTiming, &FormPrincipal::menuScanTimingClick);
+    bind(menuSayEachPointsName, &FormPrincipal::menuSayEachPointsNameClick);
+    bind(menuWaitUntilSaid, &FormPrincipal::menuWaitUntilSaidClick);
+    bind(menuRecordByPointScanning, &FormPrincipal::menuRecordByPointScanningClick);
+    bind(menuCheckPointBeforeClick, &FormPrincipal::menuCheckPointBeforeClickClick);
     onClick = [this] { FormClick(); };
 
     SpinEditTempsTimer.onChange = [this] { SpinEditTempsTimerChange(); };
@@ -198,9 +198,9 @@ FormPrincipal::FormPrincipal(Application& app)
     TimerEscaneig.onTimer = [this] { TimerEscaneigTimer(); };
     TimerMouseHook.onTimer = [this] { TimerMouseHookTimer(); };
     TimerPosicioMouse.onTimer = [this] { TimerPosicioMouseTimer(); };
-    TimerBarridoPunto.onTimer = [this] { TimerBarridoPuntoTimer(); };
-    TimerEsperaVoz.onTimer = [this] { TimerEsperaVozTimer(); };
-    TimerClickWarning.onTimer = [this] { TimerClickWarningTimer(); };
+    pointSweepTimer.onTimer = [this] { pointSweepTick(); };
+    speechWaitTimer.onTimer = [this] { speechWaitTick(); };
+    clickWarningTimer.onTimer = [this] { clickWarningTick(); };
 
     onCreate = [this] { FormCreate(); };
     onShow = [this] { FormShow(); };
@@ -235,8 +235,8 @@ void FormPrincipal::enableStarts(bool enabled) {
     MenuGuardar.setEnabled(enabled);
     // While the point editor is open, nothing may replace or scan the set it shows.
     const bool starts = enabled && !editingPoints;
-    for (Widget* w : std::initializer_list<Widget*>{&MenuAbrir, &MenuEditarPuntos, &MenuEjecutar, &MenuGrabar,
-                                                    &MenuGrabarConBarridoDePunto, &ButtonEjecutar, &ButtonGrabar})
+    for (Widget* w : std::initializer_list<Widget*>{&MenuAbrir, &menuEditPoints, &MenuEjecutar, &MenuGrabar,
+                                                    &menuRecordByPointScanning, &ButtonEjecutar, &ButtonGrabar})
         w->setEnabled(starts);
 }
 

@@ -36,7 +36,7 @@ class SweepLine;
 class GroupFrame;
 class ScanTimingDialog;
 class FormPointEditor;
-class FormPointMarker;
+class PointMarker;
 struct RecordedWindow;
 
 enum class Mode : int32_t { Idle = 0, Recording = 1, Executing = 2 };
@@ -70,7 +70,7 @@ public:
 
     // --- File menu ---
     MenuItem MenuArchivo;
-    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, MenuEditarPuntos, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
+    MenuItem MenuNuevo, MenuAbrir, MenuGuardar, menuEditPoints, N4, MenuGrabar, MenuPararGrabacion, N1, MenuEjecutar, MenuParar, N2,
         MenuAcercaDe, MenuAyuda, N3, MenuSalir;
 
     // --- Options menu ---
@@ -85,26 +85,26 @@ public:
     MenuItem N11, MenuEnEscaneigFerSonarUnBeep, N9, MenuIntercambiarBotonesMouse;
     // The program's own options, beyond those above: each off by default, in this submenu
     // at the end of the Options menu.
-    MenuItem N13, MenuMasOpciones;
-    MenuItem MenuPuntosSiguenASuVentana;
-    MenuItem MenuBarridoDePunto;
-    MenuItem MenuBarridoPorGrupos;
-    MenuItem MenuTiemposDelBarrido;
-    MenuItem MenuDecirElNombreDeCadaPunto;
-    MenuItem MenuEsperarAQueTermineDeHablar;
-    MenuItem MenuGrabarConBarridoDePunto;
-    MenuItem MenuComprobarPuntoAntesDelClic;
+    MenuItem N13, menuMoreOptions;
+    MenuItem menuPointsFollowTheirWindow;
+    MenuItem menuPointScanning;
+    MenuItem menuGroupScanning;
+    MenuItem menuScanTiming;
+    MenuItem menuSayEachPointsName;
+    MenuItem menuWaitUntilSaid;
+    MenuItem menuRecordByPointScanning;
+    MenuItem menuCheckPointBeforeClick;
 
     // --- Timers ---
     Timer TimerEscaneig;
     Timer TimerMouseHook;
     Timer TimerPosicioMouse;
     // Moves the line of point scanning; off whenever no line is sweeping.
-    Timer TimerBarridoPunto;
+    Timer pointSweepTimer;
     // On while an automatic step waits for the name of the point before to have been said.
-    Timer TimerEsperaVoz;
+    Timer speechWaitTimer;
     // Paces the warning of a refused click: the frame blinks red, the beep sounds twice.
-    Timer TimerClickWarning;
+    Timer clickWarningTimer;
 
     // --- Run state ---
     PointSet points;
@@ -166,7 +166,7 @@ public:
     std::optional<std::string> titleBeforeNote;
     // The point editor, made when first opened, and the markers of the points it shows.
     std::unique_ptr<FormPointEditor> pointEditor;
-    std::vector<std::unique_ptr<FormPointMarker>> pointMarkers;
+    std::vector<std::unique_ptr<PointMarker>> pointMarkers;
     bool editingPoints = false;
     // Present while the next click anywhere is taken as a place instead of a recording.
     struct ClickPick {
@@ -230,14 +230,14 @@ public:
     void EsperarIntervaloDetiempoEntre2ClicsClick();
     void MenuEnEscaneigFerSonarUnBeepClick();
     void MenuIntercambiarBotonesMouseClick();
-    void MenuPuntosSiguenASuVentanaClick();
-    void MenuBarridoDePuntoClick();
-    void MenuBarridoPorGruposClick();
-    void MenuTiemposDelBarridoClick();
-    void MenuDecirElNombreDeCadaPuntoClick();
-    void MenuEsperarAQueTermineDeHablarClick();
-    void MenuGrabarConBarridoDePuntoClick();
-    void MenuComprobarPuntoAntesDelClicClick();
+    void menuPointsFollowTheirWindowClick();
+    void menuPointScanningClick();
+    void menuGroupScanningClick();
+    void menuScanTimingClick();
+    void menuSayEachPointsNameClick();
+    void menuWaitUntilSaidClick();
+    void menuRecordByPointScanningClick();
+    void menuCheckPointBeforeClickClick();
 
     // --- Languages (lang/) ---
     void MenuCatalaClick();
@@ -292,7 +292,7 @@ public:
     void resetMailbox();
 
     // --- The point editor (points/point_editing.cpp) ---
-    void MenuEditarPuntosClick();
+    void menuEditPointsClick();
     void pointEditorClosed();
     // The markers of the set's points, the selected one (-1: none) in the frame's colour.
     void showPointMarkers(int selected);
@@ -373,7 +373,7 @@ public:
     void sayLitPoint(int index, bool beeped);
     void sayLitGroup(int first, int last, bool beeped);
     bool stepWaitsForSpeech();
-    void TimerEsperaVozTimer();
+    void speechWaitTick();
 
     // --- Point scanning (scan/point_scanning.cpp) ---
     bool pointScanningInExecution();
@@ -381,7 +381,7 @@ public:
     void endPointScanning();
     void pointScanningPress();
     void showSweepLines();
-    void TimerBarridoPuntoTimer();
+    void pointSweepTick();
 
     // --- Tracking frame (feedback/) ---
     void MenuActivarQuadroSeguimientoMouseClick();
@@ -396,7 +396,7 @@ public:
     // A click refused: the frame turns red for a moment round the pointer and the beep
     // sounds twice (feedback/click_warning.cpp).
     void warnRefusedClick();
-    void TimerClickWarningTimer();
+    void clickWarningTick();
 
     // --- About box and help (about/) ---
     void MenuAyudaClick();

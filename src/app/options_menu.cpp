@@ -70,23 +70,23 @@ void FormPrincipal::MenuIntercambiarBotonesMouseClick() {
     toggleAndSave(MenuIntercambiarBotonesMouse, keys::kSwapButtons);
 }
 
-void FormPrincipal::MenuPuntosSiguenASuVentanaClick() {
-    toggleAndSave(MenuPuntosSiguenASuVentana, keys::kPointsFollowWindow);
+void FormPrincipal::menuPointsFollowTheirWindowClick() {
+    toggleAndSave(menuPointsFollowTheirWindow, keys::kPointsFollowWindow);
 }
-void FormPrincipal::MenuBarridoDePuntoClick() { toggleAndSave(MenuBarridoDePunto, keys::kPointScanning); }
-void FormPrincipal::MenuBarridoPorGruposClick() { toggleAndSave(MenuBarridoPorGrupos, keys::kGroupScanning); }
-void FormPrincipal::MenuTiemposDelBarridoClick() { scanTimingDialog->showModal(); }
+void FormPrincipal::menuPointScanningClick() { toggleAndSave(menuPointScanning, keys::kPointScanning); }
+void FormPrincipal::menuGroupScanningClick() { toggleAndSave(menuGroupScanning, keys::kGroupScanning); }
+void FormPrincipal::menuScanTimingClick() { scanTimingDialog->showModal(); }
 
 // The waiting entry is greyed out while names are not said; its mark and key stay.
-void FormPrincipal::MenuDecirElNombreDeCadaPuntoClick() {
-    toggleAndSave(MenuDecirElNombreDeCadaPunto, keys::kSayPointNames);
-    MenuEsperarAQueTermineDeHablar.setEnabled(MenuDecirElNombreDeCadaPunto.checked());
+void FormPrincipal::menuSayEachPointsNameClick() {
+    toggleAndSave(menuSayEachPointsName, keys::kSayPointNames);
+    menuWaitUntilSaid.setEnabled(menuSayEachPointsName.checked());
 }
-void FormPrincipal::MenuEsperarAQueTermineDeHablarClick() {
-    toggleAndSave(MenuEsperarAQueTermineDeHablar, keys::kWaitForSpeech);
+void FormPrincipal::menuWaitUntilSaidClick() {
+    toggleAndSave(menuWaitUntilSaid, keys::kWaitForSpeech);
 }
-void FormPrincipal::MenuComprobarPuntoAntesDelClicClick() {
-    toggleAndSave(MenuComprobarPuntoAntesDelClic, keys::kCheckPointBeforeClick);
+void FormPrincipal::menuCheckPointBeforeClickClick() {
+    toggleAndSave(menuCheckPointBeforeClick, keys::kCheckPointBeforeClick);
 }
 
 }  // namespace zv

@@ -201,14 +201,14 @@ bool Program::start(const std::vector<std::string>& args) {
     if (platform_.installedHelp()) main.MenuAyuda.setVisible(true);
 
     // The further options.
-    if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.MenuPuntosSiguenASuVentana.setChecked(true);
-    if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.MenuBarridoDePunto.setChecked(true);
-    if (settings::isOn(kSectionOptions, kGroupScanning, kOn)) main.MenuBarridoPorGrupos.setChecked(true);
+    if (settings::isOn(kSectionOptions, kPointsFollowWindow, kOn)) main.menuPointsFollowTheirWindow.setChecked(true);
+    if (settings::isOn(kSectionOptions, kPointScanning, kOn)) main.menuPointScanning.setChecked(true);
+    if (settings::isOn(kSectionOptions, kGroupScanning, kOn)) main.menuGroupScanning.setChecked(true);
     timingDialog_->loadStored();
-    if (settings::isOn(kSectionOptions, kSayPointNames, kOn)) main.MenuDecirElNombreDeCadaPunto.setChecked(true);
-    if (settings::isOn(kSectionOptions, kWaitForSpeech, kOn)) main.MenuEsperarAQueTermineDeHablar.setChecked(true);
-    main.MenuEsperarAQueTermineDeHablar.setEnabled(main.MenuDecirElNombreDeCadaPunto.checked());
-    if (settings::isOn(kSectionOptions, kCheckPointBeforeClick, kOn)) main.MenuComprobarPuntoAntesDelClic.setChecked(true);
+    if (settings::isOn(kSectionOptions, kSayPointNames, kOn)) main.menuSayEachPointsName.setChecked(true);
+    if (settings::isOn(kSectionOptions, kWaitForSpeech, kOn)) main.menuWaitUntilSaid.setChecked(true);
+    main.menuWaitUntilSaid.setEnabled(main.menuSayEachPointsName.checked());
+    if (settings::isOn(kSectionOptions, kCheckPointBeforeClick, kOn)) main.menuCheckPointBeforeClick.setChecked(true);
 
     // 19.
     if (settings::isOn(kSectionOptions, kWindowsVista, kVistaOn)) main.MenuWindowsVistaClick();

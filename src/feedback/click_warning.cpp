@@ -31,10 +31,10 @@ void FormPrincipal::warnRefusedClick() {
     formTransparent->placeAround(at.x, at.y);
     platform().messageBeep(kWarningBeep);
     clickWarningStep = 1;
-    TimerClickWarning.setOn(true);
+    clickWarningTimer.setOn(true);
 }
 
-void FormPrincipal::TimerClickWarningTimer() {
+void FormPrincipal::clickWarningTick() {
     ++clickWarningStep;
     if (clickWarningStep == kHiddenStep) {
         formTransparent->hide();
@@ -43,7 +43,7 @@ void FormPrincipal::TimerClickWarningTimer() {
         formTransparent->placeTopmost();
         platform().messageBeep(kWarningBeep);
     } else if (clickWarningStep >= kLastStep) {
-        TimerClickWarning.setOn(false);
+        clickWarningTimer.setOn(false);
         clickWarningStep = 0;
         // Back to what the frame shows for the point where the pointer stands.
         formTransparent->showWarning(placedOffFront);

@@ -9,10 +9,10 @@ namespace zv {
 
 GroupFrame::GroupFrame(Application& app)
     : Form(app, "GroupFrame"),
-      BarLeft(this, "BarLeft", Shape::Align::Left),
-      BarRight(this, "BarRight", Shape::Align::Right),
-      BarTop(this, "BarTop", Shape::Align::Top),
-      BarBottom(this, "BarBottom", Shape::Align::Bottom) {
+      barLeft(this, "barLeft", Shape::Align::Left),
+      barRight(this, "barRight", Shape::Align::Right),
+      barTop(this, "barTop", Shape::Align::Top),
+      barBottom(this, "barBottom", Shape::Align::Bottom) {
     border = BorderStyle::None;
     topmost = true;
     takesFocus = false;
@@ -20,10 +20,10 @@ GroupFrame::GroupFrame(Application& app)
     minimizeBox = maximizeBox = false;
     // Named like the program's other helper windows, so that tests can find it.
     setCaption(name());
-    BarTop.setHeight(kBar);
-    BarBottom.setHeight(kBar);
-    BarLeft.setWidth(kBar);
-    BarRight.setWidth(kBar);
+    barTop.setHeight(kBar);
+    barBottom.setHeight(kBar);
+    barLeft.setWidth(kBar);
+    barRight.setWidth(kBar);
     const int side = 2 * (kBar + kMargin) + 1;
     setBounds({0, 0, side, side});
     designClientWidth = designClientHeight = side;
@@ -44,7 +44,7 @@ void GroupFrame::frameRound(const std::vector<std::pair<int, int>>& points, uint
     const Rect r{clamp(left - out), clamp(top - out), clamp(right - left + 1 + 2 * out),
                  clamp(bottom - top + 1 + 2 * out)};
     color = colour;
-    for (Shape* bar : {&BarLeft, &BarRight, &BarTop, &BarBottom}) {
+    for (Shape* bar : {&barLeft, &barRight, &barTop, &barBottom}) {
         bar->setPenColor(colour);
         bar->setBrushColor(colour);
     }

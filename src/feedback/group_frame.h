@@ -19,7 +19,7 @@ public:
 
     explicit GroupFrame(Application& app);
 
-    Shape BarLeft, BarRight, BarTop, BarBottom;
+    Shape barLeft, barRight, barTop, barBottom;
 
     // Round these screen points, in this colour, shown on top.
     void frameRound(const std::vector<std::pair<int, int>>& points, uint32_t colour);

@@ -7,16 +7,16 @@
 
 namespace zv {
 
-class FormPointMarker : public Form {
+class PointMarker : public Form {
 public:
-    // The marker of point `number` (from 1), named "FormPointMarker" and that number. Its
+    // The marker of point `number` (from 1), named "PointMarker" and that number. Its
     // size is fixed here, so that a desktop that lays windows out for its screen's
     // resolution keeps it so.
-    FormPointMarker(Application& app, int number);
+    PointMarker(Application& app, int number);
 
-    Label Numero;
+    Label numberLabel;
     // A dark corner on the point itself, which the rest of the marker leaves uncovered.
-    Shape Punta;
+    Shape tip;
 
     // Shows the marker at (x, y) in this background colour, on top.
     void showAt(int x, int y, uint32_t colour);

@@ -5,12 +5,12 @@
 namespace zv {
 
 SweepLine::SweepLine(Application& app, Direction direction)
-    : Form(app, direction == Direction::Vertical ? "FormLiniaVertical" : "FormLiniaHoritzontal"),
-      Barra(this, direction == Direction::Vertical ? "BarraVertical" : "BarraHoritzontal", Shape::Align::None),
+    : Form(app, direction == Direction::Vertical ? "SweepLineVertical" : "SweepLineHorizontal"),
+      bar(this, direction == Direction::Vertical ? "barVertical" : "barHorizontal", Shape::Align::None),
       direction_(direction) {
     makeOverlay(*this);
     setBounds({0, 0, kThickness, kThickness});
-    Barra.setBounds({0, 0, kThickness, kThickness});
+    bar.setBounds({0, 0, kThickness, kThickness});
 }
 
 void SweepLine::placeAt(int at, int screenWidth, int screenHeight) {
@@ -18,7 +18,7 @@ void SweepLine::placeAt(int at, int screenWidth, int screenHeight) {
     const Rect line = direction_ == Direction::Vertical ? Rect{from, 0, kThickness, screenHeight}
                                                         : Rect{0, from, screenWidth, kThickness};
     setBounds(line);
-    Barra.setBounds({0, 0, line.width, line.height});
+    bar.setBounds({0, 0, line.width, line.height});
     if (!visible()) {
         show();
         placeTopmost();
@@ -27,8 +27,8 @@ void SweepLine::placeAt(int at, int screenWidth, int screenHeight) {
 
 void SweepLine::setLineColour(uint32_t colour) {
     color = colour;
-    Barra.setPenColor(colour);
-    Barra.setBrushColor(colour);
+    bar.setPenColor(colour);
+    bar.setBrushColor(colour);
 }
 
 }  // namespace zv

@@ -12,10 +12,10 @@ public:
     enum class Direction { Vertical, Horizontal };
     static constexpr int kThickness = 3;
 
-    // "FormLiniaVertical" or "FormLiniaHoritzontal".
+    // "SweepLineVertical" or "SweepLineHorizontal".
     SweepLine(Application& app, Direction direction);
 
-    Shape Barra;
+    Shape bar;
 
     // The line through column (vertical) or row (horizontal) `at` of a screen of this
     // size, its middle pixel on `at`; shown on top when it was hidden.

@@ -83,15 +83,15 @@ void FormPrincipal::MenuGuardarClick() {
     if (!chosen) return;
     awaitNamesOfPoints();
     std::vector<std::string> lines = scanFileLines(points);
-    if (MenuPuntosSiguenASuVentana.checked()) {
+    if (menuPointsFollowTheirWindow.checked()) {
         const std::vector<std::string> windows = anchorLines(anchors, points.PointCount);
         lines.insert(lines.end(), windows.begin(), windows.end());
     }
-    if (MenuDecirElNombreDeCadaPunto.checked() || namesGivenInEditor) {
+    if (menuSayEachPointsName.checked() || namesGivenInEditor) {
         const std::vector<std::string> named = nameLines(names, points.PointCount);
         lines.insert(lines.end(), named.begin(), named.end());
     }
-    if (MenuComprobarPuntoAntesDelClic.checked()) {
+    if (menuCheckPointBeforeClick.checked()) {
         const std::vector<std::string> spots = pictureLines(pictures, points.PointCount);
         lines.insert(lines.end(), spots.begin(), spots.end());
     }

@@ -12,19 +12,19 @@ namespace zv {
 
 FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
     : Form(app, "FormPointEditor"),
-      PointList(this, "PointList"),
-      ButtonTry(this, "ButtonTry"),
-      ButtonPlaceAgain(this, "ButtonPlaceAgain"),
-      ButtonAdd(this, "ButtonAdd"),
-      ButtonDelete(this, "ButtonDelete"),
-      ButtonUp(this, "ButtonUp"),
-      ButtonDown(this, "ButtonDown"),
-      ButtonUndo(this, "ButtonUndo"),
-      ButtonClose(this, "ButtonClose"),
-      LabelHelp(this, "LabelHelp"),
-      LabelName(this, "LabelName"),
-      EditName(this, "EditName"),
-      ButtonRename(this, "ButtonRename"),
+      pointList(this, "pointList"),
+      buttonTry(this, "buttonTry"),
+      buttonPlaceAgain(this, "buttonPlaceAgain"),
+      buttonAdd(this, "buttonAdd"),
+      buttonDelete(this, "buttonDelete"),
+      buttonUp(this, "buttonUp"),
+      buttonDown(this, "buttonDown"),
+      buttonUndo(this, "buttonUndo"),
+      buttonClose(this, "buttonClose"),
+      labelHelp(this, "labelHelp"),
+      labelName(this, "labelName"),
+      editName(this, "editName"),
+      buttonRename(this, "buttonRename"),
       principal_(principal),
       edits_({principal.points, principal.anchors, principal.names, principal.pictures}) {
     setCaption("Editar puntos - Zentavoro");
@@ -36,8 +36,8 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
     designClientHeight = 328;
     setBounds({0, 0, 442, 357});
 
-    PointList.setBounds({8, 8, 300, 250});
-    PointList.columns = pointListColumns();
+    pointList.setBounds({8, 8, 300, 250});
+    pointList.columns = pointListColumns();
     // The buttons in a column, a wider gap after each group: the point itself, its place in
     // the order, taking back, closing.
     struct Design {
@@ -47,14 +47,14 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
         int gapAfter;
     };
     const Design buttons[] = {
-        {ButtonTry, "&Probar", &FormPointEditor::ButtonTryClick, 5},
-        {ButtonPlaceAgain, "&Colocar de nuevo", &FormPointEditor::ButtonPlaceAgainClick, 5},
-        {ButtonAdd, "&A\xF1" "adir", &FormPointEditor::ButtonAddClick, 5},
-        {ButtonDelete, "&Borrar", &FormPointEditor::ButtonDeleteClick, 11},
-        {ButtonUp, "&Subir", &FormPointEditor::ButtonUpClick, 5},
-        {ButtonDown, "Ba&jar", &FormPointEditor::ButtonDownClick, 11},
-        {ButtonUndo, "&Deshacer", &FormPointEditor::ButtonUndoClick, 11},
-        {ButtonClose, "C&errar", &FormPointEditor::ButtonCloseClick, 0},
+        {buttonTry, "&Probar", &FormPointEditor::buttonTryClick, 5},
+        {buttonPlaceAgain, "&Colocar de nuevo", &FormPointEditor::buttonPlaceAgainClick, 5},
+        {buttonAdd, "&A\xF1" "adir", &FormPointEditor::buttonAddClick, 5},
+        {buttonDelete, "&Borrar", &FormPointEditor::buttonDeleteClick, 11},
+        {buttonUp, "&Subir", &FormPointEditor::buttonUpClick, 5},
+        {buttonDown, "Ba&jar", &FormPointEditor::buttonDownClick, 11},
+        {buttonUndo, "&Deshacer", &FormPointEditor::buttonUndoClick, 11},
+        {buttonClose, "C&errar", &FormPointEditor::buttonCloseClick, 0},
     };
     int top = 8;
     for (const Design& d : buttons) {
@@ -63,27 +63,27 @@ FormPointEditor::FormPointEditor(Application& app, FormPrincipal& principal)
         d.button.onClick = [this, handler = d.handler] { (this->*handler)(); };
         top += 25 + d.gapAfter;
     }
-    ButtonUndo.shortcut = "Ctrl+Z";
-    LabelName.setBounds({8, 267, 56, 16});
-    LabelName.setCaption("&Nombre:");
-    EditName.setBounds({64, 264, 244, 21});
-    EditName.maxLength = static_cast<int>(kLongestName);
-    ButtonRename.setBounds({318, 262, 110, 25});
-    ButtonRename.setCaption("&Renombrar");
-    EditName.onEnter = [this] { ButtonRenameClick(); };
-    ButtonRename.onClick = [this] { ButtonRenameClick(); };
-    LabelHelp.setBounds({8, 292, 420, 30});
-    LabelHelp.wordWrap = true;
-    LabelHelp.setCaption(
+    buttonUndo.shortcut = "Ctrl+Z";
+    labelName.setBounds({8, 267, 56, 16});
+    labelName.setCaption("&Nombre:");
+    editName.setBounds({64, 264, 244, 21});
+    editName.maxLength = static_cast<int>(kLongestName);
+    buttonRename.setBounds({318, 262, 110, 25});
+    buttonRename.setCaption("&Renombrar");
+    editName.onEnter = [this] { buttonRenameClick(); };
+    buttonRename.onClick = [this] { buttonRenameClick(); };
+    labelHelp.setBounds({8, 292, 420, 30});
+    labelHelp.wordWrap = true;
+    labelHelp.setCaption(
         "Colocar de nuevo y A\xF1" "adir toman el pr\xF3ximo clic (Esc lo cancela).\r\n"
         "Archivo > Guardar guarda los cambios en el fichero.");
 
-    PointList.onSelect = [this] { PointListSelect(); };
+    pointList.onSelect = [this] { pointListSelect(); };
     onShow = [this] { FormShow(); };
     // The label's access key takes the keyboard to its field, as a dialog's label does.
     onKeyDown = [this](const KeyChord& chord) {
-        if (!chord.alt || chord.ctrl || chord.vk != accessKeyOf(LabelName.caption()) || !EditName.reachable()) return false;
-        EditName.takeFocus();
+        if (!chord.alt || chord.ctrl || chord.vk != accessKeyOf(labelName.caption()) || !editName.reachable()) return false;
+        editName.takeFocus();
         return true;
     };
     onClose = [this] { FormClose(); };
@@ -99,47 +99,47 @@ void FormPointEditor::open() {
     bringToFront();
 }
 
-void FormPointEditor::FormShow() { refresh(PointList.selected()); }
+void FormPointEditor::FormShow() { refresh(pointList.selected()); }
 
 void FormPointEditor::FormClose() { principal_.pointEditorClosed(); }
 
 void FormPointEditor::refresh(int row) {
-    PointList.setRows(pointListRows(edits_.records()));
-    const int count = static_cast<int>(PointList.rows().size());
-    PointList.setSelected(count == 0 ? -1 : std::clamp(row, 0, count - 1));
+    pointList.setRows(pointListRows(edits_.records()));
+    const int count = static_cast<int>(pointList.rows().size());
+    pointList.setSelected(count == 0 ? -1 : std::clamp(row, 0, count - 1));
     showSelection();
 }
 
 void FormPointEditor::showSelection() {
-    const int row = PointList.selected();
+    const int row = pointList.selected();
     const int count = principal_.points.PointCount;
     const bool chosen = row >= 0 && row < count;
-    ButtonTry.setEnabled(chosen);
-    ButtonPlaceAgain.setEnabled(chosen);
-    ButtonDelete.setEnabled(chosen);
-    ButtonUp.setEnabled(chosen && row > 0);
-    ButtonDown.setEnabled(chosen && row + 1 < count);
-    ButtonAdd.setEnabled(count < PointSet::kCapacity);
-    EditName.setEnabled(chosen);
-    ButtonRename.setEnabled(chosen);
+    buttonTry.setEnabled(chosen);
+    buttonPlaceAgain.setEnabled(chosen);
+    buttonDelete.setEnabled(chosen);
+    buttonUp.setEnabled(chosen && row > 0);
+    buttonDown.setEnabled(chosen && row + 1 < count);
+    buttonAdd.setEnabled(count < PointSet::kCapacity);
+    editName.setEnabled(chosen);
+    buttonRename.setEnabled(chosen);
     // What the field shows in code page 1252 is what the point is called; a character the
     // code page lacks shows as a question mark, and an unchanged field renames nothing.
-    EditName.setText(chosen ? utf8ToCp1252(principal_.names.nameOf(row)) : std::string());
-    ButtonUndo.setEnabled(edits_.canUndo());
+    editName.setText(chosen ? utf8ToCp1252(principal_.names.nameOf(row)) : std::string());
+    buttonUndo.setEnabled(edits_.canUndo());
     principal_.showPointMarkers(row);
 }
 
-void FormPointEditor::PointListSelect() { showSelection(); }
+void FormPointEditor::pointListSelect() { showSelection(); }
 
-void FormPointEditor::ButtonTryClick() {
-    const int row = PointList.selected();
+void FormPointEditor::buttonTryClick() {
+    const int row = pointList.selected();
     if (row < 0 || row >= principal_.points.PointCount) return;
     const auto [x, y] = principal_.placedPoint(row);
     principal_.placePointer(x, y);
 }
 
 void FormPointEditor::placeByClick(bool adding) {
-    const int row = PointList.selected();
+    const int row = pointList.selected();
     if (!adding && (row < 0 || row >= principal_.points.PointCount)) return;
     // With no point selected a new one goes at the end.
     const int after = adding && row < 0 ? principal_.points.PointCount - 1 : row;
@@ -177,42 +177,42 @@ void FormPointEditor::backFromClick(int row) {
     bringToFront();
 }
 
-void FormPointEditor::ButtonPlaceAgainClick() { placeByClick(false); }
-void FormPointEditor::ButtonAddClick() { placeByClick(true); }
+void FormPointEditor::buttonPlaceAgainClick() { placeByClick(false); }
+void FormPointEditor::buttonAddClick() { placeByClick(true); }
 
-void FormPointEditor::ButtonDeleteClick() {
-    const int row = PointList.selected();
+void FormPointEditor::buttonDeleteClick() {
+    const int row = pointList.selected();
     if (edits_.remove(row)) refresh(row);
 }
 
-void FormPointEditor::ButtonUpClick() {
-    const int row = PointList.selected();
+void FormPointEditor::buttonUpClick() {
+    const int row = pointList.selected();
     if (edits_.moveUp(row)) refresh(row - 1);
 }
 
-void FormPointEditor::ButtonDownClick() {
-    const int row = PointList.selected();
+void FormPointEditor::buttonDownClick() {
+    const int row = pointList.selected();
     if (edits_.moveDown(row)) refresh(row + 1);
 }
 
-void FormPointEditor::ButtonUndoClick() {
-    if (edits_.undo()) refresh(PointList.selected());
+void FormPointEditor::buttonUndoClick() {
+    if (edits_.undo()) refresh(pointList.selected());
 }
 
-void FormPointEditor::ButtonRenameClick() {
-    const int row = PointList.selected();
+void FormPointEditor::buttonRenameClick() {
+    const int row = pointList.selected();
     if (row < 0 || row >= principal_.points.PointCount) return;
     const std::string& now = principal_.names.nameOf(row);
     // The field showed the name with question marks for what the code page lacks: left as
     // it was shown, the name keeps its characters.
-    if (EditName.text() == utf8ToCp1252(now)) return;
-    if (edits_.rename(row, tidyName(cp1252ToUtf8(EditName.text())))) {
+    if (editName.text() == utf8ToCp1252(now)) return;
+    if (edits_.rename(row, tidyName(cp1252ToUtf8(editName.text())))) {
         principal_.namesGivenInEditor = true;
         refresh(row);
     }
 }
 
-void FormPointEditor::ButtonCloseClick() { close(); }
+void FormPointEditor::buttonCloseClick() { close(); }
 
 void FormPointEditor::applyLanguage(int language) {
     for (const lang::MoreEntry& entry : lang::pointEditorTexts())

@@ -15,13 +15,13 @@ class FormPointEditor : public Form {
 public:
     FormPointEditor(Application& app, FormPrincipal& principal);
 
-    ListView PointList;
-    Button ButtonTry, ButtonPlaceAgain, ButtonAdd, ButtonDelete, ButtonUp, ButtonDown, ButtonUndo, ButtonClose;
-    Label LabelHelp;
+    ListView pointList;
+    Button buttonTry, buttonPlaceAgain, buttonAdd, buttonDelete, buttonUp, buttonDown, buttonUndo, buttonClose;
+    Label labelHelp;
     // The selected point's name, and the button that gives it (Enter does as well).
-    Label LabelName;
-    Edit EditName;
-    Button ButtonRename;
+    Label labelName;
+    Edit editName;
+    Button buttonRename;
 
     // Shows the editor over the set as it is now, with no change to take back yet.
     void open();
@@ -30,16 +30,16 @@ public:
 
     void FormShow();
     void FormClose();
-    void PointListSelect();
-    void ButtonTryClick();
-    void ButtonPlaceAgainClick();
-    void ButtonAddClick();
-    void ButtonDeleteClick();
-    void ButtonUpClick();
-    void ButtonDownClick();
-    void ButtonUndoClick();
-    void ButtonRenameClick();
-    void ButtonCloseClick();
+    void pointListSelect();
+    void buttonTryClick();
+    void buttonPlaceAgainClick();
+    void buttonAddClick();
+    void buttonDeleteClick();
+    void buttonUpClick();
+    void buttonDownClick();
+    void buttonUndoClick();
+    void buttonRenameClick();
+    void buttonCloseClick();
 
 private:
     // The list and the markers as the set is now, with `row` selected where it exists.

@@ -15,14 +15,14 @@ namespace {
 constexpr uint32_t kMarkerColour = 0x00FFFF;   // yellow, 0x00BBGGRR
 }
 
-void FormPrincipal::MenuEditarPuntosClick() {
+void FormPrincipal::menuEditPointsClick() {
     if (!pointEditor) {
         pointEditor = std::make_unique<FormPointEditor>(app(), *this);
         app().create(*pointEditor);
     }
     // Points placed by a click are named as they are placed: the layer is readied now, so
     // that the first of them does not wait for it.
-    if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
+    if (menuSayEachPointsName.checked()) platform().readyAccessibility();
     // The editor renumbers points: a look-up still under way is taken now or never.
     awaitNamesOfPoints();
     forgetNameRequests();
@@ -44,7 +44,7 @@ void FormPrincipal::showPointMarkers(int selected) {
     for (int i = 0; i < count; ++i) {
         if (static_cast<size_t>(i) >= pointMarkers.size()) {
             // Made once and kept: the program's windows live as long as the program.
-            pointMarkers.push_back(std::make_unique<FormPointMarker>(app(), i + 1));
+            pointMarkers.push_back(std::make_unique<PointMarker>(app(), i + 1));
             app().create(*pointMarkers.back());
         }
         const auto [x, y] = placedPoint(i);

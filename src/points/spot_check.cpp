@@ -51,7 +51,7 @@ void FormPrincipal::takeSpotPicture(int index, int x, int y) {
     // A point recorded with the option off is clicked as it always was: it must not keep
     // the picture of a point that stood at its index before.
     pictures.unset(index);
-    if (!MenuComprobarPuntoAntesDelClic.checked()) return;
+    if (!menuCheckPointBeforeClick.checked()) return;
     std::optional<ScreenPixels> picture;
     const auto window = applicationWindowAt(x, y);
     for (int side : spotSides(platform().displayScale(x, y))) {
@@ -62,7 +62,7 @@ void FormPrincipal::takeSpotPicture(int index, int x, int y) {
 }
 
 bool FormPrincipal::spotStillThere() {
-    if (!MenuComprobarPuntoAntesDelClic.checked() || !placedIndex) return true;
+    if (!menuCheckPointBeforeClick.checked() || !placedIndex) return true;
     const ScreenPixels* picture = pictures.of(*placedIndex);
     if (!picture) return true;
     const ScreenPoint at = platform().cursorPos();

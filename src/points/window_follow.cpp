@@ -25,14 +25,14 @@ void FormPrincipal::noteWindowOfPoint(int index, int x, int y) {
 }
 
 std::optional<RecordedWindow> FormPrincipal::windowToNote(int x, int y) {
-    if (!MenuPuntosSiguenASuVentana.checked()) return std::nullopt;
+    if (!menuPointsFollowTheirWindow.checked()) return std::nullopt;
     return windowAt(platform(), x, y, [this](WindowId w) { return ownWindow(w); });
 }
 
 std::pair<int, int> FormPrincipal::placedPoint(int index) {
     placedOffFront = false;
     const auto recorded = points.Points.at(static_cast<size_t>(index));
-    if (!MenuPuntosSiguenASuVentana.checked()) return recorded;
+    if (!menuPointsFollowTheirWindow.checked()) return recorded;
     const auto anchor = anchors.anchorOf(index);
     if (!anchor) return recorded;
     const auto found =
@@ -47,7 +47,7 @@ std::pair<int, int> FormPrincipal::placedPoint(int index) {
     if (!found) return recorded;
     auto [x, y] = placeIn(*anchor, found->rect);
     const ScreenPixels* picture = pictures.of(index);
-    if (!picture || placedOffFront || !MenuComprobarPuntoAntesDelClic.checked()) return {x, y};
+    if (!picture || placedOffFront || !menuCheckPointBeforeClick.checked()) return {x, y};
     // What the point was recorded on may have moved within its window (a resize that
     // stretched the buttons): it is looked for round the place its edges give.
     const Rect window = found->rect;
@@ -56,7 +56,7 @@ std::pair<int, int> FormPrincipal::placedPoint(int index) {
 }
 
 bool FormPrincipal::pointsForFrontWindow() {
-    if (!MenuPuntosSiguenASuVentana.checked() || points.PointCount <= 0) return true;
+    if (!menuPointsFollowTheirWindow.checked() || points.PointCount <= 0) return true;
     const WindowId front = platform().foregroundWindow();
     if (ownWindow(front)) return true;
     std::vector<int> looked;
@@ -73,7 +73,7 @@ bool FormPrincipal::pointsForFrontWindow() {
 }
 
 std::pair<int, int> FormPrincipal::lastPlacedPoint(int index) const {
-    if (MenuPuntosSiguenASuVentana.checked() && lastPlaced) return *lastPlaced;
+    if (menuPointsFollowTheirWindow.checked() && lastPlaced) return *lastPlaced;
     return points.Points.at(static_cast<size_t>(index));
 }
 

@@ -22,7 +22,7 @@ void FormPrincipal::askNameOfPoint(int index, int x, int y) {
     // A point recorded with the option off has no name: it must not inherit the name of
     // a point that stood at its index before.
     names.unset(index);
-    if (!MenuDecirElNombreDeCadaPunto.checked()) return;
+    if (!menuSayEachPointsName.checked()) return;
     takeNamesOfPoints(0);
     const auto window = windowWithIdAt(platform(), x, y, [this](WindowId w) { return ownWindow(w); });
     // Named after its window until the accessibility layer says better.
@@ -32,7 +32,7 @@ void FormPrincipal::askNameOfPoint(int index, int x, int y) {
 }
 
 void FormPrincipal::nameEditedPoint(int index, int x, int y) {
-    if (!MenuDecirElNombreDeCadaPunto.checked()) return;
+    if (!menuSayEachPointsName.checked()) return;
     askNameOfPoint(index, x, y);
     // The answer is awaited here, for a short while at most: one arriving later could name
     // another point once the carer has moved this one.

@@ -46,7 +46,7 @@ void FormPrincipal::MenuGrabarClick() { startRecording(false); }
 // Recording by sweeps is for a switch user who records alone: the presses choose the
 // points, as point scanning chooses them in execution. It needs the hooks, whatever the
 // "Windows Vista" option says.
-void FormPrincipal::MenuGrabarConBarridoDePuntoClick() { startRecording(true); }
+void FormPrincipal::menuRecordByPointScanningClick() { startRecording(true); }
 
 void FormPrincipal::listenToRecordingHooks() {
     resetMailbox();
@@ -66,7 +66,7 @@ void FormPrincipal::startRecording(bool bySweeps) {
     names.clear();
     namesGivenInEditor = false;
     forgetNameRequests();
-    if (MenuDecirElNombreDeCadaPunto.checked()) platform().readyAccessibility();
+    if (menuSayEachPointsName.checked()) platform().readyAccessibility();
     noteInTitle(recordedCount(0));
     pictures.clear();
 

@@ -89,7 +89,7 @@ void FormPrincipal::MenuPararClick() {
     platform().hooks().UnHookHook();
     resetMailbox();
     // The frame shows red round points that are not clicked, whether or not it is on.
-    TimerClickWarning.setOn(false);
+    clickWarningTimer.setOn(false);
     clickWarningStep = 0;
     if (formTransparent->warning()) formTransparent->showWarning(false);
     if (MenuActivarQuadroSeguimientoMouse.checked() || formTransparent->visible()) formTransparent->hide();
@@ -98,7 +98,7 @@ void FormPrincipal::MenuPararClick() {
     HookInstalled = false;
     TimerEscaneig.setOn(false);
     restorePace();
-    TimerEsperaVoz.setOn(false);
+    speechWaitTimer.setOn(false);
     speech.stop();
     if (ShowOnStop) show();
     ShowOnStop = true;

@@ -22,7 +22,7 @@ std::vector<std::vector<int>> FormPrincipal::groupsWherePointsStand() {
 void FormPrincipal::startScanEngine() {
     // Tabs and Return has no points to group, and the "Windows Vista" variant clicks
     // through its own window, never through a judged press.
-    scanInGroups = MenuBarridoPorGrupos.checked() && !MenuEnviarTabsYReturn.checked() && !vistaVariant();
+    scanInGroups = menuGroupScanning.checked() && !MenuEnviarTabsYReturn.checked() && !vistaVariant();
     ScanTiming timing;
     timing.stepMs = paceBeforeTiming.value_or(TimerEscaneig.interval());
     // The stay and the wait belong to the scan timer: directed scanning moves at the user's

@@ -15,7 +15,7 @@ bool FormPrincipal::pointScanningInExecution() {
     // Tabs and Return has no pointer to place, and the "Windows Vista" variant installs
     // no mouse hook to bring the presses. Points recorded for other windows than the one
     // in front are as good as none there.
-    return MenuBarridoDePunto.checked() && !MenuEnviarTabsYReturn.checked() && !vistaVariant() &&
+    return menuPointScanning.checked() && !MenuEnviarTabsYReturn.checked() && !vistaVariant() &&
            (points.PointCount <= 0 || !pointsForFrontWindow());
 }
 
@@ -28,13 +28,13 @@ void FormPrincipal::beginPointScanning() {
     verticalLine->setLineColour(colour);
     horizontalLine->setLineColour(colour);
     showSweepLines();
-    TimerBarridoPunto.setOn(true);
+    pointSweepTimer.setOn(true);
 }
 
 void FormPrincipal::endPointScanning() {
     if (!pointSweep) return;
     pointSweep.reset();
-    TimerBarridoPunto.setOn(false);
+    pointSweepTimer.setOn(false);
     verticalLine->hide();
     horizontalLine->hide();
 }
@@ -53,15 +53,15 @@ void FormPrincipal::showSweepLines() {
     horizontalLine->placeAt(sweep.position(), screen.width, screen.height);
 }
 
-void FormPrincipal::TimerBarridoPuntoTimer() {
+void FormPrincipal::pointSweepTick() {
     if (!pointSweep) {
-        TimerBarridoPunto.setOn(false);
+        pointSweepTimer.setOn(false);
         return;
     }
     pointSweep->advanceTo(platform().tickCount());
     showSweepLines();
     // Unattended, the line stops where the next press will set it going again.
-    if (pointSweep->paused()) TimerBarridoPunto.setOn(false);
+    if (pointSweep->paused()) pointSweepTimer.setOn(false);
 }
 
 void FormPrincipal::pointScanningPress() {
@@ -76,13 +76,13 @@ void FormPrincipal::pointScanningPress() {
     if (outcome != PointSweep::Press::Chosen) {
         NextClickTick = static_cast<int32_t>(now + static_cast<uint32_t>(ClickInterval));
         showSweepLines();
-        TimerBarridoPunto.setOn(!pointSweep->paused());
+        pointSweepTimer.setOn(!pointSweep->paused());
         return;
     }
 
     // The lines stay crossed on the point while the pointer goes there and the press
     // acts; the mouse passes through them.
-    TimerBarridoPunto.setOn(false);
+    pointSweepTimer.setOn(false);
     const int x = pointSweep->chosenX(), y = pointSweep->chosenY();
     TimerMouseHook.setOn(false);
     placePointer(x, y);
@@ -102,7 +102,7 @@ void FormPrincipal::pointScanningPress() {
     if (!pointSweep) return;
     pointSweep->start(platform().tickCount() + lead);
     showSweepLines();
-    TimerBarridoPunto.setOn(true);
+    pointSweepTimer.setOn(true);
 }
 
 }  // namespace zv

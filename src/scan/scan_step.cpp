@@ -56,7 +56,7 @@ void FormPrincipal::ScanStep() {
 
     // With point scanning on, points recorded for other windows than the one in front give
     // way to the sweep, and come back with their window.
-    if (MenuBarridoDePunto.checked() && MenuPuntosSiguenASuVentana.checked() && !vistaVariant()) {
+    if (menuPointScanning.checked() && menuPointsFollowTheirWindow.checked() && !vistaVariant()) {
         if (!pointsForFrontWindow()) {
             if (!pointSweep) beginPointScanning();
             return;

@@ -9,11 +9,11 @@ namespace zv {
 
 ScanTimingDialog::ScanTimingDialog(Application& app)
     : Form(app, "ScanTimingDialog"),
-      LabelFirstItemPause(this, "LabelFirstItemPause"),
-      SpinEditFirstItemPause(this, "SpinEditFirstItemPause", 0, kMaxFirstItemPause, 0),
-      LabelRoundsBeforeWait(this, "LabelRoundsBeforeWait"),
-      SpinEditRoundsBeforeWait(this, "SpinEditRoundsBeforeWait", 0, kMaxRoundsBeforeWait, 0),
-      ButtonOK(this, "ButtonOK") {
+      labelFirstItemPause(this, "labelFirstItemPause"),
+      spinEditFirstItemPause(this, "spinEditFirstItemPause", 0, kMaxFirstItemPause, 0),
+      labelRoundsBeforeWait(this, "labelRoundsBeforeWait"),
+      spinEditRoundsBeforeWait(this, "spinEditRoundsBeforeWait", 0, kMaxRoundsBeforeWait, 0),
+      buttonOk(this, "buttonOk") {
     border = BorderStyle::Dialog;
     centred = true;
     minimizeBox = maximizeBox = false;
@@ -21,16 +21,16 @@ ScanTimingDialog::ScanTimingDialog(Application& app)
     designClientWidth = 400;
     designClientHeight = 124;
     setBounds({0, 0, 406, 153});
-    LabelFirstItemPause.setBounds({12, 16, 320, 16});
-    SpinEditFirstItemPause.setBounds({344, 10, 44, 26});
-    LabelRoundsBeforeWait.setBounds({12, 52, 320, 16});
-    SpinEditRoundsBeforeWait.setBounds({344, 46, 44, 26});
-    ButtonOK.setBounds({161, 86, 77, 27});
+    labelFirstItemPause.setBounds({12, 16, 320, 16});
+    spinEditFirstItemPause.setBounds({344, 10, 44, 26});
+    labelRoundsBeforeWait.setBounds({12, 52, 320, 16});
+    spinEditRoundsBeforeWait.setBounds({344, 46, 44, 26});
+    buttonOk.setBounds({161, 86, 77, 27});
     applyLanguage(lang::Spanish);
 
-    SpinEditFirstItemPause.onChange = [this] { SpinEditFirstItemPauseChange(); };
-    SpinEditRoundsBeforeWait.onChange = [this] { SpinEditRoundsBeforeWaitChange(); };
-    ButtonOK.onClick = [this] { ButtonOKClick(); };
+    spinEditFirstItemPause.onChange = [this] { spinEditFirstItemPauseChange(); };
+    spinEditRoundsBeforeWait.onChange = [this] { spinEditRoundsBeforeWaitChange(); };
+    buttonOk.onClick = [this] { buttonOkClick(); };
 }
 
 void ScanTimingDialog::loadStored() {
@@ -39,22 +39,22 @@ void ScanTimingDialog::loadStored() {
         return v && *v >= 0 && *v <= most ? *v : 0;
     };
     loading_ = true;
-    SpinEditFirstItemPause.setValue(stored(keys::kFirstItemPause, kMaxFirstItemPause));
-    SpinEditRoundsBeforeWait.setValue(stored(keys::kRoundsBeforeWait, kMaxRoundsBeforeWait));
+    spinEditFirstItemPause.setValue(stored(keys::kFirstItemPause, kMaxFirstItemPause));
+    spinEditRoundsBeforeWait.setValue(stored(keys::kRoundsBeforeWait, kMaxRoundsBeforeWait));
     loading_ = false;
 }
 
-void ScanTimingDialog::SpinEditFirstItemPauseChange() {
+void ScanTimingDialog::spinEditFirstItemPauseChange() {
     if (!loading_)
-        settings::write(keys::kSectionOptions, keys::kFirstItemPause, std::to_string(SpinEditFirstItemPause.value()));
+        settings::write(keys::kSectionOptions, keys::kFirstItemPause, std::to_string(spinEditFirstItemPause.value()));
 }
 
-void ScanTimingDialog::SpinEditRoundsBeforeWaitChange() {
+void ScanTimingDialog::spinEditRoundsBeforeWaitChange() {
     if (!loading_)
-        settings::write(keys::kSectionOptions, keys::kRoundsBeforeWait, std::to_string(SpinEditRoundsBeforeWait.value()));
+        settings::write(keys::kSectionOptions, keys::kRoundsBeforeWait, std::to_string(spinEditRoundsBeforeWait.value()));
 }
 
-void ScanTimingDialog::ButtonOKClick() { close(); }
+void ScanTimingDialog::buttonOkClick() { close(); }
 
 void ScanTimingDialog::applyLanguage(int language) {
     for (const lang::MoreEntry& entry : lang::timingDialogTexts()) {

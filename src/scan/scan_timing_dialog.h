@@ -14,22 +14,22 @@ public:
 
     explicit ScanTimingDialog(Application& app);
 
-    Label LabelFirstItemPause;
-    SpinEdit SpinEditFirstItemPause;
-    Label LabelRoundsBeforeWait;
-    SpinEdit SpinEditRoundsBeforeWait;
-    Button ButtonOK;
+    Label labelFirstItemPause;
+    SpinEdit spinEditFirstItemPause;
+    Label labelRoundsBeforeWait;
+    SpinEdit spinEditRoundsBeforeWait;
+    Button buttonOk;
 
     // The stored values at start-up: a value that is not a whole decimal number within the
     // spin box's limits is off. Nothing is written.
     void loadStored();
-    void SpinEditFirstItemPauseChange();
-    void SpinEditRoundsBeforeWaitChange();
-    void ButtonOKClick();
+    void spinEditFirstItemPauseChange();
+    void spinEditRoundsBeforeWaitChange();
+    void buttonOkClick();
     void applyLanguage(int language);
 
-    uint32_t firstItemPauseMs() const { return static_cast<uint32_t>(SpinEditFirstItemPause.value()) * 100; }
-    int roundsBeforeWait() const { return SpinEditRoundsBeforeWait.value(); }
+    uint32_t firstItemPauseMs() const { return static_cast<uint32_t>(spinEditFirstItemPause.value()) * 100; }
+    int roundsBeforeWait() const { return spinEditRoundsBeforeWait.value(); }
 
 private:
     bool loading_ = false;

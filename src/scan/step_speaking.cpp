@@ -14,7 +14,7 @@ namespace {
 constexpr uint32_t kLongestSpeechWait = 15000;
 }  // namespace
 
-bool FormPrincipal::sayingNames() const { return MenuDecirElNombreDeCadaPunto.checked(); }
+bool FormPrincipal::sayingNames() const { return menuSayEachPointsName.checked(); }
 
 void FormPrincipal::startSpeaking() {
     if (!sayingNames()) return;
@@ -39,17 +39,17 @@ void FormPrincipal::sayLitGroup(int first, int last, bool beeped) {
 }
 
 bool FormPrincipal::stepWaitsForSpeech() {
-    if (!sayingNames() || !MenuEsperarAQueTermineDeHablar.checked() || !speech.speaking()) return false;
+    if (!sayingNames() || !menuWaitUntilSaid.checked() || !speech.speaking()) return false;
     TimerEscaneig.setOn(false);
     speechWaitStart = platform().tickCount();
-    TimerEsperaVoz.setOn(true);
+    speechWaitTimer.setOn(true);
     return true;
 }
 
-void FormPrincipal::TimerEsperaVozTimer() {
+void FormPrincipal::speechWaitTick() {
     const bool tooLong = static_cast<uint32_t>(platform().tickCount() - speechWaitStart) >= kLongestSpeechWait;
     if (speech.speaking() && !tooLong) return;
-    TimerEsperaVoz.setOn(false);
+    speechWaitTimer.setOn(false);
     // The next step a whole pace after this one.
     TimerEscaneig.setOn(true);
     timedStep();

@@ -9,13 +9,13 @@ TITLE="Carta de prueba"
 
 # Where the marker of point N stands on the screen: "X Y", when it is shown.
 marker_at() {
-    local w; w=$(toolbar_window "^FormPointMarker$1\$")
+    local w; w=$(toolbar_window "^PointMarker$1\$")
     [ -n "$w" ] || return 1
     geometry "$w"
     echo "$WX $WY"
 }
 marker_on() { [ "$(marker_at "$1")" = "$2" ]; }
-marker_gone() { [ -z "$(toolbar_window "^FormPointMarker$1\$")" ]; }
+marker_gone() { [ -z "$(toolbar_window "^PointMarker$1\$")" ]; }
 title_of() { xdotool getwindowname "$1" 2>/dev/null; }
 title_is() { [ "$(title_of "$1")" = "$2" ]; }
 

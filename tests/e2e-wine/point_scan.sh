@@ -50,14 +50,14 @@ case_point_scanning_clicks_the_targets_button_through_the_lines() {
     xdotool windowactivate --sync "$(toolbar_window)" >/dev/null 2>&1
     sleep 0.5
     xdotool key ctrl+e
-    wait_for 5 shown FormLiniaVertical || fail "no vertical line after starting with nothing recorded"
+    wait_for 5 shown SweepLineVertical || fail "no vertical line after starting with nothing recorded"
     no_toolbar || fail "the toolbar is shown while scanning"
-    shown FormLiniaHoritzontal && fail "the horizontal line is shown before x is chosen"
-    press_when_line_in FormLiniaVertical x $((cx - 25)) $((cx + 25)) || fail "the line never crossed the button"
-    press_when_line_in FormLiniaVertical x $((cx - 8)) $((cx + 8)) || fail "the refining line never crossed the button"
-    wait_for 3 shown FormLiniaHoritzontal || fail "no horizontal line after x was chosen"
+    shown SweepLineHorizontal && fail "the horizontal line is shown before x is chosen"
+    press_when_line_in SweepLineVertical x $((cx - 25)) $((cx + 25)) || fail "the line never crossed the button"
+    press_when_line_in SweepLineVertical x $((cx - 8)) $((cx + 8)) || fail "the refining line never crossed the button"
+    wait_for 3 shown SweepLineHorizontal || fail "no horizontal line after x was chosen"
     local vx
-    vx=$(line_at FormLiniaVertical x)
+    vx=$(line_at SweepLineVertical x)
     sleep 0.5
     import -window root "$WORK/screen.png"
     [ -n "${ZENTAVORO_E2E_KEEP:-}" ] && mkdir -p "$ZENTAVORO_E2E_KEEP" && cp "$WORK/screen.png" "$ZENTAVORO_E2E_KEEP/point-scan-lines.png"
@@ -68,19 +68,19 @@ case_point_scanning_clicks_the_targets_button_through_the_lines() {
     for at in "$((vx - 2)) $((WY + 50))" "$((vx + 2)) $((WY + 50))"; do
         [ "$(pixel $at)" = "255,255,255" ] || fail "not the target's white beside the line at $at: $(pixel $at)"
     done
-    press_when_line_in FormLiniaHoritzontal y $((cy - 12)) $((cy + 12)) || fail "the line never crossed the button"
-    press_when_line_in FormLiniaHoritzontal y $((cy - 6)) $((cy + 6)) || fail "the refining line never crossed the button"
+    press_when_line_in SweepLineHorizontal y $((cy - 12)) $((cy + 12)) || fail "the line never crossed the button"
+    press_when_line_in SweepLineHorizontal y $((cy - 6)) $((cy + 6)) || fail "the refining line never crossed the button"
     wait_for 5 grep -q " BUTTON " "$TARGET_LOG" || fail "the button was not clicked"
     target_has 1 LDOWN || target_has 0 LDOWN || fail "the presses reached the target: $(target_count LDOWN)"
     [ "$(target_count BUTTON)" -eq 1 ] || fail "the button was clicked $(target_count BUTTON) times"
     grep -q " BUTTON OK $vx " "$TARGET_LOG" || fail "the click was not on the column chosen: $(grep BUTTON "$TARGET_LOG")"
-    wait_for 3 sh -c "! xdotool search --onlyvisible --name '^FormLiniaHoritzontal\$' | grep -q ." ||
+    wait_for 3 sh -c "! xdotool search --onlyvisible --name '^SweepLineHorizontal\$' | grep -q ." ||
         fail "sweeping did not begin again with x"
     # The right button stops (the hook takes it). Space would stop too, but it also reaches
     # the target, where the focused push button takes it for a click of its own.
     xdotool click 3
     wait_for 10 has_toolbar || fail "the right button did not stop scanning"
-    wait_for 3 sh -c "! xdotool search --onlyvisible --name '^FormLiniaVertical\$' | grep -q ." ||
+    wait_for 3 sh -c "! xdotool search --onlyvisible --name '^SweepLineVertical\$' | grep -q ." ||
         fail "the line stays after the stop"
     [ "$(target_count BUTTON)" -eq 1 ] || fail "the button was clicked $(target_count BUTTON) times in all"
     [ "$(target_count RDOWN)" -eq 0 ] || fail "the right button reached the target"

@@ -6,7 +6,7 @@
 # Where a marker stands: "left top" of the window named after it, when it is shown.
 marker_at() { # number
     local w
-    w=$(window_named "^FormPointMarker$1\$") || return 1
+    w=$(window_named "^PointMarker$1\$") || return 1
     is_viewable "$w" || return 1
     local info
     info=$(xwininfo -id "$w") || return 1

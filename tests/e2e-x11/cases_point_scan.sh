@@ -60,10 +60,10 @@ case_point_scan() {
     # The button's middle on the screen.
     cx=$((ax + 300)) cy=$((ay + 220))
     has_line() { [ -n "$(program_windows "^$1\$" | head -1)" ]; }
-    wait_until 10 has_line FormLiniaVertical && wait_until 10 has_line FormLiniaHoritzontal
+    wait_until 10 has_line SweepLineVertical && wait_until 10 has_line SweepLineHorizontal
     local vline hline
-    vline=$(program_windows '^FormLiniaVertical$' | head -1)
-    hline=$(program_windows '^FormLiniaHoritzontal$' | head -1)
+    vline=$(program_windows '^SweepLineVertical$' | head -1)
+    hline=$(program_windows '^SweepLineHorizontal$' | head -1)
     check "the program has its two lines" test -n "$vline" -a -n "$hline"
     check "the vertical line sweeps" wait_until 5 is_viewable "$vline"
     check "the horizontal line waits hidden" is_hidden "$hline"

@@ -38,7 +38,7 @@ TEST_F(SpeakingProgram, a_lit_group_beeps_once_when_the_voice_fails) {
 }
 
 TEST_F(SpeakingProgram, nothing_is_said_of_a_group_with_the_option_off) {
-    main->MenuDecirElNombreDeCadaPuntoClick();
+    main->menuSayEachPointsNameClick();
     main->sayLitGroup(0, 2, false);
     EXPECT_TRUE(platform.speech().records().empty());
     EXPECT_TRUE(platform.input().records().empty());

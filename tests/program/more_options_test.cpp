@@ -13,7 +13,7 @@ protected:
 TEST_F(StartedProgram, the_further_options_stand_after_every_entry_of_the_options_menu) {
     const auto entries = main->MenuOpciones.items();
     ASSERT_GE(entries.size(), 2u);
-    EXPECT_EQ(entries.back(), &main->MenuMasOpciones);
+    EXPECT_EQ(entries.back(), &main->menuMoreOptions);
     EXPECT_EQ(entries[entries.size() - 2], &main->N13);
     EXPECT_TRUE(main->N13.separator());
     EXPECT_EQ(entries[entries.size() - 3], &main->MenuIntercambiarBotonesMouse);
@@ -36,10 +36,10 @@ TEST_F(StartedProgram, every_further_entry_has_its_spanish_caption_before_a_lang
 TEST_F(StartedProgram, the_editors_entry_has_an_access_key_of_its_own_in_the_file_menu_of_every_language) {
     for (int language = 0; language < lang::LanguageCount; ++language) {
         main->applyLanguage(language);
-        const int own = accessKeyOf(main->MenuEditarPuntos.caption());
+        const int own = accessKeyOf(main->menuEditPoints.caption());
         EXPECT_NE(own, 0) << language;
         for (MenuItem* entry : main->MenuArchivo.items()) {
-            if (entry == &main->MenuEditarPuntos || entry->separator()) continue;
+            if (entry == &main->menuEditPoints || entry->separator()) continue;
             EXPECT_NE(accessKeyOf(entry->caption()), own) << language << " " << entry->name();
         }
     }
@@ -52,7 +52,7 @@ namespace zv {
 namespace {
 
 TEST_F(StartedProgram, the_editors_name_field_has_its_captions_and_access_keys_of_its_own_in_every_language) {
-    main->MenuEditarPuntosClick();
+    main->menuEditPointsClick();
     ASSERT_TRUE(main->pointEditor);
     FormPointEditor& editor = *main->pointEditor;
     for (int language = 0; language < lang::LanguageCount; ++language) {
@@ -61,7 +61,7 @@ TEST_F(StartedProgram, the_editors_name_field_has_its_captions_and_access_keys_o
             EXPECT_EQ(editor.find(entry.name)->caption(), entry.captions[static_cast<size_t>(language)]) << language;
         std::vector<int> keys;
         for (Widget* w : editor.widgets())
-            if (w->kind() == WidgetKind::Button || w == &editor.LabelName) keys.push_back(accessKeyOf(w->caption()));
+            if (w->kind() == WidgetKind::Button || w == &editor.labelName) keys.push_back(accessKeyOf(w->caption()));
         for (size_t i = 0; i < keys.size(); ++i) {
             EXPECT_NE(keys[i], 0) << language << " " << i;
             for (size_t j = i + 1; j < keys.size(); ++j) EXPECT_NE(keys[i], keys[j]) << language << " " << i << " " << j;

@@ -19,7 +19,7 @@ protected:
                                         "//zv point 1 1 left 30 top 40\r\n//zv point 2 1 right 30 top 50\r\n");
         notes = platform.desktop().addForeign("notes", "Notes", "NotesWindow", Rect{300, 200, 400, 300});
         startProgram({"notes.zvo"});
-        ASSERT_TRUE(main->MenuPuntosSiguenASuVentana.checked());
+        ASSERT_TRUE(main->menuPointsFollowTheirWindow.checked());
         ASSERT_TRUE(main->TimerEscaneig.on());
     }
     // The pointer after the next scan step.

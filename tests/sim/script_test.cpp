@@ -123,13 +123,13 @@ TEST(Script, the_program_s_own_commands_are_accepted_in_their_forms_and_nothing_
 }
 
 TEST(Script, the_commands_beyond_the_shared_language_are_checked_like_the_others) {
-    EXPECT_EQ(errorLine("select PointList 2\nselect PointList none\ntype Name \"a b\"\nchord Ctrl+Z\nchord Esc\n"
-                        "help \"/usr/share/doc/zentavoro/zentavoro.txt\"\nexpect PointList selected none\n"
-                        "expect PointList rows \"1|2|3\"\n"),
+    EXPECT_EQ(errorLine("select pointList 2\nselect pointList none\ntype Name \"a b\"\nchord Ctrl+Z\nchord Esc\n"
+                        "help \"/usr/share/doc/zentavoro/zentavoro.txt\"\nexpect pointList selected none\n"
+                        "expect pointList rows \"1|2|3\"\n"),
               0);
-    EXPECT_EQ(errorLine("select PointList"), 1);
-    EXPECT_EQ(errorLine("select PointList -1"), 1);
-    EXPECT_EQ(errorLine("select PointList first"), 1);
+    EXPECT_EQ(errorLine("select pointList"), 1);
+    EXPECT_EQ(errorLine("select pointList -1"), 1);
+    EXPECT_EQ(errorLine("select pointList first"), 1);
     EXPECT_EQ(errorLine("type Name"), 1);
     EXPECT_EQ(errorLine("chord Hyper+Z"), 1);
     EXPECT_EQ(errorLine("chord Ctrl+Z Alt+B"), 1);
