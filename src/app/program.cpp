@@ -9,7 +9,7 @@
 #include "app/title.h"
 #include "feedback/form_transparent.h"
 #include "feedback/group_frame.h"
-#include "feedback/size_choice.h"
+#include "feedback/form_copiar_un_tros_de_pantalla.h"
 #include "feedback/sweep_line.h"
 #include "lang/captions.h"
 #include "platform/numbers.h"

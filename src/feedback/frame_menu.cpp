@@ -4,7 +4,7 @@
 #include "app/settings.h"
 #include "app/settings_keys.h"
 #include "feedback/form_transparent.h"
-#include "feedback/size_choice.h"
+#include "feedback/form_copiar_un_tros_de_pantalla.h"
 #include "platform/platform.h"
 
 namespace zv {

@@ -1,33 +1,11 @@
-#include "platform/plain_files.h"
+// The listing of a folder on POSIX systems.
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <dirent.h>
 #include <sys/stat.h>
-#endif
+
+#include "platform/plain_files.h"
 
 namespace zv {
-
-#ifdef _WIN32
-
-std::vector<std::wstring> plainFilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    std::wstring pattern = folder;
-    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-    pattern += L"*";
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
-        names.emplace_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-#else
 
 std::vector<std::string> plainFilesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -48,7 +26,5 @@ std::vector<std::string> plainFilesIn(const std::string& folder) {
     closedir(d);
     return names;
 }
-
-#endif
 
 }  // namespace zv

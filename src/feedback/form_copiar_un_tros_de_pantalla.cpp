@@ -1,4 +1,4 @@
-#include "feedback/size_choice.h"
+#include "feedback/form_copiar_un_tros_de_pantalla.h"
 
 #include "feedback/form_transparent.h"
 
