@@ -21,6 +21,7 @@
 #include "scan/row_grouping.h"
 #include "scan/scan_engine.h"
 #include "scan/synthesis.h"
+#include "lib/simulation_options.h"
 
 namespace {
 
@@ -226,16 +227,7 @@ Result run(const Layout& layout, bool groups, const User& user, const Pace& pace
 }  // namespace
 
 int main(int argc, char** argv) {
-    int trials = 2000;
-    uint64_t seed = 20;
-    std::string json = "group-scanning.json";
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--trials") trials = std::atoi(argv[i + 1]);
-        else if (a == "--seed") seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (a == "--json") json = argv[i + 1];
-    }
-    if (trials < 1) trials = 1;
+    const auto [trials, seed, json] = zv::bench::readSimulationOptions(argc, argv, {2000, 20, "group-scanning.json"});
 
     const Layout layouts[] = {
         {"6 x 6 grid", [](std::mt19937_64&) { return grid(6, 6); }},

@@ -18,6 +18,7 @@
 
 #include "scan/point_sweep.h"
 #include "scan/synthesis.h"
+#include "lib/simulation_options.h"
 
 namespace {
 
@@ -145,16 +146,7 @@ Result run(const Config& config, const User& user, Screen screen, int trials, ui
 }  // namespace
 
 int main(int argc, char** argv) {
-    int trials = 2000;
-    uint64_t seed = 12;
-    std::string json = "point-scanning.json";
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        if (a == "--trials") trials = std::atoi(argv[i + 1]);
-        else if (a == "--seed") seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (a == "--json") json = argv[i + 1];
-    }
-    if (trials < 1) trials = 1;
+    const auto [trials, seed, json] = zv::bench::readSimulationOptions(argc, argv, {2000, 12, "point-scanning.json"});
 
     const SweepTuning program{};
     std::vector<Config> configs;

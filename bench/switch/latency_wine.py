@@ -19,7 +19,6 @@ measured first from plain clicks on the Windows target with no hook installed, a
 reported.
 """
 
-import argparse
 import os
 import random
 import shutil
@@ -29,8 +28,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from analysis import pair_presses_and_clicks, summary, write_result  # noqa: E402
-from latency_x11 import POINTS, prepare, press_while_scanning  # noqa: E402
+from analysis import pair_presses_and_clicks  # noqa: E402
+from latency_common import POINTS, arguments, finish, prepare, press_while_scanning  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -78,13 +77,7 @@ def position_at(moves, t):
 
 
 def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument("bin")
-    ap.add_argument("x11_target")
-    ap.add_argument("out")
-    ap.add_argument("--presses", type=int, default=60)
-    ap.add_argument("--seed", type=int, default=20261208)
-    ap.add_argument("--pace", type=int, default=5)
+    ap = arguments(["bin", "x11_target", "out"])
     ap.add_argument("--prefix")
     args = ap.parse_args()
 
@@ -135,13 +128,8 @@ def main():
     presses = [(t + offset, position_at(moves, t + offset)) for t in raw_presses(watch_log)[raws_before:]]
     clicks = target_lines(target_log, "LDOWN")[clicks_before:]
     releases = len(target_lines(target_log, "LUP")) - clicks_before
-    samples = pair_presses_and_clicks(presses, clicks, POINTS)
-    result = summary(samples, args.presses)
-    result.update({"build": "wine", "pace_tenths": args.pace, "presses_sent": args.presses, "seed": args.seed,
-                   "clock_offset_ms": offset, "clock_offsets_seen": offsets, "releases_in_target": releases,
-                   "samples": samples})
-    write_result(args.out, result)
-    shutil.rmtree(tmp, ignore_errors=True)
+    finish(args, "wine", pair_presses_and_clicks(presses, clicks, POINTS), tmp, clock_offset_ms=offset,
+           clock_offsets_seen=offsets, releases_in_target=releases)
     return 0
 
 

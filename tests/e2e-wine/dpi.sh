@@ -117,11 +117,7 @@ case_points_recorded_and_scanned_at_144_dpi_are_the_pixels_clicked() {
         xdotool mousemove $p sleep 0.2 click 1 sleep 0.6
     done
     xdotool click 3
-    wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
-    local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
-    sleep 0.3
-    key_to "$dialog" Return
-    wait_for 10 test -f "$WORK/$title.zvo" || fail "no '$title.zvo' after the save: $(ls "$WORK")"
+    save_as_proposed "$WORK/$title.zvo"
     local expected
     expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 2\r\n251,221\r\n613,457\r\n')
     [ "$(cat "$WORK/$title.zvo")" = "$expected" ] || fail "the scan file holds: $(od -c "$WORK/$title.zvo" | head -8)"

@@ -182,6 +182,16 @@ key_to() {
     xdotool key "$@"
 }
 
+# The save dialog a stop opened: Return saves under the name it proposes, the title of the
+# window recorded, which must be the file given.
+save_as_proposed() { # file
+    wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
+    local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
+    sleep 0.3
+    key_to "$dialog" Return
+    wait_for 10 test -f "$1" || fail "no '$(basename "$1")' after the save: $(ls "$WORK")"
+}
+
 # Geometry of a window in screen pixels: sets WX WY WW WH. With the window manager
 # drawing the frame and the title bar, the X window of a Wine window with a menu is the
 # menu bar and the client area; xwininfo gives its absolute place (xdotool counts the

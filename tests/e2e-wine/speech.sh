@@ -46,11 +46,7 @@ case_push_button_names_are_recorded_and_scanning_without_a_voice_goes_on() {
         xdotool mousemove "${p%,*}" "${p#*,}" sleep 0.2 click 1 sleep 0.6
     done
     xdotool click 3
-    wait_for 15 has_toolbar "Guardar - Archivo Zentavoro" || fail "no save dialog after the stop"
-    local dialog; dialog=$(toolbar_window "Guardar - Archivo Zentavoro")
-    sleep 0.3
-    key_to "$dialog" Return
-    wait_for 10 test -f "$WORK/$TITLE.zvo" || fail "no '$TITLE.zvo' after the save: $(ls "$WORK")"
+    save_as_proposed "$WORK/$TITLE.zvo"
     local expected
     expected=$(printf 'Projecte Brisal 2001 - Zentavoro v: 1\r\nN\372mero de puntos = 4\r\n%s\r\n%s\r\n%s\r\n%s\r\n//zv names 1\r\n//zv name 1 "Uno"\r\n//zv name 2 "Dos"\r\n//zv name 3 "Tres"\r\n//zv name 4 "%s 4"\r\n' \
         "${places[@]}" "$TITLE")

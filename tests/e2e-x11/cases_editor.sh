@@ -91,13 +91,8 @@ case_point_editor() {
 
     # Guardar saves the mended set under the proposed title.
     file_menu g
-    local title='^Guardar - Archivo Zentavoro$'
-    check "the save dialog opens" wait_until 5 has_window_named "$title"
-    check "the save dialog is in front" wait_until 5 is_active "$(window_named "$title")"
-    sleep 0.5
-    xdotool key Return
     local saved="$tmp/work/Aplicacio de prova.zvo"
-    check "the file is saved" wait_until 5 test -f "$saved"
+    save_as_proposed "$saved"
     # shellcheck disable=SC2086
     write_scan_file "$tmp/expected.zvo" "$(tr ' ' , <<<"$DOS")" "$(tr ' ' , <<<"$TRES")"
     printf '//zv names 1\r\n//zv name 2 "Boton Tres"\r\n' >>"$tmp/expected.zvo"

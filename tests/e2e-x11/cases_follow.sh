@@ -50,13 +50,8 @@ case_follow_window() {
     done
     check "recording takes the presses: no button was pressed" [ "$(grep -c '^button' "$tmp/target.log")" -eq 0 ]
     xdotool click 3
-    local title='^Guardar - Archivo Zentavoro$'
-    check "the right button stops recording and the save dialog opens" wait_until 5 has_window_named "$title"
-    check "the save dialog is in front" wait_until 5 is_active "$(window_named "$title")"
-    sleep 0.5
-    xdotool key Return
     local saved="$tmp/work/Aplicacio de prova.zvo"
-    check "the file is saved under the application's title" wait_until 5 test -f "$saved"
+    save_as_proposed "$saved"
 
     # The window lines: the target's outer frame, its class, its title, and each button's
     # distance from the nearer edges of the frame.

@@ -376,6 +376,16 @@ start_recording_from_toolbar() { # application: Ctrl+B on the toolbar, back to t
     check "recording gives the application the front again" wait_until 5 is_active "$1"
     sleep 0.5
 }
+# The save dialog that a stop or Guardar opens: it comes to the front, and Return saves
+# under the name it proposes, which must be the file given, in the work folder.
+save_as_proposed() { # file
+    local title='^Guardar - Archivo Zentavoro$'
+    check "the save dialog opens" wait_until 5 has_window_named "$title"
+    check "the save dialog is in front" wait_until 5 is_active "$(window_named "$title")"
+    sleep 0.5
+    xdotool key Return
+    check "the file is saved as $(basename "$1")" wait_until 5 test -f "$1"
+}
 # The target with its three buttons in front, and zentavoro started beside it: sets app.
 start_beside_target_with_buttons() {
     "$target" --title "Aplicacio de prova" --geometry 600x400+50+150 --log "$tmp/target.log" --buttons &
