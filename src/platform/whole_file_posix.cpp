@@ -16,7 +16,7 @@
 namespace zv {
 
 using whole_file::nextTemporaryNumber;
-using whole_file::pauseForTests;
+using whole_file::writeInHalves;
 
 namespace {
 
@@ -60,23 +60,13 @@ std::string followLinks(std::string name) {
 }
 
 bool writeAll(int fd, const std::string& bytes, int& error) {
-    size_t done = 0;
-    bool paused = false;
-    while (done < bytes.size()) {
-        if (!paused && done >= bytes.size() / 2) {
-            pauseForTests();
-            paused = true;
-        }
-        const size_t end = paused ? bytes.size() : bytes.size() / 2;
-        const ssize_t n = write(fd, bytes.data() + done, end - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return writeInHalves(bytes, [&](const char* data, size_t size) -> long long {
+        const ssize_t n = write(fd, data, size);
+        if (n >= 0) return n;
+        if (errno == EINTR) return 0;
+        error = errno;
+        return -1;
+    });
 }
 
 }  // namespace

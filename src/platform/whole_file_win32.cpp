@@ -10,7 +10,7 @@
 namespace zv {
 
 using whole_file::nextTemporaryNumber;
-using whole_file::pauseForTests;
+using whole_file::writeInHalves;
 
 namespace {
 
@@ -51,23 +51,13 @@ std::wstring folderOf(const std::wstring& name) {
 }
 
 bool writeAll(HANDLE file, const std::string& bytes, DWORD& error) {
-    size_t done = 0;
-    bool paused = false;
-    while (done < bytes.size()) {
-        if (!paused && done >= bytes.size() / 2) {
-            pauseForTests();
-            paused = true;
-        }
-        const size_t end = paused ? bytes.size() : bytes.size() / 2;
+    return writeInHalves(bytes, [&](const char* data, size_t size) -> long long {
         DWORD wrote = 0;
-        const DWORD asked = static_cast<DWORD>(std::min<size_t>(end - done, size_t{1} << 20));
-        if (!WriteFile(file, bytes.data() + done, asked, &wrote, nullptr)) {
-            error = GetLastError();
-            return false;
-        }
-        done += wrote;
-    }
-    return true;
+        const DWORD asked = static_cast<DWORD>(std::min<size_t>(size, size_t{1} << 20));
+        if (WriteFile(file, data, asked, &wrote, nullptr)) return wrote;
+        error = GetLastError();
+        return -1;
+    });
 }
 
 }  // namespace
