@@ -1,10 +1,11 @@
 // What the user sees of a point that is not clicked: the frame, red, round it; and of a
 // click refused because its spot changed: the frame red round the pointer for a moment,
-// blinking once, with the beep twice. Without the tracking frame on, the frame shows only
-// for these.
+// blinking once, with the beep twice, and, where the program says the points' names, why
+// in words. Without the tracking frame on, the frame shows only for these.
 
 #include "app/form_principal.h"
 #include "feedback/form_transparent.h"
+#include "lang/spoken_texts.h"
 #include "platform/platform.h"
 
 namespace zv {
@@ -30,6 +31,8 @@ void FormPrincipal::warnRefusedClick() {
     formTransparent->showWarning(true);
     formTransparent->placeAround(at.x, at.y);
     platform().messageBeep(kWarningBeep);
+    // Said over the name of the point, which the user has heard already.
+    if (sayingNames()) speech.say(lang::refusedClickText(static_cast<lang::Language>(activeLanguage())));
     clickWarningStep = 1;
     clickWarningTimer.setOn(true);
 }
