@@ -1,4 +1,4 @@
-# What ./run and ./test share before they build: the Debian packages, and build folders
+# What ./run, ./test and bench/run share before they build: the Debian packages, and build folders
 # that a former generator made. Sourced, from the top of the checkout.
 
 # What building and running the Linux program needs.
@@ -9,6 +9,8 @@ run_packages=(cmake g++ ninja-build qt6-base-dev libx11-dev libxtst-dev libxi-de
 test_packages=("${run_packages[@]}" g++-mingw-w64-x86-64 wine64 python3 nsis lintian appstream man-db clang
                libclang-rt-dev libbenchmark-dev at-spi2-core libatk-adaptor dbus-x11 speech-dispatcher
                speech-dispatcher-espeak-ng pulseaudio pulseaudio-utils sox python3-gi gir1.2-gtk-3.0)
+# And what bench/run needs besides: the charts.
+bench_packages=("${test_packages[@]}" python3-matplotlib)
 
 # Prints the packages given that are not installed, one a line.
 missing_packages() {
