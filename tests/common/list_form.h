@@ -13,7 +13,7 @@ class ListForm : public Form {
 public:
     explicit ListForm(Application& app)
         : Form(app, "ListForm"), Points(this, "Points"), Name(this, "Name"), Delete(this, "Delete"), Undo(this, "Undo"),
-          Hidden(this, "Hidden") {
+          Hidden(this, "Hidden"), NameLabel(this, "NameLabel") {
         border = BorderStyle::Dialog;
         setBounds({150, 150, 420, 260});
         Points.setBounds({8, 8, 260, 150});
@@ -33,6 +33,8 @@ public:
         Hidden.setCaption("&Oculto");
         Hidden.setVisible(false);
         Hidden.onClick = [this] { ++hiddenClicks; };
+        NameLabel.setBounds({8, 200, 80, 16});
+        NameLabel.setCaption("&Nombre:");
         // Escape is the form's own key; the others it hears and leaves.
         onKeyDown = [this](const KeyChord& chord) {
             ownKeys.push_back(chord.vk);
@@ -42,6 +44,7 @@ public:
     ListView Points;
     Edit Name;
     Button Delete, Undo, Hidden;
+    Label NameLabel;
     std::vector<int> selections, ownKeys;
     std::vector<std::string> typed;
     int deletes = 0, undos = 0, hiddenClicks = 0;

@@ -585,6 +585,20 @@ TEST_F(ListBinding, the_text_field_shows_the_program_text_and_hands_over_what_th
     EXPECT_EQ(form->Name.text(), "ab");
 }
 
+TEST_F(ListBinding, a_labels_access_key_is_underlined_and_its_other_text_shown_as_written) {
+    auto* label = form->native<QLabel>(form->NameLabel);
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->textFormat(), Qt::RichText);
+    EXPECT_EQ(label->text(), QStringLiteral("<u>N</u>ombre:"));
+    // Marks of markup are text, a doubled ampersand is one, and only the first single one
+    // marks the key.
+    form->NameLabel.setCaption("<b>&&</b> &Se\xF1" "al & m\xE1s");
+    EXPECT_EQ(label->text(), QString::fromUtf8("&lt;b&gt;&amp;&lt;/b&gt; <u>S</u>e\u00f1al &amp; m\u00e1s"));
+    form->NameLabel.setCaption("Tom && Jerry");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), QStringLiteral("Tom & Jerry"));
+}
+
 TEST_F(ListBinding, a_buttons_access_key_and_shortcut_click_it_whichever_control_has_the_keyboard) {
     // In the text field, Ctrl+Z would be its own undo: the form's button takes it.
     focus(form->Name);

@@ -20,6 +20,31 @@ namespace zv::x11 {
 
 namespace {
 
+// A label's caption as the other desktops show it: its access key, where it has one,
+// underlined, and "&&" as one "&".
+void showLabelCaption(QLabel& label, const std::string& caption) {
+    const std::string plain = stripAccessKey(caption);
+    size_t keyAt = std::string::npos;
+    for (size_t i = 0, shown = 0; i + 1 < caption.size(); ++i, ++shown) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        keyAt = shown;
+        break;
+    }
+    if (keyAt == std::string::npos || keyAt >= plain.size()) {
+        label.setTextFormat(Qt::PlainText);
+        label.setText(qtText(plain));
+        return;
+    }
+    label.setTextFormat(Qt::RichText);
+    label.setText(qtText(plain.substr(0, keyAt)).toHtmlEscaped() + QStringLiteral("<u>") +
+                  qtText(plain.substr(keyAt, 1)).toHtmlEscaped() + QStringLiteral("</u>") +
+                  qtText(plain.substr(keyAt + 1)).toHtmlEscaped());
+}
+
 QString memoText(const Memo& m) { return qtText(m.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 // The list's rows as Qt items, one text per column.
@@ -237,7 +262,7 @@ void QtBinding::mirrorWidget(Widget& w, Prop prop) {
         break;
     case Prop::Caption:
         if (auto* l = dynamic_cast<QLabel*>(q); l && w.kind() == WidgetKind::Label) {
-            l->setText(qtText(stripAccessKey(w.caption())));
+            showLabelCaption(*l, w.caption());
             if (w.width() <= 0 || w.height() <= 0) autoSize(w);
         } else if (auto* b = dynamic_cast<QPushButton*>(q)) {
             b->setText(qtText(w.caption()));
