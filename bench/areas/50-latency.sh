@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The switch: from a press to the click in the application, on the point the user saw, for
 # the Linux build and the Windows build under Wine (bench/switch/latency_*.py: 60 presses
-# at random moments while scanning three points at 5 tenths a step, no minimum interval),
-# and every press once: 200 presses in a row in each hook mode (bench/switch/stress.py).
+# at random moments while scanning three points at 5 tenths a step, no minimum interval;
+# then, on Linux, 200 presses aimed at the last milliseconds before a step, where a press is
+# most likely to be taken for the next point), and every press once: 200 presses in a row in each hook mode (bench/switch/stress.py).
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/lib/common.sh"
 name=$(basename "$0" .sh)
@@ -11,6 +12,8 @@ target=$BENCH_LINUX/tools/x11-target/zentavoro-target
 
 "$BENCH_PY" "$here/switch/latency_x11.py" "$(bench_linux_program)" "$target" "$out.linux.json" >"$out.log" 2>&1 ||
     bench_note "the Linux latency run did not finish (see $out.log)"
+"$BENCH_PY" "$here/switch/latency_x11.py" "$(bench_linux_program)" "$target" "$out.before-steps.json" --presses 200 \
+    --before-steps >>"$out.log" 2>&1 || bench_note "the Linux run of presses before the steps did not finish"
 "$BENCH_PY" "$here/switch/stress.py" x11 "$BENCH_LINUX/tools/hook-stress/zentavoro-hook-stress" "$out.stress-x11.json" \
     >>"$out.log" 2>&1 || bench_note "the X11 stress run did not finish"
 if bench_wine_usable; then
@@ -73,6 +76,20 @@ if csv_lines:
     if done:
         print("![Press-to-click latency](charts/latency.png)")
         print()
+r = load(f"{out}.before-steps.json")
+print("Presses aimed at the steps: 200 presses on the Linux build, as above, each in the last")
+print("milliseconds before a scan step, where a press could be taken for the next point. Each")
+print("report carries the X server's time of its press, and the press goes to the point lit then.")
+print()
+print("| build | presses | clicks | clicks on another point (goal 0) | median | 90th pct. | 99th pct. | slowest |")
+print("|---|---|---|---|---|---|---|---|")
+if r:
+    wrong = r["wrong_point"]
+    print(f"| Linux (Qt 6 + X11) | {r['presses_seen']} | {r['clicks']} | {wrong} ({'met' if wrong == 0 else '**missed**'}) | "
+          f"{ms(r['latency_median_ms'])} | {ms(r['latency_p90_ms'])} | {ms(r['latency_p99_ms'])} | {ms(r['latency_max_ms'])} |")
+else:
+    print("| Linux (Qt 6 + X11) | not measured | | | | | | |")
+print()
 print("Every press once: 200 presses in a row in each hook mode (the mouse modes the left button,")
 print("the keyboard modes a key), on the hook libraries themselves; the right answer is 200 wake-ups")
 print("of the program and 200 presses read from the mailbox.")
