@@ -26,15 +26,6 @@ near_key() {  # near_key INDEX: the pointer within 4 px of the key's centre
     pointer
     [ $((PX - KX)) -le 4 ] && [ $((KX - PX)) -le 4 ] && [ $((PY - KY)) -le 4 ] && [ $((KY - PY)) -le 4 ]
 }
-clicked() { [ "$(grep -c " BUTTON $1 " "$TARGET_LOG")" -ge "$2" ]; }
-press_until() {  # press_until BUTTON CHECK...: as a person who presses again when nothing happened
-    local button=$1; shift
-    xdotool click "$button"
-    wait_for 2 "$@" && return 0
-    note "a press of button $button went unanswered: pressed again"
-    xdotool click "$button"
-    wait_for 5 "$@"
-}
 shot() {
     command -v import >/dev/null && import -window root "$WORK/$1.png" 2>/dev/null
     [ -n "${ZENTAVORO_E2E_SHOTS:-}" ] && mkdir -p "$ZENTAVORO_E2E_SHOTS" && cp "$WORK/$1.png" "$ZENTAVORO_E2E_SHOTS/" 2>/dev/null

@@ -28,20 +28,6 @@ public:
     int changes = 0, labelClicks = 0, closes = 0;
 };
 
-class Frame : public Form {
-public:
-    explicit Frame(Application& app) : Form(app, "Frame") {
-        border = BorderStyle::None;
-        takesFocus = false;
-        designClientWidth = designClientHeight = 137;
-        for (Shape* s : {&Left, &Right, &Top, &Bottom}) s->setBounds({0, 0, 8, 8});
-    }
-    Shape Left{this, "Left", Shape::Align::Left};
-    Shape Right{this, "Right", Shape::Align::Right};
-    Shape Top{this, "Top", Shape::Align::Top};
-    Shape Bottom{this, "Bottom", Shape::Align::Bottom};
-};
-
 class Ticking : public Form {
 public:
     explicit Ticking(Application& app, Platform& platform) : Form(app, "Ticking"), platform_(platform) {

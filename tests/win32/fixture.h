@@ -34,4 +34,19 @@ protected:
     Application app{platform};
 };
 
+// A borderless form cut to four bars, as the tracking frame is.
+class Frame : public Form {
+public:
+    explicit Frame(Application& app) : Form(app, "Frame") {
+        border = BorderStyle::None;
+        takesFocus = false;
+        designClientWidth = designClientHeight = 137;
+        for (Shape* s : {&Left, &Right, &Top, &Bottom}) s->setBounds({0, 0, 8, 8});
+    }
+    Shape Left{this, "Left", Shape::Align::Left};
+    Shape Right{this, "Right", Shape::Align::Right};
+    Shape Top{this, "Top", Shape::Align::Top};
+    Shape Bottom{this, "Bottom", Shape::Align::Bottom};
+};
+
 }  // namespace zv::win32::testing

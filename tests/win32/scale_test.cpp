@@ -27,20 +27,6 @@ public:
     Label Name{this, "Name"};
 };
 
-class Frame : public Form {
-public:
-    explicit Frame(Application& app) : Form(app, "Frame") {
-        border = BorderStyle::None;
-        takesFocus = false;
-        designClientWidth = designClientHeight = 137;
-        for (Shape* s : {&Left, &Right, &Top, &Bottom}) s->setBounds({0, 0, 8, 8});
-    }
-    Shape Left{this, "Left", Shape::Align::Left};
-    Shape Right{this, "Right", Shape::Align::Right};
-    Shape Top{this, "Top", Shape::Align::Top};
-    Shape Bottom{this, "Bottom", Shape::Align::Bottom};
-};
-
 class Catcher : public Form {
 public:
     explicit Catcher(Application& app) : Form(app, "Catcher") {

@@ -46,13 +46,7 @@ HBITMAP Pictures::greyedCopy(HBITMAP picture, COLORREF ground) {
     BITMAP bm{};
     if (!GetObjectW(picture, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return nullptr;
     const int w = bm.bmWidth, h = bm.bmHeight;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownPixels(w, h);
     std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, picture, 0, h, pixels.data(), &info, DIB_RGB_COLORS);

@@ -10,6 +10,19 @@
 
 namespace zv::win32 {
 
+// 32-bit pixels, top row first: how pictures are read (GetDIBits) and made
+// (CreateDIBSection) pixel by pixel.
+inline BITMAPINFO topDownPixels(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 class Pictures {
 public:
     explicit Pictures(HINSTANCE instance) : instance_(instance) {}

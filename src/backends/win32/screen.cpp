@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "backends/win32/dpi.h"
+#include "backends/win32/pictures.h"
 #include "backends/win32/win32_platform.h"
 
 namespace zv::win32 {
@@ -62,13 +63,7 @@ std::optional<ScreenPixels> Win32Platform::screenPixels(const Rect& area) {
     const int x1 = std::min(area.left + area.width, vx + vw), y1 = std::min(area.top + area.height, vy + vh);
     if (x0 >= x1 || y0 >= y1) return out;
     const int w = x1 - x0, h = y1 - y0;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;   // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownPixels(w, h);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
